@@ -1,0 +1,95 @@
+#include "render_sheet.h"
+
+#include "file_targets.h"
+#include "grid_sheets.h"
+#include "printer.h"
+#include "spacetime_sheets.h"
+#include "trace_surface.h"
+
+#include <QIODevice>
+
+#include <sstream>
+#include <stdexcept>
+
+namespace gridora::cli {
+
+namespace {
+
+PageFormat pageFormat(Format format)
+{
+    switch (format) {
+    case Format::Svg: return PageFormat::Svg;
+    case Format::Png: return PageFormat::Png;
+    default: return PageFormat::Pdf;
+    }
+}
+
+void drawSample(const SheetRequest &r, TCanvas &canvas)
+{
+    if (r.kind == Kind::Spacetime)
+        spacetime::drawSpacetimeSample(canvas, r.width, r.height, r.position, kWindowWidth, kWindowHeight);
+    else
+        gridpaper::drawGridSample(canvas, r.width, r.height, static_cast<int>(r.kind), r.sizeChoice);
+}
+
+void printPage(const SheetRequest &r, TPrinter &printer)
+{
+    const std::string name = r.name.toStdString();
+    if (r.kind == Kind::Spacetime)
+        spacetime::printSpacetimePage(printer, r.position, name);
+    else
+        gridpaper::printGridPage(printer, static_cast<int>(r.kind), r.sizeChoice, name);
+}
+
+std::unique_ptr<PrintTarget> makeTarget(const SheetRequest &r, QIODevice &out, std::ostream &trace)
+{
+    if (r.format == Format::Trace)
+        return std::make_unique<TracePrintTarget>(trace, r.width, r.height);
+    return std::make_unique<FilePrintTarget>(pageFormat(r.format), &out, r.width, r.height, r.dpi,
+                                             r.paperInches);
+}
+
+void writeAll(QIODevice &out, const std::string &bytes)
+{
+    if (out.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+        throw std::runtime_error(out.errorString().toStdString());
+}
+
+// The sample is drawn straight on its surface with a new canvas, as the window
+// draws it the first time.
+void renderSample(const SheetRequest &r, QIODevice &out)
+{
+    if (r.format == Format::Trace) {
+        std::ostringstream trace;
+        TraceSurface surface(trace, r.width, r.height);
+        TCanvas canvas(&surface);
+        drawSample(r, canvas);
+        writeAll(out, trace.str());
+        return;
+    }
+    FilePrintTarget target(pageFormat(r.format), &out, r.width, r.height, r.dpi);
+    TCanvas canvas(&target.beginDocument());
+    drawSample(r, canvas);
+    target.endDocument();
+}
+
+void renderPage(const SheetRequest &r, QIODevice &out)
+{
+    std::ostringstream trace;
+    TPrinter printer(makeTarget(r, out, trace));
+    printPage(r, printer);
+    if (r.format == Format::Trace)
+        writeAll(out, trace.str());
+}
+
+} // namespace
+
+void renderSheet(const SheetRequest &request, QIODevice &out)
+{
+    if (request.sample)
+        renderSample(request, out);
+    else
+        renderPage(request, out);
+}
+
+} // namespace gridora::cli

@@ -1,0 +1,240 @@
+#include "sheet_request.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace gridora::cli {
+
+namespace {
+
+struct Paper {
+    const char *name;
+    // Size in tenths of a millimetre or in hundredths of an inch: exact
+    // integers, so that the pixel size is floor(size × dpi) without rounding.
+    int width;
+    int height;
+    int perInch; // units per inch
+};
+
+constexpr Paper kPapers[] = {
+    {"a4", 2100, 2970, 254},
+    {"a3", 2970, 4200, 254},
+    {"letter", 850, 1100, 100},
+    {"legal", 850, 1400, 100},
+};
+
+ParseResult failure(const QString &message)
+{
+    return {std::nullopt, message, 2};
+}
+
+std::optional<Kind> kindNamed(const QString &text)
+{
+    if (text == QLatin1String("squared"))
+        return Kind::Squared;
+    if (text == QLatin1String("semilog"))
+        return Kind::SemiLog;
+    if (text == QLatin1String("log"))
+        return Kind::Log;
+    if (text == QLatin1String("spacetime"))
+        return Kind::Spacetime;
+    return std::nullopt;
+}
+
+std::optional<Format> formatNamed(const QString &text)
+{
+    if (text == QLatin1String("pdf"))
+        return Format::Pdf;
+    if (text == QLatin1String("svg"))
+        return Format::Svg;
+    if (text == QLatin1String("png"))
+        return Format::Png;
+    if (text == QLatin1String("trace"))
+        return Format::Trace;
+    return std::nullopt;
+}
+
+// A whole number made of digits only, within [low, high].
+std::optional<int> wholeNumber(const QString &text, int low, int high)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const int value = text.toInt();
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+QString pageLimits()
+{
+    return QStringLiteral("1 to %1 pixels a side").arg(kMaxPagePixels);
+}
+
+} // namespace
+
+std::optional<int> parseVelocity(const QString &text, QString *why)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]+)(?:\\.([0-9]*))?$"));
+    const auto match = form.match(text);
+    auto refuse = [&](const QString &reason) -> std::optional<int> {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
+    if (!match.hasMatch() || (match.captured(1).isEmpty()))
+        return refuse(QStringLiteral("velocity '%1' is not a number like 0.60").arg(text));
+    const QString decimals = match.captured(2);
+    if (decimals.size() > 2)
+        return refuse(QStringLiteral("velocity '%1' has more than two decimals").arg(text));
+    const QString whole = match.captured(1);
+    if (whole.size() > 3 || whole.toInt() > 0)
+        return refuse(QStringLiteral("velocity '%1' is out of range 0.00 to 0.90").arg(text));
+    const int position = decimals.leftJustified(2, QLatin1Char('0')).toInt();
+    if (position > 90)
+        return refuse(QStringLiteral("velocity '%1' is out of range 0.00 to 0.90").arg(text));
+    return position;
+}
+
+ParseResult parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Draws one Gridora sheet of graph paper into a file."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption kindOpt(QStringLiteral("kind"),
+                                     QStringLiteral("Paper: squared, semilog, log or spacetime."),
+                                     QStringLiteral("kind"));
+    const QCommandLineOption decadesOpt(QStringLiteral("decades"),
+                                        QStringLiteral("Decades on a logarithmic axis: 1, 2 or 3 (default 1)."),
+                                        QStringLiteral("D"), QStringLiteral("1"));
+    const QCommandLineOption velocityOpt(QStringLiteral("velocity"),
+                                         QStringLiteral("Spacetime velocity in c, 0.00 to 0.90 (default 0.60)."),
+                                         QStringLiteral("v"), QStringLiteral("0.60"));
+    const QCommandLineOption nameOpt(QStringLiteral("name"),
+                                     QStringLiteral("Name written in the page's top-left corner."),
+                                     QStringLiteral("text"));
+    const QCommandLineOption sampleOpt(QStringLiteral("sample"),
+                                       QStringLiteral("Draw the window's 357 x 397 sample picture."));
+    const QCommandLineOption pageOpt(QStringLiteral("page"),
+                                     QStringLiteral("Printable area in device pixels, e.g. 4800x6600."),
+                                     QStringLiteral("WxH"));
+    const QCommandLineOption paperOpt(QStringLiteral("paper"),
+                                      QStringLiteral("Whole sheet of a4, a3, letter or legal (the default, a4)."),
+                                      QStringLiteral("paper"));
+    const QCommandLineOption landscapeOpt(QStringLiteral("landscape"), QStringLiteral("Turn the paper sideways."));
+    const QCommandLineOption dpiOpt(QStringLiteral("dpi"),
+                                    QStringLiteral("Device pixels per inch of a page (default 600)."),
+                                    QStringLiteral("N"), QStringLiteral("600"));
+    const QCommandLineOption formatOpt(QStringLiteral("format"),
+                                       QStringLiteral("pdf, svg, png or trace (default: from the file name)."),
+                                       QStringLiteral("format"));
+    const QCommandLineOption outputOpt(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                       QStringLiteral("Output file, or - for standard output."),
+                                       QStringLiteral("file"));
+    parser.addOptions({kindOpt, decadesOpt, velocityOpt, nameOpt, sampleOpt, pageOpt, paperOpt,
+                       landscapeOpt, dpiOpt, formatOpt, outputOpt});
+    const QCommandLineOption helpOpt = parser.addHelpOption();
+    const QCommandLineOption versionOpt = parser.addVersionOption();
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    if (parser.isSet(helpOpt))
+        return {std::nullopt, parser.helpText(), 0};
+    if (parser.isSet(versionOpt))
+        return {std::nullopt, QStringLiteral("gridora-sheet 0.95\n"), 0};
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+
+    SheetRequest request;
+    if (!parser.isSet(kindOpt))
+        return failure(QStringLiteral("no --kind given: squared, semilog, log or spacetime"));
+    const auto kind = kindNamed(parser.value(kindOpt));
+    if (!kind)
+        return failure(QStringLiteral("unknown kind '%1': use squared, semilog, log or spacetime")
+                           .arg(parser.value(kindOpt)));
+    request.kind = *kind;
+
+    const auto decades = wholeNumber(parser.value(decadesOpt), 1, 3);
+    if (!decades)
+        return failure(QStringLiteral("decades '%1' is out of range: use 1, 2 or 3").arg(parser.value(decadesOpt)));
+    request.sizeChoice = *decades - 1;
+
+    QString why;
+    const auto position = parseVelocity(parser.value(velocityOpt), &why);
+    if (!position)
+        return failure(why);
+    request.position = *position;
+    request.name = parser.value(nameOpt);
+
+    const int modes = int(parser.isSet(sampleOpt)) + int(parser.isSet(pageOpt)) + int(parser.isSet(paperOpt));
+    if (modes > 1)
+        return failure(QStringLiteral("choose one of --sample, --page and --paper"));
+    if (parser.isSet(landscapeOpt) && (parser.isSet(sampleOpt) || parser.isSet(pageOpt)))
+        return failure(QStringLiteral("--landscape goes with --paper only"));
+    if (parser.isSet(dpiOpt) && parser.isSet(sampleOpt))
+        return failure(QStringLiteral("--dpi does not apply to --sample, which is in screen pixels"));
+    const auto dpi = wholeNumber(parser.value(dpiOpt), 1, 100000);
+    if (!dpi)
+        return failure(QStringLiteral("dpi '%1' must be a whole number above 0").arg(parser.value(dpiOpt)));
+    request.dpi = *dpi;
+
+    if (parser.isSet(sampleOpt)) {
+        request.sample = true;
+        request.width = kSampleWidth;
+        request.height = kSampleHeight;
+        request.dpi = 96;
+    } else if (parser.isSet(pageOpt)) {
+        static const QRegularExpression size(QStringLiteral("^([0-9]{1,9})[xX]([0-9]{1,9})$"));
+        const auto match = size.match(parser.value(pageOpt));
+        if (!match.hasMatch())
+            return failure(QStringLiteral("page '%1' is not WIDTHxHEIGHT with %2")
+                               .arg(parser.value(pageOpt), pageLimits()));
+        request.width = match.captured(1).toInt();
+        request.height = match.captured(2).toInt();
+    } else {
+        const QString paperName = parser.isSet(paperOpt) ? parser.value(paperOpt) : QStringLiteral("a4");
+        const Paper *paper = nullptr;
+        for (const Paper &p : kPapers)
+            if (paperName == QLatin1String(p.name))
+                paper = &p;
+        if (!paper)
+            return failure(QStringLiteral("unknown paper '%1': use a4, a3, letter or legal").arg(paperName));
+        const long long w = static_cast<long long>(paper->width) * request.dpi / paper->perInch;
+        const long long h = static_cast<long long>(paper->height) * request.dpi / paper->perInch;
+        const bool turn = parser.isSet(landscapeOpt);
+        request.width = static_cast<int>(std::min<long long>(turn ? h : w, kMaxPagePixels + 1));
+        request.height = static_cast<int>(std::min<long long>(turn ? w : h, kMaxPagePixels + 1));
+        const double wi = double(paper->width) / paper->perInch, hi = double(paper->height) / paper->perInch;
+        request.paperInches = turn ? QSizeF(hi, wi) : QSizeF(wi, hi);
+    }
+    if (request.width < 1 || request.height < 1 || request.width > kMaxPagePixels ||
+        request.height > kMaxPagePixels)
+        return failure(QStringLiteral("a page of %1 x %2 pixels is out of range: %3")
+                           .arg(request.width)
+                           .arg(request.height)
+                           .arg(pageLimits()));
+
+    if (!parser.isSet(outputOpt) || parser.value(outputOpt).isEmpty())
+        return failure(QStringLiteral("no output file: give -o FILE, or -o - for standard output"));
+    request.output = parser.value(outputOpt);
+
+    if (parser.isSet(formatOpt)) {
+        const auto format = formatNamed(parser.value(formatOpt));
+        if (!format)
+            return failure(QStringLiteral("unknown format '%1': use pdf, svg, png or trace").arg(parser.value(formatOpt)));
+        request.format = *format;
+    } else {
+        const auto format = request.output == QLatin1String("-")
+                                ? std::nullopt
+                                : formatNamed(QFileInfo(request.output).suffix().toLower());
+        if (!format)
+            return failure(QStringLiteral("cannot tell the format of '%1': name it .pdf, .svg, .png or .trace, or give --format")
+                               .arg(request.output));
+        request.format = *format;
+    }
+    return {request, QString(), 0};
+}
+
+} // namespace gridora::cli

@@ -1,0 +1,50 @@
+#pragma once
+// What gridora-sheet was asked to draw, read from its command line.
+
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace gridora::cli {
+
+enum class Kind { Squared = 0, SemiLog = 1, Log = 2, Spacetime = 3 };
+enum class Format { Pdf, Svg, Png, Trace };
+
+/// The window's sample picture and the window it sits in.
+inline constexpr int kSampleWidth = 357;
+inline constexpr int kSampleHeight = 397;
+inline constexpr int kWindowWidth = 383;
+inline constexpr int kWindowHeight = 525;
+inline constexpr int kMaxPagePixels = 20000;
+
+struct SheetRequest {
+    Kind kind = Kind::Squared;
+    int sizeChoice = 0; // decades − 1
+    int position = 60;  // velocity × 100
+    QString name;
+    bool sample = false;
+    int width = 0;      // printable area (or the sample) in device pixels
+    int height = 0;
+    int dpi = 600;
+    QSizeF paperInches; // the whole sheet, for --paper
+    Format format = Format::Pdf;
+    QString output;     // a path, or "-" for standard output
+};
+
+/// The outcome of reading a command line: a request, or what to print and the
+/// exit status (0 for --help and --version, 2 for bad input).
+struct ParseResult {
+    std::optional<SheetRequest> request;
+    QString message;
+    int exitStatus = 0;
+};
+
+ParseResult parseCommandLine(const QStringList &arguments);
+
+/// "0.60" → 60. Empty when the text is not a velocity 0.00..0.90 with at most
+/// two decimals; `why` then says what is wrong.
+std::optional<int> parseVelocity(const QString &text, QString *why = nullptr);
+
+} // namespace gridora::cli

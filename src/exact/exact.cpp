@@ -1,0 +1,204 @@
+#include "exact.h"
+
+#include <gmpxx.h>
+
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <stdexcept>
+
+namespace gridora::exact {
+
+namespace {
+
+std::atomic<std::uint64_t> surdSlow{0};
+std::atomic<std::uint64_t> logSlow{0};
+
+// A long double result within this band of a whole number (relative to the
+// size of the terms) is settled exactly. The long double error of the short
+// formulas here is a few units of 2^-64 relative, some 10^7 times smaller.
+constexpr long double kBand = 1e-12L;
+
+int signOf(const mpz_class &x)
+{
+    return sgn(x);
+}
+
+// Sign of g + e·√f, f ≥ 0.
+int signOneRoot(const mpz_class &g, const mpz_class &e, const mpz_class &f)
+{
+    const int se = (f == 0) ? 0 : signOf(e);
+    const int sg = signOf(g);
+    if (se == 0)
+        return sg;
+    if (sg == 0 || sg == se)
+        return se;
+    const mpz_class cmp = e * e * f - g * g; // |e√f| against |g|
+    const int c = signOf(cmp);
+    return c > 0 ? se : (c < 0 ? sg : 0);
+}
+
+// Folds a·√m into c when m is a perfect square.
+void foldSquare(mpz_class &c, mpz_class &a, mpz_class &m)
+{
+    if (a == 0 || m == 0) {
+        a = 0;
+        return;
+    }
+    mpz_class root;
+    if (mpz_perfect_square_p(m.get_mpz_t())) {
+        mpz_sqrt(root.get_mpz_t(), m.get_mpz_t());
+        c += a * root;
+        a = 0;
+    }
+}
+
+int signSurds(mpz_class c, mpz_class a, mpz_class m, mpz_class b, mpz_class n)
+{
+    foldSquare(c, a, m);
+    foldSquare(c, b, n);
+    if (a == 0)
+        return signOneRoot(c, b, n);
+    if (b == 0)
+        return signOneRoot(c, a, m);
+    // X = a√m + b√n with both roots irrational.
+    const int sX = signOneRoot(0, a, m) == signOneRoot(0, b, n)
+                       ? signOneRoot(0, a, m)
+                       : signOf(mpz_class(a * a * m - b * b * n)) * signOneRoot(0, a, m);
+    const int sc = signOf(c);
+    if (sX == 0)
+        return sc;
+    if (sc == 0 || sc == sX)
+        return sX;
+    // Opposite signs: whichever of |X| and |c| is larger decides, by X² − c².
+    const mpz_class g = a * a * m + b * b * n - c * c;
+    const mpz_class e = 2 * a * b;
+    return sX * signOneRoot(g, e, mpz_class(m * n));
+}
+
+mpz_class big(std::int64_t v)
+{
+    return mpz_class(static_cast<long>(v));
+}
+
+long double approx(const SurdSum &s, long double &scale)
+{
+    const long double ra = s.a == 0 ? 0.0L : s.a * std::sqrt(static_cast<long double>(s.m));
+    const long double rb = s.b == 0 ? 0.0L : s.b * std::sqrt(static_cast<long double>(s.n));
+    scale = (std::fabs(static_cast<long double>(s.c)) + std::fabs(ra) + std::fabs(rb)) / s.d + 1;
+    return (s.c + ra + rb) / s.d;
+}
+
+// Floor of a value known to be near `k` (the caller's nearest whole number).
+std::int64_t floorNear(const SurdSum &s, std::int64_t k, bool &whole)
+{
+    SurdSum shifted = s;
+    shifted.c = s.c - k * s.d;
+    const int sg = sign(shifted);
+    whole = sg == 0;
+    return sg >= 0 ? k : k - 1;
+}
+
+const std::array<long double, 1101> &log10Table()
+{
+    static const std::array<long double, 1101> table = [] {
+        std::array<long double, 1101> t{};
+        for (int i = 1; i < 1101; ++i)
+            t[i] = std::log10(static_cast<long double>(i));
+        return t;
+    }();
+    return table;
+}
+
+long double log10Ratio(int num, int den)
+{
+    const auto &t = log10Table();
+    if (num < 1 || den < 1 || num > 1100 || den > 1100)
+        return std::log10(static_cast<long double>(num)) - std::log10(static_cast<long double>(den));
+    return t[num] - t[den];
+}
+
+} // namespace
+
+int sign(const SurdSum &s)
+{
+    if (s.m < 0 || s.n < 0)
+        throw std::domain_error("square root of a negative number");
+    return signSurds(big(s.c), big(s.a), big(s.m), big(s.b), big(s.n));
+}
+
+std::int64_t truncate(const SurdSum &s)
+{
+    if (s.d <= 0)
+        throw std::domain_error("denominator must be positive");
+    long double scale = 1;
+    const long double f = approx(s, scale);
+    const long double nearest = std::round(f);
+    if (std::fabs(f - nearest) > kBand * scale) {
+        // Safely between two whole numbers: the long double floor is exact.
+        const auto fl = static_cast<std::int64_t>(std::floor(f));
+        return f >= 0 ? fl : fl + 1;
+    }
+    ++surdSlow;
+    bool whole = false;
+    const std::int64_t fl = floorNear(s, static_cast<std::int64_t>(nearest), whole);
+    // Between fl and fl + 1 a negative value truncates up to fl + 1.
+    return (!whole && fl < 0) ? fl + 1 : fl;
+}
+
+int signScaledLog(std::int64_t E, std::int64_t num, std::int64_t den, std::int64_t R)
+{
+    if (num == den || E == 0)
+        return R > 0 ? -1 : (R < 0 ? 1 : 0);
+    if (E < 0)
+        return -signScaledLog(-E, num, den, -R);
+    // E·log10(num/den) against R  ⇔  num^E against 10^R · den^E.
+    mpz_class lhs, rhs, ten;
+    mpz_ui_pow_ui(lhs.get_mpz_t(), static_cast<unsigned long>(num), static_cast<unsigned long>(E));
+    mpz_ui_pow_ui(rhs.get_mpz_t(), static_cast<unsigned long>(den), static_cast<unsigned long>(E));
+    mpz_ui_pow_ui(ten.get_mpz_t(), 10, static_cast<unsigned long>(R >= 0 ? R : -R));
+    if (R >= 0)
+        rhs *= ten;
+    else
+        lhs *= ten;
+    return sgn(mpz_class(lhs - rhs));
+}
+
+std::int64_t truncLogOffset(std::int64_t E, int D, int d, int v)
+{
+    if (v == 100)
+        return d * E / D;
+    if (v == 1000)
+        return (d + 1) * E / D;
+    // log10 of anything strictly between 1 and 10 with a whole-number ratio is
+    // irrational, so the value is never a whole number here.
+    const long double f = E * (d + log10Ratio(v, 100)) / D;
+    const long double nearest = std::round(f);
+    const long double scale = std::fabs(f) + 1;
+    if (std::fabs(f - nearest) > kBand * scale) {
+        const auto fl = static_cast<std::int64_t>(std::floor(f));
+        return f >= 0 ? fl : fl + 1;
+    }
+    ++logSlow;
+    // value ≥ k  ⇔  E·log10(v/100) − (k·D − E·d) ≥ 0
+    const auto k = static_cast<std::int64_t>(nearest);
+    const int sg = signScaledLog(E, v, 100, k * D - E * d);
+    const std::int64_t fl = sg >= 0 ? k : k - 1;
+    return fl < 0 ? fl + 1 : fl;
+}
+
+bool logLengthAtLeast(std::int64_t E, int D, int num, int den, int threshold)
+{
+    const long double g = E * log10Ratio(num, den) / D;
+    if (std::fabs(g - threshold) > kBand * (std::fabs(g) + 1))
+        return g > threshold;
+    ++logSlow;
+    return signScaledLog(E, num, den, static_cast<std::int64_t>(threshold) * D) >= 0;
+}
+
+SlowPathCounts slowPathCounts()
+{
+    return {surdSlow.load(), logSlow.load()};
+}
+
+} // namespace gridora::exact

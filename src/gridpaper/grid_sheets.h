@@ -1,0 +1,28 @@
+#pragma once
+// "Squared", "Semi log" and "Log" paper: the on-screen sample and the printed
+// page, each a function of its inputs drawing on any canvas.
+//
+// kind is the graph kind (0 "Squared", 1 "Semi log", 2 "Log") and sizeChoice
+// the size choice (0..2, that is 1..3 decades on a logarithmic axis). Either
+// may be -1, as a box whose typed text matches no entry reports it; the sheet
+// then draws what its kind-size code 10 × kind + sizeChoice selects.
+
+#include "printer.h"
+
+#include <string>
+
+namespace gridora::gridpaper {
+
+enum GraphKind : int { kSquared = 0, kSemiLog = 1, kLog = 2 };
+
+/// Clears a width × height picture and draws the reduced sheet on it. Sets only
+/// the brush colour, pen colour and pen width; the clearing frame is outlined
+/// with whatever pen the canvas held before.
+void drawGridSample(TCanvas &canvas, int width, int height, int kind, int sizeChoice);
+
+/// Prints one page: the name at the top-left, then the rulings, laid out in
+/// device pixels of the printer's printable area. Throws EPrinter when the
+/// document cannot be opened, having drawn nothing.
+void printGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string &name);
+
+} // namespace gridora::gridpaper

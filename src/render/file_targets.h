@@ -1,0 +1,49 @@
+#pragma once
+// Print targets that write a page to a file instead of a printer queue: PDF and
+// SVG keep the rulings as vectors, PNG paints them into a greyscale image.
+// Each writes to a device the caller has opened and commits it.
+
+#include "painter_surface.h"
+#include "printer.h"
+
+#include <QSizeF>
+
+#include <memory>
+
+class QIODevice;
+class QPdfWriter;
+class QSvgGenerator;
+
+namespace gridora {
+
+enum class PageFormat { Pdf, Svg, Png };
+
+/// A printable area of width × height device pixels at `dpi`, written to `out`
+/// when the document ends. A PDF's sheet is `paperInches` (width, height) when
+/// given, else exactly the printable area. endDocument throws EPrinter if
+/// writing fails.
+class FilePrintTarget : public PrintTarget {
+public:
+    FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi,
+                    QSizeF paperInches = {});
+    ~FilePrintTarget() override;
+
+    int pageWidth() const override { return width_; }
+    int pageHeight() const override { return height_; }
+    Surface &beginDocument() override;
+    void endDocument() override;
+    void abortDocument() override;
+
+private:
+    PageFormat format_;
+    QIODevice *out_;
+    int width_;
+    int height_;
+    int dpi_;
+    QSizeF paperInches_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    std::unique_ptr<QSvgGenerator> svg_;
+    std::unique_ptr<PainterSurface> page_;
+};
+
+} // namespace gridora

@@ -1,0 +1,66 @@
+#include "printer.h"
+
+namespace gridora {
+
+TPrinter::~TPrinter()
+{
+    Abort();
+}
+
+void TPrinter::setTarget(std::unique_ptr<PrintTarget> target)
+{
+    if (active_ && active_ == target_.get())
+        retired_ = std::move(target_);
+    target_ = std::move(target);
+}
+
+const PrintTarget &TPrinter::selected() const
+{
+    if (!target_)
+        throw EPrinter(kNoDefaultPrinter);
+    return *target_;
+}
+
+void TPrinter::BeginDoc()
+{
+    if (active_)
+        throw EPrinter(kPrintingInProgress);
+    selected();
+    Surface &page = target_->beginDocument();
+    active_ = target_.get();
+    canvas_.setSurface(&page);
+}
+
+void TPrinter::EndDoc()
+{
+    if (!active_)
+        return;
+    PrintTarget *job = active_;
+    active_ = nullptr;
+    canvas_.setSurface(nullptr);
+    retired_.reset();
+    job->endDocument();
+}
+
+void TPrinter::Abort()
+{
+    if (!active_)
+        return;
+    PrintTarget *job = active_;
+    active_ = nullptr;
+    canvas_.setSurface(nullptr);
+    job->abortDocument();
+    retired_.reset();
+}
+
+int TPrinter::PageWidth() const
+{
+    return active_ ? active_->pageWidth() : selected().pageWidth();
+}
+
+int TPrinter::PageHeight() const
+{
+    return active_ ? active_->pageHeight() : selected().pageHeight();
+}
+
+} // namespace gridora

@@ -1,0 +1,97 @@
+#pragma once
+// The one printer of a run: a document of pages on whatever target is selected,
+// drawn through a canvas that keeps its pen, brush and font from job to job.
+
+#include "canvas.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace gridora {
+
+/// A printer failure; what() is the exact text shown to the user.
+class EPrinter : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr const char *kNoDefaultPrinter = "There is no default printer currently selected";
+inline constexpr const char *kPrinterNotValid = "Printer selected is not valid";
+inline constexpr const char *kPrintingInProgress = "Printing in progress";
+
+/// Where a document goes: a real printer queue, a PDF or SVG file, an image,
+/// or a recorder. One document holds one page here.
+class PrintTarget {
+public:
+    virtual ~PrintTarget() = default;
+
+    /// The printable area in device pixels; the page's origin is its top-left.
+    virtual int pageWidth() const = 0;
+    virtual int pageHeight() const = 0;
+
+    /// Opens the document; throws EPrinter when the target cannot be opened.
+    virtual Surface &beginDocument() = 0;
+    /// Finishes and sends the document; throws EPrinter when that fails.
+    virtual void endDocument() = 0;
+    /// Drops an open document without sending it.
+    virtual void abortDocument() = 0;
+};
+
+class TPrinter {
+public:
+    TPrinter() = default;
+    explicit TPrinter(std::unique_ptr<PrintTarget> target) : target_(std::move(target)) {}
+    ~TPrinter();
+    TPrinter(const TPrinter &) = delete;
+    TPrinter &operator=(const TPrinter &) = delete;
+
+    /// Selects where later documents go; null means there is no printer at all.
+    /// A document that is open keeps its target until it ends.
+    void setTarget(std::unique_ptr<PrintTarget> target);
+    PrintTarget *target() const { return target_.get(); }
+
+    void BeginDoc();
+    void EndDoc();
+    /// Ends an open document without sending it; harmless when none is open.
+    void Abort();
+    bool Printing() const { return active_ != nullptr; }
+
+    int PageWidth() const;
+    int PageHeight() const;
+    TCanvas &Canvas() { return canvas_; }
+
+private:
+    const PrintTarget &selected() const;
+
+    std::unique_ptr<PrintTarget> target_;
+    std::unique_ptr<PrintTarget> retired_; // replaced while its document was open
+    PrintTarget *active_ = nullptr;
+    TCanvas canvas_;
+};
+
+/// Keeps a document from staying open when drawing it fails part-way: without
+/// this, every later print would be refused as "Printing in progress".
+class PrintJob {
+public:
+    explicit PrintJob(TPrinter &printer) : printer_(printer) { printer_.BeginDoc(); }
+    ~PrintJob()
+    {
+        if (!finished_)
+            printer_.Abort();
+    }
+    PrintJob(const PrintJob &) = delete;
+    PrintJob &operator=(const PrintJob &) = delete;
+
+    void finish()
+    {
+        finished_ = true;
+        printer_.EndDoc();
+    }
+
+private:
+    TPrinter &printer_;
+    bool finished_ = false;
+};
+
+} // namespace gridora
