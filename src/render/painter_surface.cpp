@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
 
 namespace gridora {
@@ -121,6 +122,55 @@ ImageSurface::ImageSurface(int width, int height, int dpi, QImage::Format format
       }()},
       PainterSurface(&image_, width, height, dpi)
 {
+}
+
+void ImageSurface::setPixel(int x, int y, TColor colour)
+{
+    uchar *line = image_.scanLine(y);
+    if (image_.format() == QImage::Format_Grayscale8)
+        line[x] = static_cast<uchar>(qGray(static_cast<QRgb>(colour)));
+    else
+        reinterpret_cast<QRgb *>(line)[x] = 0xFF000000u | colour;
+}
+
+// floor(a / b) for b > 0.
+static long long floorDiv(long long a, long long b)
+{
+    return a / b - ((a % b != 0) && (a < 0));
+}
+
+void ImageSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush)
+{
+    if (pen.Width > 1) {
+        PainterSurface::line(from, to, pen, brush);
+        return;
+    }
+    if (from == to)
+        return;
+    // Walk the major axis; `along` and `across` swap for steep lines.
+    const bool steep = std::abs(to.Y - from.Y) > std::abs(to.X - from.X);
+    const long long a1 = steep ? from.Y : from.X, b1 = steep ? from.X : from.Y;
+    const long long a2 = steep ? to.Y : to.X, b2 = steep ? to.X : to.Y;
+    const long long alongLimit = steep ? height() : width();
+    const long long acrossLimit = steep ? width() : height();
+    const long long step = a2 > a1 ? 1 : -1;
+    const long long da = (a2 - a1) * step; // > 0
+    const long long db = b2 - b1;
+    const long long first = std::max(std::min(a1, a2), 0LL);
+    const long long last = std::min(std::max(a1, a2), alongLimit - 1);
+    const bool dotted = pen.Style == TPenStyle::psDot;
+    for (long long a = first; a <= last; ++a) {
+        const long long k = (a - a1) * step; // pixels from the first end
+        // Nearest pixel to b1 + k·db/da, halves going down: floor(b + 1/2).
+        const long long b = b1 + floorDiv(2 * k * db + da, 2 * da);
+        if (b < 0 || b >= acrossLimit)
+            continue;
+        const TColor colour = (!dotted || k % 3 == 0) ? pen.Color : brush.Color;
+        if (steep)
+            setPixel(static_cast<int>(b), static_cast<int>(a), colour);
+        else
+            setPixel(static_cast<int>(a), static_cast<int>(b), colour);
+    }
 }
 
 // Which source lines [first, last] land on destination line j of `count`.

@@ -57,15 +57,27 @@ struct ImageStore {
 
 /// An image the size of the surface, white at first. Format_RGB32 for the
 /// window's picture; Format_Grayscale8 keeps large pages small.
+///
+/// One-pixel lines are set pixel by pixel in whole numbers: along the line's
+/// major axis every column (or row) from end to end inclusive gets the pixel
+/// nearest the exact line, a half rounding down the screen. A dotted line is
+/// one on, two off, counted from its first end, its gaps in the brush colour.
+/// Far-off end points cost nothing: only the visible stretch is walked.
+/// Wider pens are left to QPainter.
 class ImageSurface : private detail::ImageStore, public PainterSurface {
 public:
     ImageSurface(int width, int height, int dpi = 96, QImage::Format format = QImage::Format_RGB32);
+
+    void line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush) override;
 
     /// The picture as drawn so far.
     const QImage &image() const { return image_; }
 
 protected:
     const QImage *pixels() const override { return &image_; }
+
+private:
+    void setPixel(int x, int y, TColor colour);
 };
 
 /// The `source` rectangle of `from` scaled to `size`. Source column x lands on

@@ -38,7 +38,8 @@ void TPrinter::EndDoc()
     PrintTarget *job = active_;
     active_ = nullptr;
     canvas_.setSurface(nullptr);
-    retired_.reset();
+    // A target replaced mid-document lives until its document is sent.
+    const std::unique_ptr<PrintTarget> retired = std::move(retired_);
     job->endDocument();
 }
 
@@ -49,8 +50,8 @@ void TPrinter::Abort()
     PrintTarget *job = active_;
     active_ = nullptr;
     canvas_.setSurface(nullptr);
+    const std::unique_ptr<PrintTarget> retired = std::move(retired_);
     job->abortDocument();
-    retired_.reset();
 }
 
 int TPrinter::PageWidth() const
