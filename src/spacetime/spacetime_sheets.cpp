@@ -61,8 +61,9 @@ void line(TCanvas &canvas, TPoint from, TPoint to)
     canvas.LineTo(to.X, to.Y);
 }
 
-// Both moving axes through the origin, reaching halfCos·(cos, sin) each way: the x′ axis at
-// slope v and the ct′ axis at slope 1/v.
+// Both moving axes through the origin: the x′ axis at slope v, the ct′ axis at
+// slope 1/v. halfCos and halfSin are the truncated half-length × cos θ and × sin θ;
+// the ct′ axis swaps them, since cos φ = sin θ.
 void movingAxes(TCanvas &canvas, TPoint O, int halfCos, int halfSin)
 {
     line(canvas, {O.X - halfCos, O.Y + halfSin}, {O.X + halfCos, O.Y - halfSin});
