@@ -1,0 +1,83 @@
+#pragma once
+// The About box: product name and version, a few words on the terms of use,
+// the logo with a link to Gridora's user guide, and a link to the licence
+// agreement viewer. A click on its background closes it; at its first showing
+// it also closes itself after 4 seconds (20 ticks of a 200 ms timer).
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class Tlicensefrm;
+
+/// Client area 449 x 285, fixed size, stays on top, centred on the screen at
+/// each showing. Closes with result 1 (QDialog::Accepted) by a click or by the
+/// timer, with QDialog::Rejected by the title-bar close box.
+///
+/// Tick count and self-closed mark: the tick count restarts at 0 at every
+/// showing; the timer starts at a showing only while the self-closed mark is
+/// 0, and the mark becomes 10 when the 20th tick closes the box. Closing by a
+/// click stops the timer; the close box does not, so the ticks may run on
+/// while the box is hidden.
+class Taboutboxp : public QDialog {
+    Q_OBJECT
+public:
+    /// `licence` is the viewer that "View License Agreement" opens; it may be
+    /// null, and then the link does nothing.
+    explicit Taboutboxp(Tlicensefrm *licence, QWidget *parent = nullptr);
+    ~Taboutboxp() override;
+
+    // The main window sets the texts of these two and the caption; they start
+    // empty. Clicks on them do nothing.
+    QLabel *ProductName;
+    QLabel *Version;
+
+    // The other items, under the names the rest of the code knows them by.
+    QWidget *Panel1;   ///< khaki frame filling the client area
+    QWidget *Panel2;   ///< pale yellow, holds every item below
+    QLabel *Comments;  ///< "Comments:"
+    QLabel *Label9;    ///< the comment paragraph
+    QLabel *Label5;    ///< "Presented by:"
+    QLabel *l2img;     ///< the logo; opens the user guide
+    QLabel *weblb;     ///< "For more info visit:"
+    QLabel *urllb;     ///< the user guide's link
+    QLabel *Licenselb; ///< "View License Agreement"
+    QLabel *noticelb;  ///< the one-line copyright notice
+    QPushButton *returnbt; ///< never shown; its click closes the box with result 1
+    QTimer *Timer1;        ///< 200 ms, stopped at start
+
+    /// One tick of Timer1: counts it, and at the 20th tick stops the timer,
+    /// sets the self-closed mark to 10 and closes the box with result 1.
+    void Timer1Timer();
+
+    int tickCount() const { return timer1Tag_; }
+    int selfClosedMark() const { return tag_; }
+    bool timerActive() const;
+
+    /// The installed or built user guide, found from the program's directory:
+    /// ../share/gridora/user-guide.html for an installed program, or the same
+    /// path up to three directories higher for one run from the build tree.
+    /// Empty when there is none.
+    static QString userGuidePath();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormActivate();
+    void Panel1Click();
+    void returnbtClick();
+    void urllb2Click();
+    void urllbMouseEnter(QLabel *label);
+    void urllbMouseLeave(QLabel *label);
+    void LicenselbClick();
+    void closeWithResult(int result);
+
+    Tlicensefrm *licence_;
+    int tag_ = 0;         ///< the self-closed mark
+    int timer1Tag_ = 0;   ///< ticks since the box was last shown
+    bool licenceOpen_ = false;
+    bool closePending_ = false;
+};

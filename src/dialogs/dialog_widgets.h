@@ -1,0 +1,106 @@
+#pragma once
+// Small widgets and helpers shared by Gridora's two information dialogs: a
+// label and a panel that report clicks, a panel frame, a widget that shows a
+// picture at its own size, a scroll bar that steps with every arrow key, and
+// the dialogs' fonts.
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QScrollBar>
+#include <QWidget>
+
+class QImage;
+
+namespace gridora::dialogs {
+
+/// The desktop's sans-serif font with a character height of 13 pixels: the
+/// font of both dialogs and of the "View License Agreement" link.
+QFont dialogFont();
+
+/// Liberation Sans (metric-compatible with Arial) at `pixelSize` pixels.
+QFont labelFont(int pixelSize, bool bold, bool underline = false);
+
+/// Sets the colour a label draws its text in.
+void setTextColour(QWidget *label, const QColor &colour);
+
+/// Moves a top-level window so that its frame is centred on its screen.
+void centreOnScreen(QWidget *window);
+
+/// A label that takes every mouse click made on it, so that clicks never fall
+/// through to what lies behind, and reports a click (press and release both on
+/// the label) and the pointer entering and leaving it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+    void entered();
+    void left();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+/// A flat panel in one colour, with an optional 2-pixel sunken edge outside a
+/// 1-pixel raised bevel. Reports clicks on its own background.
+class Tpanel : public QWidget {
+    Q_OBJECT
+public:
+    enum class Edge { None, Sunken };
+
+    Tpanel(const QColor &colour, Edge edge, QWidget *parent = nullptr);
+
+    QColor colour() const { return colour_; }
+    /// Width of the sunken edge in pixels: 2 or 0. Children are placed
+    /// relative to the area inside it.
+    int edgeWidth() const { return edge_ == Edge::Sunken ? 2 : 0; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QColor colour_;
+    Edge edge_;
+    bool pressed_ = false;
+};
+
+/// Shows a picture owned elsewhere at its own size, from the top-left corner.
+/// The owner calls update() after changing the picture.
+class PictureBox : public QWidget {
+public:
+    PictureBox(const QImage *picture, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const QImage *picture_;
+};
+
+/// A vertical scroll bar that takes keyboard focus and moves one small step
+/// for every arrow key: Up and Left towards the minimum, Down and Right
+/// towards the maximum. (Qt's own vertical bar turns Left and Right the other
+/// way round.)
+class StepScrollBar : public QScrollBar {
+public:
+    explicit StepScrollBar(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace gridora::dialogs

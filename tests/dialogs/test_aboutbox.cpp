@@ -1,0 +1,517 @@
+// The About box: its layout, the tick count and self-closed mark driven tick
+// by tick, the clicks that close it and those that do not, the links and the
+// licence viewer on top.
+
+#include "aboutbox.h"
+#include "dialog_widgets.h"
+#include "licenseform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+// The box as the main window prepares it. Its timer is slowed to an hour so
+// that only the ticks a test drives by hand ever arrive.
+struct Boxes {
+    Tlicensefrm licence;
+    Taboutboxp box{&licence};
+
+    Boxes()
+    {
+        box.setWindowTitle(QStringLiteral("Gridora"));
+        box.ProductName->setText(QStringLiteral("Product Name: Gridora"));
+        box.Version->setText(QStringLiteral("Version: 0.95"));
+        box.Timer1->setInterval(3600 * 1000);
+    }
+
+    void tick(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            box.Timer1Timer();
+    }
+};
+
+QWidget *item(Taboutboxp &box, const QString &name)
+{
+    return box.findChild<QWidget *>(name);
+}
+
+// Where a click on an item lands: its middle, or for the panels a spot where
+// none of their items lie.
+QPoint clickPoint(const QString &name, const QWidget *widget)
+{
+    if (name == QLatin1String("Panel1"))
+        return {4, 4}; // the khaki band
+    if (name == QLatin1String("Panel2"))
+        return {300, 60};
+    return widget->rect().center();
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+} // namespace
+
+class TestAboutBox : public QObject {
+    Q_OBJECT
+private slots:
+    void windowLayout();
+    void itemLayout_data();
+    void itemLayout();
+    void textsFitTheirPlaces();
+    void panelColours();
+    void logo();
+
+    void firstShowingClosesItselfAtTick20();
+    void modalLoopEndsWithResult1_data();
+    void modalLoopEndsWithResult1();
+    void afterSelfCloseLaterShowingsStayOpen();
+    void clickAwayKeepsTheMarkAtZero();
+    void closeBoxLeavesTheTimerRunning();
+    void showingWithinFourSecondsRestartsTheCount();
+
+    void clicksThatClose_data();
+    void clicksThatClose();
+    void productAndVersionClicksDoNothing_data();
+    void productAndVersionClicksDoNothing();
+    void linksOpenTheUserGuide_data();
+    void linksOpenTheUserGuide();
+    void userGuideIsComplete();
+    void hoverColours_data();
+    void hoverColours();
+
+    void licenceViewerOpensOnTop();
+    void tick20WhileViewerOpenClosesAfterIt();
+};
+
+void TestAboutBox::windowLayout()
+{
+    Tlicensefrm licence;
+    const Taboutboxp fresh(&licence);
+    QVERIFY(!fresh.isVisible());
+    QVERIFY(!fresh.timerActive());
+    QCOMPARE(fresh.Timer1->interval(), 200);
+    QCOMPARE(fresh.tickCount(), 0);
+    QCOMPARE(fresh.selfClosedMark(), 0);
+    QVERIFY(fresh.windowTitle().isEmpty());
+    QVERIFY(fresh.ProductName->text().isEmpty());
+    QVERIFY(fresh.Version->text().isEmpty());
+    QVERIFY(!fresh.returnbt->isVisibleTo(&fresh));
+
+    Boxes b;
+    QCOMPARE(b.box.size(), QSize(449, 285));
+    QCOMPARE(b.box.minimumSize(), b.box.maximumSize());
+    QVERIFY(b.box.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!(b.box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(b.box.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(QFontInfo(b.box.font()).pixelSize(), 13);
+
+    b.box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.box));
+    const QPoint off = b.box.frameGeometry().center() - b.box.screen()->availableGeometry().center();
+    QVERIFY2(off.manhattanLength() <= 2, "the box is not centred on the screen");
+    QCOMPARE(b.box.Panel1->geometry(), QRect(0, 0, 449, 285));
+    QCOMPARE(QRect(b.box.Panel2->mapTo(&b.box, QPoint(0, 0)), b.box.Panel2->size()), QRect(8, 8, 433, 269));
+}
+
+void TestAboutBox::itemLayout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<bool>("liberation"); // else the dialog's own font
+    QTest::addColumn<QColor>("colour");   // invalid: the palette's window text
+
+    const QColor windowText;
+    QTest::newRow("ProductName") << "ProductName" << QPoint(8, 8) << 11 << true << false << true << windowText;
+    QTest::newRow("Version") << "Version" << QPoint(360, 8) << 11 << false << false << true << windowText;
+    QTest::newRow("Comments") << "Comments" << QPoint(8, 104) << 11 << true << false << true << windowText;
+    QTest::newRow("Label9") << "Label9" << QPoint(8, 120) << 11 << false << false << true << windowText;
+    QTest::newRow("Label5") << "Label5" << QPoint(256, 108) << 12 << true << false << true << QColor(Qt::black);
+    QTest::newRow("weblb") << "weblb" << QPoint(8, 207) << 13 << true << false << true << windowText;
+    QTest::newRow("urllb") << "urllb" << QPoint(136, 207) << 13 << true << true << true << QColor(0, 0, 128);
+    QTest::newRow("Licenselb") << "Licenselb" << QPoint(8, 241) << 13 << false << false << false << windowText;
+    QTest::newRow("notice") << "noticelb" << QPoint(178, 243) << 11 << true << false << true << windowText;
+}
+
+void TestAboutBox::itemLayout()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, topLeft);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    QFETCH(bool, liberation);
+    QFETCH(QColor, colour);
+
+    Boxes b;
+    b.box.show();
+    auto *label = qobject_cast<QLabel *>(item(b.box, name));
+    QVERIFY(label);
+    QCOMPARE(label->parentWidget(), b.box.Panel2);
+    QCOMPARE(label->pos(), topLeft);
+    QVERIFY(!label->autoFillBackground()); // transparent over Panel2
+    const QFontInfo font(label->font());
+    QCOMPARE(font.pixelSize(), pixelSize);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.underline(), underline);
+    if (liberation)
+        QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
+    else
+        QCOMPARE(label->font(), b.box.font());
+    const QColor expected = colour.isValid() ? colour : b.box.palette().color(QPalette::WindowText);
+    QCOMPARE(label->palette().color(QPalette::WindowText), expected);
+}
+
+void TestAboutBox::textsFitTheirPlaces()
+{
+    Boxes b;
+    b.box.show();
+    // Labels sized to their text show all of it, inside Panel2.
+    const QRect panel = b.box.Panel2->rect();
+    for (const char *name : {"ProductName", "Version", "Comments", "Label5", "weblb", "urllb", "Licenselb", "noticelb"}) {
+        auto *label = qobject_cast<QLabel *>(item(b.box, QString::fromLatin1(name)));
+        QVERIFY(label);
+        QVERIFY2(!label->text().isEmpty(), name);
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
+        QVERIFY2(panel.contains(label->geometry()), name);
+    }
+    // The comment paragraph wraps inside its fixed 244 x 89.
+    QCOMPARE(b.box.Label9->size(), QSize(244, 89));
+    QVERIFY(b.box.Label9->wordWrap());
+    const QRect needed = b.box.Label9->fontMetrics().boundingRect(QRect(0, 0, 244, 1000), Qt::TextWordWrap,
+                                                                  b.box.Label9->text());
+    QVERIFY2(needed.height() <= 89, qPrintable(QStringLiteral("needs %1 rows").arg(needed.height())));
+    // The two texts on the bottom line do not run into each other.
+    QVERIFY(b.box.Licenselb->geometry().right() < b.box.noticelb->geometry().left());
+    QVERIFY(b.box.weblb->geometry().right() < b.box.urllb->geometry().left());
+}
+
+void TestAboutBox::panelColours()
+{
+    Boxes b;
+    b.box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.box));
+    const QImage picture = b.box.grab().toImage();
+    QCOMPARE(picture.size(), QSize(449, 285));
+    const QColor khaki(169, 150, 109), paleYellow(254, 253, 199);
+    // The 5-pixel band lies inside the 2-pixel edge and the 1-pixel bevel.
+    for (const QPoint at : {QPoint(3, 3), QPoint(7, 140), QPoint(224, 280), QPoint(445, 100)})
+        QCOMPARE(picture.pixelColor(at), khaki);
+    QVERIFY(picture.pixelColor(0, 0) != khaki);
+    QVERIFY(picture.pixelColor(2, 2) != khaki); // the raised bevel
+    for (const QPoint at : {QPoint(10, 10 + 40), QPoint(308, 68), QPoint(430, 270)})
+        QCOMPARE(picture.pixelColor(at), paleYellow);
+}
+
+void TestAboutBox::logo()
+{
+    Boxes b;
+    const QImage resource(QStringLiteral(":/gridora/gridora-logo.png"));
+    QCOMPARE(resource.size(), QSize(171, 84));
+    QCOMPARE(b.box.l2img->geometry(), QRect(256, 125, 171, 84));
+    const QImage shown = b.box.l2img->pixmap().toImage();
+    QCOMPARE(shown.size(), QSize(171, 84));
+    QCOMPARE(shown.depth(), 32);
+    QCOMPARE(shown.pixel(85, 42), resource.convertToFormat(QImage::Format_RGB32).pixel(85, 42));
+}
+
+void TestAboutBox::firstShowingClosesItselfAtTick20()
+{
+    Boxes b;
+    b.box.show();
+    QVERIFY(b.box.timerActive());
+    QCOMPARE(b.box.tickCount(), 0);
+    for (int tick = 1; tick < 20; ++tick) {
+        b.box.Timer1Timer();
+        QCOMPARE(b.box.tickCount(), tick);
+        QVERIFY(b.box.isVisible());
+        QVERIFY(b.box.timerActive());
+        QCOMPARE(b.box.selfClosedMark(), 0);
+    }
+    b.box.Timer1Timer();
+    QVERIFY(!b.box.isVisible());
+    QCOMPARE(b.box.result(), 1);
+    QCOMPARE(b.box.selfClosedMark(), 10);
+    QVERIFY(!b.box.timerActive());
+}
+
+void TestAboutBox::modalLoopEndsWithResult1_data()
+{
+    QTest::addColumn<bool>("byTimer");
+    QTest::newRow("20th tick") << true;
+    QTest::newRow("click") << false;
+}
+
+void TestAboutBox::modalLoopEndsWithResult1()
+{
+    QFETCH(bool, byTimer);
+    Boxes b;
+    QTimer::singleShot(0, &b.box, [&b, byTimer] {
+        if (byTimer)
+            b.tick(20);
+        else
+            QTest::mouseClick(b.box.Label5, Qt::LeftButton);
+    });
+    QCOMPARE(b.box.exec(), 1);
+    QVERIFY(!b.box.timerActive());
+    QCOMPARE(b.box.selfClosedMark(), byTimer ? 10 : 0);
+}
+
+void TestAboutBox::afterSelfCloseLaterShowingsStayOpen()
+{
+    Boxes b;
+    b.box.show();
+    b.tick(20);
+    QVERIFY(!b.box.isVisible());
+    for (int showing = 0; showing < 2; ++showing) {
+        b.box.show();
+        QCOMPARE(b.box.tickCount(), 0);
+        QVERIFY(!b.box.timerActive());
+        QCoreApplication::processEvents();
+        QVERIFY(b.box.isVisible());
+        QCOMPARE(b.box.selfClosedMark(), 10);
+        QTest::mouseClick(b.box.Comments, Qt::LeftButton);
+        QVERIFY(!b.box.isVisible());
+    }
+}
+
+void TestAboutBox::clickAwayKeepsTheMarkAtZero()
+{
+    Boxes b;
+    b.box.show();
+    b.tick(5);
+    QTest::mouseClick(b.box.Comments, Qt::LeftButton);
+    QVERIFY(!b.box.isVisible());
+    QCOMPARE(b.box.result(), 1);
+    QVERIFY(!b.box.timerActive());
+    QCOMPARE(b.box.selfClosedMark(), 0);
+
+    // The next showing closes itself again, 20 ticks after it.
+    b.box.show();
+    QCOMPARE(b.box.tickCount(), 0);
+    QVERIFY(b.box.timerActive());
+    b.tick(19);
+    QVERIFY(b.box.isVisible());
+    b.tick(1);
+    QVERIFY(!b.box.isVisible());
+    QCOMPARE(b.box.selfClosedMark(), 10);
+}
+
+void TestAboutBox::closeBoxLeavesTheTimerRunning()
+{
+    Boxes b;
+    b.box.show();
+    b.tick(5);
+    QVERIFY(b.box.close());
+    QVERIFY(!b.box.isVisible());
+    QCOMPARE(b.box.result(), int(QDialog::Rejected));
+    QVERIFY(b.box.timerActive());
+    QCOMPARE(b.box.selfClosedMark(), 0);
+
+    b.tick(14);
+    QCOMPARE(b.box.tickCount(), 19);
+    QVERIFY(b.box.timerActive());
+    b.tick(1); // the 20th tick, while hidden
+    QVERIFY(!b.box.timerActive());
+    QCOMPARE(b.box.selfClosedMark(), 10);
+    QVERIFY(!b.box.isVisible());
+
+    // So the next showing stays open.
+    b.box.show();
+    QVERIFY(!b.box.timerActive());
+    QVERIFY(b.box.isVisible());
+}
+
+void TestAboutBox::showingWithinFourSecondsRestartsTheCount()
+{
+    Boxes b;
+    b.box.show();
+    b.tick(5);
+    b.box.close();
+    b.tick(5);
+    QCOMPARE(b.box.tickCount(), 10);
+
+    b.box.show();
+    QCOMPARE(b.box.tickCount(), 0);
+    QVERIFY(b.box.timerActive());
+    b.tick(19);
+    QVERIFY(b.box.isVisible());
+    QCOMPARE(b.box.selfClosedMark(), 0);
+    b.tick(1);
+    QVERIFY(!b.box.isVisible());
+    QCOMPARE(b.box.result(), 1);
+    QCOMPARE(b.box.selfClosedMark(), 10);
+}
+
+void TestAboutBox::clicksThatClose_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Panel1", "Panel2", "Label5", "Comments", "Label9", "weblb", "noticelb"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestAboutBox::clicksThatClose()
+{
+    QFETCH(QString, name);
+    Boxes b;
+    b.box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.box));
+    b.tick(3);
+    QWidget *target = item(b.box, name);
+    QVERIFY(target);
+    const QPoint at = clickPoint(name, target);
+    // The click lands on the item itself, not on something above it.
+    QCOMPARE(target->childAt(at), nullptr);
+    QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    QVERIFY(!b.box.isVisible());
+    QCOMPARE(b.box.result(), 1);
+    QVERIFY(!b.box.timerActive());
+    QCOMPARE(b.box.selfClosedMark(), 0);
+}
+
+void TestAboutBox::productAndVersionClicksDoNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("product line") << QStringLiteral("ProductName");
+    QTest::newRow("version line") << QStringLiteral("Version");
+}
+
+void TestAboutBox::productAndVersionClicksDoNothing()
+{
+    QFETCH(QString, name);
+    Boxes b;
+    b.box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.box));
+    b.tick(3);
+    QTest::mouseClick(item(b.box, name), Qt::LeftButton);
+    QVERIFY(b.box.isVisible());
+    QVERIFY(b.box.timerActive());
+    QCOMPARE(b.box.tickCount(), 3);
+}
+
+void TestAboutBox::linksOpenTheUserGuide_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("web address") << QStringLiteral("urllb");
+    QTest::newRow("logo") << QStringLiteral("l2img");
+}
+
+void TestAboutBox::linksOpenTheUserGuide()
+{
+    QFETCH(QString, name);
+    const QString guide = Taboutboxp::userGuidePath();
+    QVERIFY2(!guide.isEmpty(), "the build did not place share/gridora/user-guide.html");
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    Boxes b;
+    b.box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.box));
+    QTest::mouseClick(item(b.box, name), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    QCOMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(guide));
+    QVERIFY(b.box.isVisible());
+    QVERIFY(b.box.timerActive());
+}
+
+void TestAboutBox::userGuideIsComplete()
+{
+    QFile file(Taboutboxp::userGuidePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (const char *topic : {"Squared", "Semi log", "Log", "Spacetime", "Print Setup", "Who", "velocity",
+                              "gridora-sheet", "--kind", "--decades", "--velocity", "--name", "--sample",
+                              "--page", "--paper", "--landscape", "--dpi", "--format", "-o FILE"})
+        QVERIFY2(html.contains(QLatin1String(topic)), topic);
+}
+
+void TestAboutBox::hoverColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("web address") << QStringLiteral("urllb");
+    QTest::newRow("licence link") << QStringLiteral("Licenselb");
+}
+
+void TestAboutBox::hoverColours()
+{
+    QFETCH(QString, name);
+    Boxes b;
+    b.box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.box));
+    auto *label = qobject_cast<QLabel *>(item(b.box, name));
+    QVERIFY(label);
+    const QPoint outside = b.box.Panel2->mapTo(&b.box, QPoint(300, 60));
+    QTest::mouseMove(&b.box, outside);
+    QTest::mouseMove(label, label->rect().center());
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QTest::mouseMove(&b.box, outside);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    QVERIFY(b.box.isVisible());
+}
+
+void TestAboutBox::licenceViewerOpensOnTop()
+{
+    Boxes b;
+    b.box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.box));
+    bool checked = false;
+    QTimer::singleShot(0, &b.licence, [&] {
+        QVERIFY(b.licence.isVisible());
+        QVERIFY(b.licence.isModal());
+        QVERIFY(b.box.isVisible());
+        QVERIFY(b.licence.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(b.licence.windowHandle());
+        QCOMPARE(b.licence.windowHandle()->transientParent(), b.box.windowHandle());
+        checked = true;
+        b.licence.okbt2->click();
+    });
+    QTest::mouseClick(b.box.Licenselb, Qt::LeftButton);
+    QVERIFY(checked);
+    QVERIFY(!b.licence.isVisible());
+    QVERIFY(b.box.isVisible()); // back to the box
+    QVERIFY(b.box.timerActive());
+}
+
+void TestAboutBox::tick20WhileViewerOpenClosesAfterIt()
+{
+    Boxes b;
+    bool boxStayedUnder = false;
+    QTimer::singleShot(0, &b.box, [&] {
+        QTimer::singleShot(0, &b.licence, [&] {
+            b.tick(20);
+            boxStayedUnder = b.box.isVisible() && b.licence.isVisible() && b.box.result() == 1
+                             && b.box.selfClosedMark() == 10 && !b.box.timerActive();
+            b.licence.close();
+        });
+        QTest::mouseClick(b.box.Licenselb, Qt::LeftButton);
+    });
+    QCOMPARE(b.box.exec(), 1);
+    QVERIFY(boxStayedUnder);
+    QVERIFY(!b.box.isVisible());
+}
+
+QTEST_MAIN(TestAboutBox)
+#include "test_aboutbox.moc"

@@ -1,0 +1,346 @@
+// The licence agreement viewer: the agreement picture, the strip offsets, the
+// narrowing copy and the scroll bar's steps.
+
+#include "agreement_strip.h"
+#include "dialog_widgets.h"
+#include "licenseform.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr QRgb black = 0xFF000000u;
+constexpr QRgb white = 0xFFFFFFFFu;
+
+// What the window should show for first row r, worked forwards from the
+// documented mapping: source column x lands on window column x * 447 / 450,
+// rows one to one, and a black source pixel makes its window pixel black.
+QImage expectedStrip(const QImage &agreement, int r)
+{
+    QImage strip(447, 215, QImage::Format_RGB32);
+    strip.fill(white);
+    for (int j = 0; j < 215; ++j)
+        for (int x = 0; x < 450; ++x)
+            if (agreement.pixelIndex(x, r + j) == 0)
+                strip.setPixel(x * 447 / 450, j, black);
+    return strip;
+}
+
+// Compares pictures pixel by pixel and names the first difference.
+bool samePixels(const QImage &actual, const QImage &expected, QString *why)
+{
+    if (actual.size() != expected.size()) {
+        *why = QStringLiteral("size %1x%2, expected %3x%4")
+                   .arg(actual.width()).arg(actual.height()).arg(expected.width()).arg(expected.height());
+        return false;
+    }
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            if ((actual.pixel(x, y) | 0xFF000000u) != (expected.pixel(x, y) | 0xFF000000u)) {
+                *why = QStringLiteral("pixel (%1, %2) is %3, expected %4")
+                           .arg(x).arg(y)
+                           .arg(actual.pixel(x, y), 8, 16, QLatin1Char('0'))
+                           .arg(expected.pixel(x, y), 8, 16, QLatin1Char('0'));
+                return false;
+            }
+    return true;
+}
+
+#define COMPARE_PIXELS(actual, expected)                                                                               \
+    do {                                                                                                               \
+        QString why_;                                                                                                  \
+        QVERIFY2(samePixels((actual), (expected), &why_), qPrintable(why_));                                           \
+    } while (false)
+
+QImage whiteMono(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_Mono);
+    picture.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    picture.fill(1);
+    return picture;
+}
+
+QStyleOptionSlider scrollBarOption(const QScrollBar *bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_None;
+    option.activeSubControls = QStyle::SC_None;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return option;
+}
+
+} // namespace
+
+class TestLicenceForm : public QObject {
+    Q_OBJECT
+private slots:
+    void fontsExist();
+    void agreementPicture();
+    void windowLayout();
+    void firstStripAfterCreation();
+    void stripForPosition_data();
+    void stripForPosition();
+    void narrowingBlackWins();
+    void reopeningKeepsTheStrip_data();
+    void reopeningKeepsTheStrip();
+    void keyboardSteps();
+    void mouseSteps();
+};
+
+void TestLicenceForm::fontsExist()
+{
+    QVERIFY(!QFontInfo(gridora::dialogs::dialogFont()).family().isEmpty());
+    QCOMPARE(QFontInfo(gridora::dialogs::dialogFont()).pixelSize(), 13);
+    QCOMPARE(QFontInfo(gridora::dialogs::labelFont(11, false)).family(), QStringLiteral("Liberation Sans"));
+}
+
+void TestLicenceForm::agreementPicture()
+{
+    const Tlicensefrm form;
+    const QImage &picture = form.agreementPicture();
+    QCOMPARE(picture.size(), QSize(450, 1400));
+    QCOMPARE(picture.format(), QImage::Format_Mono);
+    QCOMPARE(picture.depth(), 1);
+    const QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    QCOMPARE(picture.colorTable(), palette);
+
+    int firstInk = -1, lastInk = -1, leftInk = 450, rightInk = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelIndex(x, y) == 0) {
+                if (firstInk < 0)
+                    firstInk = y;
+                lastInk = y;
+                leftInk = std::min(leftInk, x);
+                rightInk = std::max(rightInk, x);
+            }
+    QVERIFY2(firstInk >= 0, "the agreement picture has no text");
+    QCOMPARE(firstInk, 3);
+    QVERIFY2(lastInk <= 1388, qPrintable(QStringLiteral("ink down to row %1").arg(lastInk)));
+    // The text runs down the whole page and across it, not in one corner.
+    QVERIFY2(lastInk > 1300, qPrintable(QStringLiteral("ink ends at row %1").arg(lastInk)));
+    QVERIFY(rightInk - leftInk > 300);
+}
+
+void TestLicenceForm::windowLayout()
+{
+    Tlicensefrm form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("License Agreement"));
+    QCOMPARE(form.size(), QSize(488, 287));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(QFontInfo(form.font()).pixelSize(), 13);
+
+    QCOMPARE(form.textgb->title(), QStringLiteral("Agreement"));
+    QCOMPARE(form.textgb->geometry(), QRect(8, 8, 473, 233));
+    QCOMPARE(form.partim->parentWidget(), form.textgb);
+    QCOMPARE(form.partim->geometry(), QRect(2, 14, 447, 215));
+    QCOMPARE(form.updwnsb->parentWidget(), form.textgb);
+    QCOMPARE(form.updwnsb->geometry(), QRect(451, 8, 18, 225));
+    QCOMPARE(form.updwnsb->orientation(), Qt::Vertical);
+    QCOMPARE(form.okbt2->text(), QStringLiteral("&Ok"));
+    QCOMPARE(form.okbt2->geometry(), QRect(184, 248, 89, 33));
+
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect screen = form.screen()->availableGeometry();
+    const QPoint off = form.frameGeometry().center() - screen.center();
+    QVERIFY2(off.manhattanLength() <= 2, "the viewer is not centred on the screen");
+}
+
+void TestLicenceForm::firstStripAfterCreation()
+{
+    const Tlicensefrm form;
+    QCOMPARE(form.updwnsb->minimum(), 0);
+    QCOMPARE(form.updwnsb->maximum(), 100);
+    QCOMPARE(form.updwnsb->value(), 0);
+    QCOMPARE(form.updwnsb->singleStep(), 1);
+    QCOMPARE(form.updwnsb->pageStep(), 1);
+    QCOMPARE(form.windowPicture().size(), QSize(447, 215));
+    COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), 0));
+    // And the widget shows that picture.
+    COMPARE_PIXELS(form.partim->grab().toImage(), form.windowPicture());
+}
+
+void TestLicenceForm::stripForPosition_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("firstRow");
+    QTest::newRow("top") << 0 << 0;
+    QTest::newRow("one step") << 1 << 11;
+    QTest::newRow("two steps") << 2 << 23;
+    QTest::newRow("whole 20") << 20 << 237;
+    QTest::newRow("whole 40") << 40 << 474;
+    QTest::newRow("middle") << 50 << 592;
+    QTest::newRow("one short of the end") << 99 << 1173;
+    QTest::newRow("bottom") << 100 << 1185;
+}
+
+void TestLicenceForm::stripForPosition()
+{
+    QFETCH(int, position);
+    QFETCH(int, firstRow);
+    QCOMPARE(Tlicensefrm::stripOffset(position), firstRow);
+
+    Tlicensefrm form;
+    // Start elsewhere so that every row is a change of position.
+    form.updwnsb->setValue(position == 30 ? 31 : 30);
+    form.updwnsb->setValue(position);
+    COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), firstRow));
+    COMPARE_PIXELS(form.partim->grab().toImage(), form.windowPicture());
+}
+
+void TestLicenceForm::narrowingBlackWins()
+{
+    // A synthetic agreement with lone black pixels where the 450 columns
+    // merge into 447 (0+1 -> 0, 150+151 -> 149, 300+301 -> 298), next to
+    // the merges, at the far corner, and just outside the strip.
+    const int r = 237;
+    QImage agreement = whiteMono(450, 1400);
+    const std::vector<std::pair<QPoint, QPoint>> blackPixels = {
+        // source (column, row within the strip) -> window pixel
+        {{1, 0}, {0, 0}},       // second of a merged pair
+        {{0, 1}, {0, 1}},       // first of a merged pair
+        {{150, 2}, {149, 2}},
+        {{151, 3}, {149, 3}},
+        {{300, 4}, {298, 4}},
+        {{301, 5}, {298, 5}},
+        {{2, 6}, {1, 6}},       // one to one between the merges
+        {{149, 7}, {148, 7}},
+        {{152, 8}, {150, 8}},
+        {{302, 9}, {299, 9}},
+        {{0, 10}, {0, 10}},     // both of a merged pair: one black pixel
+        {{1, 10}, {0, 10}},
+        {{449, 214}, {446, 214}},
+        {{200, 100}, {198, 100}},
+    };
+    QImage expected(447, 215, QImage::Format_RGB32);
+    expected.fill(white);
+    for (const auto &[source, window] : blackPixels) {
+        agreement.setPixel(source.x(), r + source.y(), 0);
+        expected.setPixel(window, black);
+    }
+    // Rows just above and below the strip must not show.
+    agreement.setPixel(5, r - 1, 0);
+    agreement.setPixel(5, r + 215, 0);
+
+    gridora::dialogs::PictureSurface source(agreement);
+    gridora::ImageSurface window(447, 215);
+    gridora::TCanvas sourceCanvas(&source);
+    gridora::TCanvas windowCanvas(&window);
+    gridora::dialogs::copyStrip(windowCanvas, sourceCanvas, r);
+    COMPARE_PIXELS(window.image(), expected);
+
+    // A later copy replaces the whole window: nothing of the first stays.
+    gridora::dialogs::copyStrip(windowCanvas, sourceCanvas, 1185);
+    QImage blank(447, 215, QImage::Format_RGB32);
+    blank.fill(white);
+    COMPARE_PIXELS(window.image(), blank);
+}
+
+void TestLicenceForm::reopeningKeepsTheStrip_data()
+{
+    QTest::addColumn<bool>("byOk");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Ok button") << true << 1;
+    QTest::newRow("close box") << false << int(QDialog::Rejected);
+}
+
+void TestLicenceForm::reopeningKeepsTheStrip()
+{
+    QFETCH(bool, byOk);
+    QFETCH(int, result);
+    Tlicensefrm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.updwnsb->setValue(40);
+    if (byOk)
+        form.okbt2->click();
+    else
+        form.close();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.result(), result);
+
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.updwnsb->value(), 40);
+    COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), 474));
+}
+
+void TestLicenceForm::keyboardSteps()
+{
+    Tlicensefrm form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    // The scroll bar is first in the tab order and has the focus.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.updwnsb));
+
+    const std::vector<std::pair<Qt::Key, int>> keys = {
+        {Qt::Key_Down, 1},   {Qt::Key_Down, 2},   {Qt::Key_PageDown, 3}, {Qt::Key_Right, 4},
+        {Qt::Key_Up, 3},     {Qt::Key_Left, 2},   {Qt::Key_PageUp, 1},   {Qt::Key_End, 100},
+        {Qt::Key_Down, 100}, {Qt::Key_Up, 99},    {Qt::Key_Home, 0},     {Qt::Key_Up, 0},
+    };
+    for (const auto &[key, value] : keys) {
+        QTest::keyClick(form.updwnsb, key);
+        QCOMPARE(form.updwnsb->value(), value);
+    }
+    form.updwnsb->setValue(99);
+    COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), 1173));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.okbt2));
+}
+
+void TestLicenceForm::mouseSteps()
+{
+    Tlicensefrm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QScrollBar *bar = form.updwnsb;
+    QStyle *style = bar->style();
+
+    QStyleOptionSlider option = scrollBarOption(bar);
+    const QRect down = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    QVERIFY(!down.isEmpty());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, down.center());
+    QCOMPARE(bar->value(), 1);
+
+    option = scrollBarOption(bar);
+    const QRect page = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddPage, bar);
+    QVERIFY(!page.isEmpty());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, page.center());
+    QCOMPARE(bar->value(), 2);
+    COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), 23));
+
+    option = scrollBarOption(bar);
+    const QRect up = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, up.center());
+    QCOMPARE(bar->value(), 1);
+}
+
+QTEST_MAIN(TestLicenceForm)
+#include "test_licenseform.moc"
