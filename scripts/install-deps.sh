@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   libgl-dev libgmp-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  cups cups-client cups-bsd printer-driver-cups-pdf
+  cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   poppler-utils libxml2-utils python3 hyperfine
   xvfb xauth xdotool imagemagick
 )

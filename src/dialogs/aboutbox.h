@@ -29,6 +29,9 @@ public:
     explicit Taboutboxp(Tlicensefrm *licence, QWidget *parent = nullptr);
     ~Taboutboxp() override;
 
+    /// The program creates the viewer after the box; it hands it over here.
+    void setLicenceViewer(Tlicensefrm *licence) { licence_ = licence; }
+
     // The main window sets the texts of these two and the caption; they start
     // empty. Clicks on them do nothing.
     QLabel *ProductName;

@@ -1,0 +1,42 @@
+#pragma once
+// Which printer the program prints on: the desktop's default queue at start,
+// or whatever the print set-up dialog chose, laid out at the resolution the
+// queue itself reports.
+
+#include "printer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QPrinter;
+
+namespace gridora::app {
+
+/// The layout resolution when a queue names none, and for PDF files.
+inline constexpr int kFallbackDpi = 300;
+
+/// The default resolution a CUPS queue reports (its driver's DefaultResolution),
+/// in dots per inch; 0 when the queue or the value is unknown.
+int queueDefaultResolution(const QString &queue);
+
+/// The resolution a "Resolution" option such as "600dpi" or "600x300dpi" asks
+/// for (the horizontal one), in dots per inch; 0 when there is no usable one.
+int resolutionOption(const QStringList &cupsOptions);
+
+/// What a page on `printer` is laid out at: the resolution chosen among its
+/// queue options, else the queue's default, else kFallbackDpi.
+int layoutResolution(const QPrinter &printer);
+
+/// A target printing on what `printer` is set up for, or null when it has no
+/// destination at all (no queue and no file): there is then no printer.
+std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer);
+
+/// The target for the desktop's default queue, or null when there is none.
+std::unique_ptr<PrintTarget> defaultPrinterTarget();
+
+/// Cancels this user's active job titled `title` on `queue`, if there is one.
+void cancelHeldJob(const QString &queue, const QString &title);
+
+} // namespace gridora::app

@@ -1,0 +1,443 @@
+#include "tcgraph.h"
+
+#include "aboutbox.h"
+#include "choicebox.h"
+#include "grid_sheets.h"
+#include "printer_setup.h"
+#include "qprinter_target.h"
+#include "spacetime_sheets.h"
+#include "timage.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+
+#include <utility>
+
+namespace gridora::app {
+
+namespace {
+
+constexpr int kClientWidth = 383;
+constexpr int kClientHeight = 525;
+constexpr int kPictureWidth = 357;
+constexpr int kPictureHeight = 397;
+const QColor kPaleYellow(0xFE, 0xFD, 0xC7);
+constexpr int kSpacetime = 3;
+
+// Group boxes and labels show the window's pale yellow; the controls the user
+// types into or presses keep the desktop's own colours.
+void keepStandardColours(QWidget *control)
+{
+    const QPalette standard = QApplication::palette(control);
+    QPalette palette = control->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Window, standard.color(group, QPalette::Window));
+    control->setPalette(palette);
+}
+
+void fillWith(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+template <class Widget> Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton *hiddenButton(const QString &caption, const char *name, QRect geometry, QWidget *parent)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    return button;
+}
+
+void setRowHeight(QComboBox *box, int height)
+{
+    for (int i = 0; i < box->count(); ++i)
+        box->setItemData(i, QSize(0, height), Qt::SizeHintRole);
+}
+
+} // namespace
+
+template <class Handler> void Tcgraph::handle(Handler &&handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        reportCurrentException();
+    }
+}
+
+Tcgraph::Tcgraph(TPrinter &printer, QWidget *parent) : QMainWindow(parent), printer_(printer)
+{
+    setObjectName(QStringLiteral("cgraph"));
+    setWindowTitle(QStringLiteral("Choose Your Graph......"));
+    // A single fixed border with the system menu and minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    buildMenu();
+    buildControls();
+    // The client area is fixed; the menu bar lies above it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate();
+}
+
+Tcgraph::~Tcgraph() = default;
+
+void Tcgraph::buildMenu()
+{
+    MainMenu1 = named(menuBar(), "MainMenu1");
+    Graph1 = named(MainMenu1->addMenu(QStringLiteral("&Graph")), "Graph1");
+    Print1 = named(Graph1->addAction(QStringLiteral("&Print")), "Print1");
+    Printsetup1 = named(Graph1->addAction(QStringLiteral("Print &Setup")), "Printsetup1");
+    N1 = named(Graph1->addSeparator(), "N1");
+    exit1 = named(Graph1->addAction(QStringLiteral("E&xit")), "exit1");
+    Help1 = named(MainMenu1->addMenu(QStringLiteral("&Help")), "Help1");
+    About1 = named(Help1->addAction(QStringLiteral("&About")), "About1");
+
+    connect(Print1, &QAction::triggered, this, [this] { handle([this] { Print1Click(); }); });
+    connect(Printsetup1, &QAction::triggered, this, [this] { handle([this] { Printsetup1Click(); }); });
+    connect(exit1, &QAction::triggered, this, [this] { handle([this] { exit1Click(); }); });
+    connect(About1, &QAction::triggered, this, [this] { handle([this] { About1Click(); }); });
+}
+
+void Tcgraph::buildControls()
+{
+    auto *client = named(new QWidget(this), "client");
+    client->setFixedSize(kClientWidth, kClientHeight);
+    fillWith(client, kPaleYellow);
+    // The desktop's sans-serif face, 13 pixels high, for every control.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(13);
+    client->setFont(font);
+    setCentralWidget(client);
+
+    // Later controls lie above earlier ones where they overlap.
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Graph"), client), "GroupBox1");
+    GroupBox1->setGeometry(8, 8, 361, 89);
+
+    wholb = named(new QLabel(QStringLiteral("Who"), GroupBox1), "wholb");
+    wholb->setGeometry(24, 60, 30, 16);
+
+    graphsize = named(new ChoiceBox(GroupBox1), "graphsize");
+    graphsize->setGeometry(192, 24, 97, 24);
+    graphsize->addItems({QStringLiteral("10x15"), QStringLiteral("10x15"), QStringLiteral("10x15")});
+    graphsize->setMaxVisibleItems(3);
+    setRowHeight(graphsize, 16);
+
+    GroupBox2 = named(new QGroupBox(QStringLiteral("Graph to be Printed"), client), "GroupBox2");
+    GroupBox2->setGeometry(8, 104, 361, 417);
+    fillWith(GroupBox2, kPaleYellow);
+
+    Graphdisplay = named(new TImage(kPictureWidth, kPictureHeight, GroupBox2), "Graphdisplay");
+    Graphdisplay->move(2, 18);
+
+    // Shown, it covers the "Graph" group and its size box completely.
+    stgb = named(new QGroupBox(QStringLiteral("Spacetime"), client), "stgb");
+    stgb->setGeometry(8, 8, 361, 89);
+    fillWith(stgb, kPaleYellow);
+
+    sllb = named(new QLabel(QStringLiteral("v = 0.60 c"), stgb), "sllb");
+    sllb->move(288, 29);
+    sllb->adjustSize();
+
+    Label1 = named(new QLabel(QStringLiteral("Who"), stgb), "Label1");
+    Label1->setGeometry(24, 60, 30, 16);
+
+    slsb = named(new QScrollBar(Qt::Horizontal, stgb), "slsb");
+    slsb->setGeometry(160, 28, 121, 17);
+    slsb->setRange(0, spacetime::kMaxPosition);
+    slsb->setValue(60);
+    slsb->setSingleStep(1);
+    slsb->setPageStep(10);
+    // Left lowers the velocity and Right raises it, and Tab reaches the bar.
+    slsb->setInvertedControls(false);
+    slsb->setFocusPolicy(Qt::StrongFocus);
+    // Its "Scroll here" menu would move it without telling anyone.
+    slsb->setContextMenuPolicy(Qt::NoContextMenu);
+    stgb->hide();
+
+    Graphtyp = named(new ChoiceBox(client), "Graphtyp");
+    Graphtyp->setGeometry(35, 32, 97, 24);
+    Graphtyp->addItems({QStringLiteral("Squared"), QStringLiteral("Semi log"), QStringLiteral("Log"),
+                        QStringLiteral("Spacetime")});
+    Graphtyp->setMaxVisibleItems(4);
+    setRowHeight(Graphtyp, 16);
+
+    Printbt = hiddenButton(QStringLiteral("Print"), "Printbt", {272, 16, 89, 17}, client);
+    graphbt = hiddenButton(QStringLiteral("&Display Sample"), "graphbt", {144, 5, 129, 20}, client);
+
+    p1to3bt = named(new QPushButton(QStringLiteral("&Print"), client), "p1to3bt");
+    p1to3bt->setGeometry(264, 64, 91, 25);
+
+    samplespace = hiddenButton(QStringLiteral("samplespace"), "samplespace", {48, 8, 75, 25}, client);
+    spacepr = hiddenButton(QStringLiteral("spacepr"), "spacepr", {280, 0, 75, 25}, client);
+
+    whocp = named(new QLineEdit(client), "whocp");
+    whocp->setGeometry(80, 64, 169, 24);
+    whocp->setToolTip(QStringLiteral("Prints name entered on graph paper"));
+
+    for (QWidget *control : std::initializer_list<QWidget *>{graphsize, slsb, Graphtyp, Printbt, graphbt, p1to3bt,
+                                                            samplespace, spacepr, whocp})
+        keepStandardColours(control);
+
+    // Tab order: the size box, the kind box, the velocity bar (when its group
+    // shows), the "&Print" button, the name box. Hidden buttons are skipped.
+    QWidget *const order[] = {graphsize, graphbt, Graphtyp, slsb, Printbt, p1to3bt, samplespace, spacepr, whocp};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    graphsize->setFocus();
+
+    // The four actions, run by clicking their buttons.
+    const std::pair<QPushButton *, void (Tcgraph::*)()> actions[] = {{graphbt, &Tcgraph::graphbtClick},
+                                                                     {Printbt, &Tcgraph::PrintbtClick},
+                                                                     {samplespace, &Tcgraph::samplespaceClick},
+                                                                     {spacepr, &Tcgraph::spaceprClick}};
+    for (const auto &[button, action] : actions) {
+        connect(button, &QPushButton::clicked, this, [this, action = action] {
+            try {
+                (this->*action)();
+            } catch (...) {
+                // Raised inside a handler's click: the handler stops there.
+                if (clickDepth_ > 0)
+                    actionError_ = std::current_exception();
+                else
+                    reportCurrentException();
+            }
+        });
+    }
+
+    // Only the user's choices and moves reach the handlers.
+    connect(Graphtyp, &QComboBox::activated, this, [this] { handle([this] { GraphtypChange(); }); });
+    connect(graphsize, &QComboBox::activated, this, [this] { handle([this] { graphsizeChange(); }); });
+    connect(slsb, &QAbstractSlider::actionTriggered, this, [this] {
+        // The bar has moved its thumb but not yet its value.
+        if (slsb->sliderPosition() == slsb->value())
+            return;
+        slsb->setValue(slsb->sliderPosition());
+        handle([this] { slsbChange(); });
+    });
+    connect(p1to3bt, &QPushButton::clicked, this, [this] { handle([this] { p1to3btClick(); }); });
+}
+
+const QString &Tcgraph::sizeLabel(int kind, int choice) const
+{
+    return sizeLabels_.at(static_cast<std::size_t>(kind)).at(static_cast<std::size_t>(choice));
+}
+
+// --- Handlers ---------------------------------------------------------------
+
+void Tcgraph::FormCreate()
+{
+    sizeLabels_[0] = {QStringLiteral("10x15"), QStringLiteral("10x15"), QStringLiteral("10x15")};
+    sizeLabels_[1] = {QStringLiteral("10x1 cycle"), QStringLiteral("10x2 cycle"), QStringLiteral("10x3 cycle")};
+    sizeLabels_[2] = {QStringLiteral("1x1"), QStringLiteral("2x2"), QStringLiteral("3x3")};
+    // Row 3, "Spacetime", stays empty.
+
+    Graphtyp->setCurrentIndex(0);
+    for (int i = 0; i < 3; ++i)
+        graphsize->setItemText(i, sizeLabels_[0][static_cast<std::size_t>(i)]);
+    graphsize->setCurrentIndex(0);
+    click(graphbt);
+}
+
+void Tcgraph::FormActivate()
+{
+    if (!aboutBox_)
+        return;
+    aboutBox_->ProductName->setText(QStringLiteral("Product Name: Gridora"));
+    aboutBox_->setWindowTitle(QStringLiteral("Gridora"));
+    aboutBox_->Version->setText(QStringLiteral("Version: 0.95"));
+    aboutBox_->ProductName->adjustSize();
+    aboutBox_->Version->adjustSize();
+    showModal(*aboutBox_);
+}
+
+void Tcgraph::GraphtypChange()
+{
+    const int kind = Graphtyp->currentIndex();
+    if (kind < 0 || kind > kSpacetime)
+        return;
+    for (int i = 0; i < 3; ++i)
+        graphsize->setItemText(i, sizeLabel(kind, i));
+    graphsize->setCurrentIndex(0);
+    if (kind == kSpacetime) {
+        click(samplespace);
+        stgb->show();
+    } else {
+        stgb->hide();
+        click(graphbt);
+    }
+}
+
+void Tcgraph::graphsizeChange()
+{
+    click(Graphtyp->currentIndex() == kSpacetime ? samplespace : graphbt);
+}
+
+void Tcgraph::slsbChange()
+{
+    sllb->setText(QStringLiteral("v = 0.%1 c").arg(slsb->value(), 2, 10, QLatin1Char('0')));
+    sllb->adjustSize();
+    click(samplespace);
+}
+
+void Tcgraph::printCommand()
+{
+    if (Graphtyp->currentIndex() >= kSpacetime) {
+        click(samplespace);
+        click(spacepr);
+    } else {
+        click(Printbt);
+        click(graphbt);
+    }
+}
+
+void Tcgraph::p1to3btClick()
+{
+    printCommand();
+}
+
+void Tcgraph::Print1Click()
+{
+    printCommand();
+}
+
+void Tcgraph::Printsetup1Click()
+{
+    // The dialog works on a copy: cancelling it leaves the printer untouched.
+    auto chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (const auto *current = dynamic_cast<const QPrinterTarget *>(printer_.target()))
+        copyPrinterSettings(current->printer(), *chosen);
+    if (!runPrintDialog(*chosen))
+        return;
+    printer_.setTarget(printerTarget(std::move(chosen)));
+}
+
+void Tcgraph::exit1Click()
+{
+    close();
+}
+
+void Tcgraph::About1Click()
+{
+    if (aboutBox_)
+        showModal(*aboutBox_);
+}
+
+// --- Actions ----------------------------------------------------------------
+
+void Tcgraph::graphbtClick()
+{
+    gridpaper::drawGridSample(Graphdisplay->Canvas(), Graphdisplay->width(), Graphdisplay->height(),
+                              Graphtyp->currentIndex(), graphsize->currentIndex());
+    Graphdisplay->update();
+}
+
+void Tcgraph::PrintbtClick()
+{
+    gridpaper::printGridPage(printer_, Graphtyp->currentIndex(), graphsize->currentIndex(),
+                             whocp->text().toStdString());
+}
+
+void Tcgraph::samplespaceClick()
+{
+    // The erase rectangle spans the window's outer size, frame included.
+    const QRect outer = frameGeometry();
+    spacetime::drawSpacetimeSample(Graphdisplay->Canvas(), Graphdisplay->width(), Graphdisplay->height(),
+                                   slsb->value(), outer.width(), outer.height());
+    Graphdisplay->update();
+}
+
+void Tcgraph::spaceprClick()
+{
+    spacetime::printSpacetimePage(printer_, slsb->value(), whocp->text().toStdString());
+}
+
+// --- Plumbing ---------------------------------------------------------------
+
+void Tcgraph::click(QAbstractButton *button)
+{
+    ++clickDepth_;
+    button->click();
+    --clickDepth_;
+    if (actionError_)
+        std::rethrow_exception(std::exchange(actionError_, nullptr));
+}
+
+void Tcgraph::reportCurrentException()
+{
+    try {
+        throw;
+    } catch (const std::exception &error) {
+        reportError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        reportError(QStringLiteral("An unexpected error occurred"));
+    }
+}
+
+int Tcgraph::showModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+bool Tcgraph::runPrintDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printersu"));
+    // No page numbers, no selection, no printing to a file.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void Tcgraph::reportError(const QString &text)
+{
+    QMessageBox::critical(this, QStringLiteral("Gridora"), text);
+}
+
+bool Tcgraph::event(QEvent *event)
+{
+    // Focus can only come back from the program's own modal dialogs, which is
+    // no new activation: the About box opens by itself once per run.
+    if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
+        activatedOnce_ = true;
+        QMetaObject::invokeMethod(this, [this] { handle([this] { FormActivate(); }); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
+}
+
+void Tcgraph::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (centred_ || event->spontaneous())
+        return;
+    centred_ = true;
+    if (const QScreen *display = screen()) {
+        QRect outer = frameGeometry();
+        outer.moveCenter(display->availableGeometry().center());
+        move(outer.topLeft());
+    }
+    activateWindow();
+}
+
+} // namespace gridora::app

@@ -1,0 +1,139 @@
+#pragma once
+// The main window, "Choose Your Graph......": the kind box, the size box, the
+// name box, the velocity group for spacetime paper, the sample picture, the
+// print command and the menu.
+//
+// Every user action lands in one handler here. Handlers only update controls
+// and run one of the four drawing and printing actions, each the click action
+// of a button that is never shown: graphbt (grid sample), Printbt (printed
+// grid sheet), samplespace (spacetime sample) and spacepr (printed spacetime
+// sheet). The actions read the kind, size choice, velocity and name from the
+// controls when they run.
+//
+// Selections made from code fire no handler: the boxes report only the user's
+// choices (`activated`), and the velocity scroll bar only the user's moves.
+
+#include "printer.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <exception>
+
+class QAbstractButton;
+class QAction;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QPushButton;
+class QScrollBar;
+class Taboutboxp;
+
+namespace gridora::app {
+
+class ChoiceBox;
+class TImage;
+
+class Tcgraph : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Builds the window and runs FormCreate, which draws the first sample.
+    /// Prints go to `printer`, the one printer object of the run.
+    explicit Tcgraph(TPrinter &printer, QWidget *parent = nullptr);
+    ~Tcgraph() override;
+
+    /// The About box that FormActivate and menu "&About" show; it is created
+    /// after the main window.
+    void setAboutBox(Taboutboxp *aboutBox) { aboutBox_ = aboutBox; }
+
+    TPrinter &printer() { return printer_; }
+
+    /// The size-label table: the size box's texts for each graph kind (0..3)
+    /// and size choice (0..2).
+    const QString &sizeLabel(int kind, int choice) const;
+
+    // The menu.
+    QMenuBar *MainMenu1;
+    QMenu *Graph1;
+    QAction *Print1;
+    QAction *Printsetup1;
+    QAction *N1;
+    QAction *exit1;
+    QMenu *Help1;
+    QAction *About1;
+
+    // The controls, in creation order.
+    QGroupBox *GroupBox1;
+    QLabel *wholb;
+    ChoiceBox *graphsize;
+    QGroupBox *GroupBox2;
+    TImage *Graphdisplay;
+    QGroupBox *stgb;
+    QLabel *sllb;
+    QLabel *Label1;
+    QScrollBar *slsb;
+    ChoiceBox *Graphtyp;
+    QPushButton *Printbt;
+    QPushButton *graphbt;
+    QPushButton *p1to3bt;
+    QPushButton *samplespace;
+    QPushButton *spacepr;
+    QLineEdit *whocp;
+
+    // Handlers.
+    void FormCreate();
+    void FormActivate();
+    void GraphtypChange();
+    void graphsizeChange();
+    void slsbChange();
+    void p1to3btClick();
+    void Print1Click();
+    void Printsetup1Click();
+    void exit1Click();
+    void About1Click();
+
+    // The drawing and printing actions behind the four hidden buttons.
+    void graphbtClick();
+    void PrintbtClick();
+    void samplespaceClick();
+    void spaceprClick();
+
+protected:
+    /// Shows `dialog` modally and returns its result.
+    virtual int showModal(QDialog &dialog);
+    /// Runs the print set-up dialog on `printer`; true when the user confirms,
+    /// and the dialog has then written the choice into `printer`.
+    virtual bool runPrintDialog(QPrinter &printer);
+    /// Shows an error the way the desktop shows any program's errors.
+    virtual void reportError(const QString &text);
+
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void printCommand();
+    /// Runs the action behind `button` by clicking it; an error the action
+    /// raised comes out of here, after the click.
+    void click(QAbstractButton *button);
+    /// Runs a handler for an event, showing any error it ends with.
+    template <class Handler> void handle(Handler &&handler);
+    void reportCurrentException();
+
+    TPrinter &printer_;
+    Taboutboxp *aboutBox_ = nullptr;
+    std::array<std::array<QString, 3>, 4> sizeLabels_;
+    int clickDepth_ = 0;
+    std::exception_ptr actionError_;
+    bool activatedOnce_ = false;
+    bool centred_ = false;
+};
+
+} // namespace gridora::app

@@ -1,0 +1,22 @@
+#include "timage.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace gridora::app {
+
+TImage::TImage(int width, int height, QWidget *parent)
+    : QWidget(parent), surface_(width, height), canvas_(&surface_)
+{
+    setFixedSize(width, height);
+    // The bitmap covers the control: nothing behind it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TImage::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_.image(), event->rect());
+}
+
+} // namespace gridora::app

@@ -1,0 +1,128 @@
+#include "qprinter_target.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace gridora {
+
+namespace {
+// The print engine property under which Qt's CUPS engine keeps the options
+// that go with a job (the print dialog fills it from the printer's properties).
+constexpr auto kCupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+} // namespace
+
+// The page of an open document. Opening the painter is what opens the job, so
+// the page knows whether the printer accepted it.
+class QPrinterTarget::Page : public PainterSurface {
+public:
+    using PainterSurface::PainterSurface;
+    bool opened() { return painter().isActive(); }
+};
+
+QStringList cupsOptions(const QPrinter &printer)
+{
+    return printer.printEngine()->property(kCupsOptionsKey).toStringList();
+}
+
+void setCupsOptions(QPrinter &printer, const QStringList &options)
+{
+    printer.printEngine()->setProperty(kCupsOptionsKey, options);
+}
+
+void copyPrinterSettings(const QPrinter &from, QPrinter &to)
+{
+    // The queue first: choosing a queue resets what depends on it.
+    if (from.outputFormat() == QPrinter::NativeFormat) {
+        to.setOutputFormat(QPrinter::NativeFormat);
+        to.setPrinterName(from.printerName());
+    } else {
+        to.setOutputFormat(QPrinter::PdfFormat);
+        to.setOutputFileName(from.outputFileName());
+    }
+    to.setPageLayout(from.pageLayout());
+    to.setCopyCount(from.copyCount());
+    to.setCollateCopies(from.collateCopies());
+    to.setDuplex(from.duplex());
+    to.setColorMode(from.colorMode());
+    to.setPageOrder(from.pageOrder());
+    to.setDocName(from.docName());
+    setCupsOptions(to, cupsOptions(from));
+}
+
+QPrinterTarget::QPrinterTarget(std::unique_ptr<QPrinter> printer, int dpi)
+    : printer_(std::move(printer)), dpi_(dpi)
+{
+    printer_->setFullPage(false);
+    printer_->setResolution(dpi_);
+}
+
+QPrinterTarget::~QPrinterTarget()
+{
+    abortDocument();
+}
+
+int QPrinterTarget::pageWidth() const
+{
+    return printer_->pageLayout().paintRectPixels(dpi_).width();
+}
+
+int QPrinterTarget::pageHeight() const
+{
+    return printer_->pageLayout().paintRectPixels(dpi_).height();
+}
+
+Surface &QPrinterTarget::beginDocument()
+{
+    if (printer_->outputFormat() == QPrinter::NativeFormat) {
+        const QString queue = printer_->printerName();
+        if (queue.isEmpty() || QPrinterInfo::printerInfo(queue).isNull())
+            throw EPrinter(kPrinterNotValid);
+    } else if (printer_->outputFileName().isEmpty()) {
+        throw EPrinter(kPrinterNotValid);
+    }
+    auto page = std::make_unique<Page>(printer_.get(), pageWidth(), pageHeight(), dpi_);
+    if (!page->opened())
+        throw EPrinter(kPrinterNotValid);
+    page_ = std::move(page);
+    return *page_;
+}
+
+void QPrinterTarget::endDocument()
+{
+    if (!page_)
+        return;
+    const auto page = std::move(page_);
+    if (!page->finish())
+        throw EPrinter(kPrinterNotValid);
+}
+
+void QPrinterTarget::abortDocument()
+{
+    if (!page_)
+        return;
+    const auto page = std::move(page_);
+    if (printer_->abort())
+        return;
+    if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        page->finish();
+        QFile::remove(printer_->outputFileName());
+        return;
+    }
+    const QString title = QStringLiteral("Gridora aborted page %1.%2")
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(++aborted_);
+    const QStringList options = cupsOptions(*printer_);
+    const QString docName = printer_->docName();
+    setCupsOptions(*printer_, options + QStringList{QStringLiteral("job-hold-until"), QStringLiteral("indefinite")});
+    printer_->printEngine()->setProperty(QPrintEngine::PPK_DocumentName, title);
+    page->finish();
+    setCupsOptions(*printer_, options);
+    printer_->printEngine()->setProperty(QPrintEngine::PPK_DocumentName, docName);
+    if (heldJobHandler_)
+        heldJobHandler_(printer_->printerName(), title);
+}
+
+} // namespace gridora

@@ -1,0 +1,138 @@
+#pragma once
+// What the main window's tests share: a window whose modal dialogs, print
+// dialog and error box are recorded instead of shown, a printer target that
+// records its documents, and the user's ways of choosing in a box.
+
+#include "choicebox.h"
+#include "printer.h"
+#include "tcgraph.h"
+#include "timage.h"
+#include "trace_surface.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDialog>
+#include <QStringList>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <utility>
+
+namespace gridora::app::test {
+
+class TestWindow : public Tcgraph {
+public:
+    using Tcgraph::Tcgraph;
+
+    QStringList errors;
+    QList<QDialog *> modals;
+    /// Stands in for the print set-up dialog when set; otherwise the real one runs.
+    std::function<bool(QPrinter &)> printDialog;
+
+protected:
+    int showModal(QDialog &dialog) override
+    {
+        modals << &dialog;
+        return QDialog::Accepted;
+    }
+    bool runPrintDialog(QPrinter &printer) override
+    {
+        return printDialog ? printDialog(printer) : Tcgraph::runPrintDialog(printer);
+    }
+    void reportError(const QString &text) override { errors << text; }
+};
+
+/// Records each document's page as a trace; can refuse to open.
+class RecordingTarget : public PrintTarget {
+public:
+    int begun = 0;
+    int ended = 0;
+    int aborted = 0;
+    const char *refusal = nullptr; ///< when set, beginDocument throws EPrinter with it
+    std::function<void()> onBegin;
+    std::function<void()> onWrite; ///< runs at the page's first text, while the document is open
+    std::function<void()> onEnd;
+    std::ostringstream trace;
+
+    int pageWidth() const override { return 4800; }
+    int pageHeight() const override { return 6600; }
+    Surface &beginDocument() override
+    {
+        if (refusal)
+            throw EPrinter(refusal);
+        ++begun;
+        page_ = std::make_unique<Page>(trace, pageWidth(), pageHeight(), onWrite);
+        if (onBegin)
+            onBegin();
+        return *page_;
+    }
+    void endDocument() override
+    {
+        ++ended;
+        if (onEnd)
+            onEnd();
+        page_.reset();
+    }
+    void abortDocument() override
+    {
+        ++aborted;
+        page_.reset();
+    }
+
+private:
+    class Page : public TraceSurface {
+    public:
+        Page(std::ostream &out, int width, int height, std::function<void()> onWrite)
+            : TraceSurface(out, width, height), onWrite_(std::move(onWrite))
+        {
+        }
+        void text(TPoint at, const std::string &text, const TFont &font, const TBrush &brush) override
+        {
+            if (auto hook = std::exchange(onWrite_, nullptr))
+                hook();
+            TraceSurface::text(at, text, font, brush);
+        }
+
+    private:
+        std::function<void()> onWrite_;
+    };
+
+    std::unique_ptr<Page> page_;
+};
+
+/// Chooses entry `index` the way the user does: in the opened list, with the
+/// keyboard.
+inline void pick(QComboBox *box, int index)
+{
+    box->showPopup();
+    QAbstractItemView *list = box->view();
+    list->setCurrentIndex(list->model()->index(index, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+}
+
+/// A black block painted on the sample picture, leaving its canvas's pen and
+/// brush as they were: a redraw of the sample removes it.
+inline void stamp(TImage &picture)
+{
+    TCanvas &canvas = picture.Canvas();
+    const TPen pen = canvas.Pen;
+    const TBrush brush = canvas.Brush;
+    canvas.Pen = TPen{};
+    canvas.Brush.Color = clBlack;
+    canvas.Rectangle(150, 150, 200, 200);
+    canvas.Pen = pen;
+    canvas.Brush = brush;
+}
+
+inline bool stamped(const QImage &picture)
+{
+    for (int y = 150; y < 200; ++y)
+        for (int x = 150; x < 200; ++x)
+            if (picture.pixel(x, y) != 0xFF000000u)
+                return false;
+    return true;
+}
+
+} // namespace gridora::app::test

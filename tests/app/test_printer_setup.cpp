@@ -1,0 +1,189 @@
+// The printer target over QPrinter and the choice of layout resolution, on
+// PDF files (no print service needed).
+#include "pdf_support.h"
+#include "printer_setup.h"
+#include "qprinter_target.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace gridora;
+using namespace gridora::app;
+using namespace gridora::app::test;
+
+namespace {
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &file)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 15, 10, 15),
+                                       QPageLayout::Millimeter));
+    return printer;
+}
+
+} // namespace
+
+class PrinterSetupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resolutionOption_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("none") << QStringList{} << 0;
+        QTest::newRow("other option") << QStringList{"PageSize", "A4"} << 0;
+        QTest::newRow("square") << QStringList{"PageSize", "A4", "Resolution", "600dpi"} << 600;
+        QTest::newRow("unequal") << QStringList{"Resolution", "1200x600dpi"} << 1200;
+        QTest::newRow("any case") << QStringList{"resolution", "300DPI"} << 300;
+        QTest::newRow("per centimetre") << QStringList{"Resolution", "118dpcm"} << 0;
+        QTest::newRow("later wins") << QStringList{"Resolution", "300dpi", "Resolution", "150dpi"} << 150;
+        QTest::newRow("name without value") << QStringList{"Resolution"} << 0;
+        QTest::newRow("value as name") << QStringList{"Duplex", "Resolution", "x", "600dpi"} << 0;
+    }
+
+    void resolutionOption()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, dpi);
+        QCOMPARE(app::resolutionOption(options), dpi);
+    }
+
+    void aPrinterWithoutDestinationIsNoPrinter()
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        QVERIFY(!printerTarget(std::move(printer)));
+        QVERIFY(!printerTarget(nullptr));
+        QCOMPARE(queueDefaultResolution(QString()), 0);
+    }
+
+    void pageInDevicePixelsOfThePrintableArea()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("page.pdf"));
+        auto target = printerTarget(pdfPrinter(file));
+        QVERIFY(target);
+        auto *page = dynamic_cast<QPrinterTarget *>(target.get());
+        QVERIFY(page);
+        QCOMPARE(page->dpi(), kFallbackDpi);
+        // A4 less 10 mm each side across and 15 mm top and bottom, at 300
+        // dpi (Qt rounds the margins through points on the way).
+        QVERIFY(qAbs(page->pageWidth() - 190 / 25.4 * 300) <= 5);
+        QVERIFY(qAbs(page->pageHeight() - 267 / 25.4 * 300) <= 5);
+        const QPoint origin = page->printer().pageLayout().paintRectPixels(300).topLeft();
+        QVERIFY(qAbs(origin.x() - 10 / 25.4 * 300) <= 5 && qAbs(origin.y() - 15 / 25.4 * 300) <= 5);
+
+        TPrinter printer(std::move(target));
+        printer.BeginDoc();
+        TCanvas &canvas = printer.Canvas();
+        canvas.Pen.Width = 6;
+        canvas.MoveTo(600, 100);
+        canvas.LineTo(600, 1000);
+        canvas.Pen.Width = 1;
+        canvas.MoveTo(900, 100);
+        canvas.LineTo(900, 1000);
+        printer.EndDoc();
+        QVERIFY(!printer.Printing());
+
+        if (!havePoppler())
+            QSKIP("pdfinfo and pdftoppm are needed to look at the page");
+        const PdfInfo info = pdfInfo(file);
+        QCOMPARE(info.pages, 1);
+        QVERIFY(qAbs(info.points.width() - 595.3) < 1 && qAbs(info.points.height() - 841.9) < 1);
+        const QImage sheet = rasterize(file, 300);
+        const int left = origin.x(), top = origin.y();
+        const int row = top + 500;
+        QVERIFY(inkNear(sheet, left + 600, row, 1));
+        QVERIFY(blankNear(sheet, left + 600, top + 50));
+        // The wide pen is 6 device pixels wide, the thin one 1.
+        int wide = 0, thin = 0;
+        for (int x = left + 590; x < left + 610; ++x)
+            wide += grey(sheet, x, row) < 100;
+        for (int x = left + 890; x < left + 910; ++x)
+            thin += grey(sheet, x, row) < 100;
+        QVERIFY2(wide >= 5 && wide <= 7, qPrintable(QString::number(wide)));
+        QVERIFY2(thin >= 1 && thin <= 2, qPrintable(QString::number(thin)));
+    }
+
+    void abortedDocumentLeavesNoFile()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("aborted.pdf"));
+        TPrinter printer(printerTarget(pdfPrinter(file)));
+        printer.BeginDoc();
+        printer.Canvas().MoveTo(0, 0);
+        printer.Canvas().LineTo(100, 100);
+        printer.Abort();
+        QVERIFY(!printer.Printing());
+        QVERIFY(!QFile::exists(file));
+        // and the printer prints again afterwards
+        printer.BeginDoc();
+        printer.EndDoc();
+        QVERIFY(QFile::exists(file));
+    }
+
+    void unwritableFileIsNotAValidPrinter()
+    {
+        TPrinter printer(printerTarget(pdfPrinter(QStringLiteral("/nonexistent-gridora-dir/page.pdf"))));
+        try {
+            printer.BeginDoc();
+            QFAIL("BeginDoc opened a file it cannot write");
+        } catch (const EPrinter &error) {
+            QCOMPARE(QString::fromUtf8(error.what()), QString::fromUtf8(kPrinterNotValid));
+        }
+        QVERIFY(!printer.Printing());
+    }
+
+    void secondDocumentWhilePrintingLeavesTheFirstAlone()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("first.pdf"));
+        TPrinter printer(printerTarget(pdfPrinter(file)));
+        printer.BeginDoc();
+        printer.Canvas().MoveTo(10, 10);
+        printer.Canvas().LineTo(500, 10);
+        try {
+            printer.BeginDoc();
+            QFAIL("a second document opened");
+        } catch (const EPrinter &error) {
+            QCOMPARE(QString::fromUtf8(error.what()), QString::fromUtf8(kPrintingInProgress));
+        }
+        QVERIFY(printer.Printing());
+        printer.EndDoc();
+        if (havePoppler())
+            QCOMPARE(pdfInfo(file).pages, 1);
+    }
+
+    void settingsCopiedFromADialogsPrinter()
+    {
+        QPrinter from(QPrinter::HighResolution);
+        from.setOutputFormat(QPrinter::PdfFormat);
+        from.setOutputFileName(QStringLiteral("/tmp/gridora-settings.pdf"));
+        from.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(4, 5, 6, 7),
+                                       QPageLayout::Millimeter));
+        from.setCopyCount(3);
+        from.setCollateCopies(false);
+        from.setColorMode(QPrinter::GrayScale);
+        from.setPageOrder(QPrinter::LastPageFirst);
+        from.setResolution(72);
+
+        QPrinter to(QPrinter::HighResolution);
+        to.setResolution(600);
+        copyPrinterSettings(from, to);
+        QCOMPARE(to.outputFormat(), QPrinter::PdfFormat);
+        QCOMPARE(to.outputFileName(), from.outputFileName());
+        QVERIFY(to.pageLayout().isEquivalentTo(from.pageLayout()));
+        QCOMPARE(to.copyCount(), 3);
+        QCOMPARE(to.collateCopies(), false);
+        QCOMPARE(to.colorMode(), QPrinter::GrayScale);
+        QCOMPARE(to.pageOrder(), QPrinter::LastPageFirst);
+        QCOMPARE(to.resolution(), 600);
+    }
+};
+
+QTEST_MAIN(PrinterSetupTest)
+#include "test_printer_setup.moc"

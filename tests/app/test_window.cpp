@@ -1,0 +1,770 @@
+// The main window: its layout, its handlers and the order in which they draw
+// and print, driven the way the user drives them.
+#include "aboutbox.h"
+#include "app_test_support.h"
+#include "choicebox.h"
+#include "grid_sheets.h"
+#include "licenseform.h"
+#include "painter_surface.h"
+#include "qprinter_target.h"
+#include "spacetime_sheets.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace gridora;
+using namespace gridora::app;
+using namespace gridora::app::test;
+
+namespace {
+
+constexpr int kW = 357;
+constexpr int kH = 397;
+
+QImage gridReference(int kind, int size)
+{
+    ImageSurface surface(kW, kH);
+    TCanvas canvas(&surface);
+    gridpaper::drawGridSample(canvas, kW, kH, kind, size);
+    return surface.image().copy();
+}
+
+QImage spacetimeReference(int position, QSize window)
+{
+    ImageSurface surface(kW, kH);
+    TCanvas canvas(&surface);
+    spacetime::drawSpacetimeSample(canvas, kW, kH, position, window.width(), window.height());
+    return surface.image().copy();
+}
+
+// Everything but the frame the clearing rectangle leaves, which depends on
+// the previous drawing.
+bool sameInside(const QImage &a, const QImage &b)
+{
+    const QRect inside(2, 2, kW - 4, kH - 4);
+    return a.copy(inside) == b.copy(inside);
+}
+
+bool black(const QImage &image, int x, int y)
+{
+    return (image.pixel(x, y) & 0xFFFFFFu) == 0;
+}
+
+bool hasGrey(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFFu) == 0x808080u)
+                return true;
+    return false;
+}
+
+QString shownText(QWidget *widget)
+{
+    if (auto *group = qobject_cast<QGroupBox *>(widget))
+        return group->title();
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        return button->text();
+    if (auto *box = qobject_cast<QComboBox *>(widget))
+        return box->currentText();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    return {};
+}
+
+QStringList entries(const QComboBox *box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TPrinter> printer_;
+    RecordingTarget *target_ = nullptr;
+    std::unique_ptr<TestWindow> window_;
+
+    const QImage &picture() const { return window_->Graphdisplay->picture(); }
+    QImage spacetimeNow() const { return spacetimeReference(window_->slsb->value(), window_->frameGeometry().size()); }
+
+private slots:
+    void init()
+    {
+        auto target = std::make_unique<RecordingTarget>();
+        target_ = target.get();
+        printer_ = std::make_unique<TPrinter>(std::move(target));
+        window_ = std::make_unique<TestWindow>(*printer_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    void cleanup()
+    {
+        window_.reset();
+        printer_.reset();
+    }
+
+    void startsWithSquared()
+    {
+        TestWindow &w = *window_;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Choose Your Graph......"));
+        QCOMPARE(w.Graphtyp->currentIndex(), 0);
+        QCOMPARE(w.Graphtyp->currentText(), QStringLiteral("Squared"));
+        QCOMPARE(entries(w.Graphtyp), (QStringList{"Squared", "Semi log", "Log", "Spacetime"}));
+        QCOMPARE(w.graphsize->currentIndex(), 0);
+        QCOMPARE(entries(w.graphsize), (QStringList{"10x15", "10x15", "10x15"}));
+        QCOMPARE(w.graphsize->currentText(), QStringLiteral("10x15"));
+        QVERIFY(!w.stgb->isVisible());
+        QCOMPARE(w.slsb->value(), 60);
+        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.60 c"));
+        QVERIFY(w.whocp->text().isEmpty());
+        QCOMPARE(picture().size(), QSize(kW, kH));
+        QVERIFY(sameInside(picture(), gridReference(0, 0)));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.graphsize));
+        QCOMPARE(target_->begun, 0);
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("geometry"); // an empty size: sized to its text
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("GroupBox1") << "client" << QRect(8, 8, 361, 89) << "Graph" << true;
+        QTest::newRow("wholb") << "GroupBox1" << QRect(24, 60, 30, 16) << "Who" << true;
+        QTest::newRow("graphsize") << "GroupBox1" << QRect(192, 24, 97, 24) << "10x15" << true;
+        QTest::newRow("GroupBox2") << "client" << QRect(8, 104, 361, 417) << "Graph to be Printed" << true;
+        QTest::newRow("Graphdisplay") << "GroupBox2" << QRect(2, 18, 357, 397) << "" << true;
+        QTest::newRow("stgb") << "client" << QRect(8, 8, 361, 89) << "Spacetime" << false;
+        QTest::newRow("sllb") << "stgb" << QRect(288, 29, 0, 0) << "v = 0.60 c" << false;
+        QTest::newRow("Label1") << "stgb" << QRect(24, 60, 30, 16) << "Who" << false;
+        QTest::newRow("slsb") << "stgb" << QRect(160, 28, 121, 17) << "" << false;
+        QTest::newRow("Graphtyp") << "client" << QRect(35, 32, 97, 24) << "Squared" << true;
+        QTest::newRow("Printbt") << "client" << QRect(272, 16, 89, 17) << "Print" << false;
+        QTest::newRow("graphbt") << "client" << QRect(144, 5, 129, 20) << "&Display Sample" << false;
+        QTest::newRow("p1to3bt") << "client" << QRect(264, 64, 91, 25) << "&Print" << true;
+        QTest::newRow("samplespace") << "client" << QRect(48, 8, 75, 25) << "samplespace" << false;
+        QTest::newRow("spacepr") << "client" << QRect(280, 0, 75, 25) << "spacepr" << false;
+        QTest::newRow("whocp") << "client" << QRect(80, 64, 169, 24) << "" << true;
+    }
+
+    void layout()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        QFETCH(bool, shown);
+        auto *control = window_->findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(control);
+        QCOMPARE(control->parentWidget()->objectName(), parent);
+        QCOMPARE(control->pos(), geometry.topLeft());
+        if (!geometry.isEmpty())
+            QCOMPARE(control->size(), geometry.size());
+        else
+            QCOMPARE(control->size(), control->sizeHint());
+        QCOMPARE(shownText(control), text);
+        QCOMPARE(control->isVisible(), shown);
+    }
+
+    void laterControlsLieAbove()
+    {
+        QStringList order;
+        for (QObject *child : window_->centralWidget()->children())
+            if (child->isWidgetType())
+                order << child->objectName();
+        QCOMPARE(order, (QStringList{"GroupBox1", "GroupBox2", "stgb", "Graphtyp", "Printbt", "graphbt", "p1to3bt",
+                                     "samplespace", "spacepr", "whocp"}));
+    }
+
+    void windowFrame()
+    {
+        TestWindow &w = *window_;
+        QWidget *client = w.centralWidget();
+        QCOMPARE(client->size(), QSize(383, 525));
+        QCOMPARE(client->y(), w.menuBar()->geometry().bottom() + 1);
+        QCOMPARE(w.minimumSize(), w.size());
+        QCOMPARE(w.maximumSize(), w.size());
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(w.windowFlags() & Qt::WindowSystemMenuHint);
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY(qAbs(w.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(w.frameGeometry().center().y() - screen.center().y()) <= 1);
+
+        const QColor paleYellow(0xFE, 0xFD, 0xC7);
+        QVERIFY(client->autoFillBackground());
+        for (QWidget *shows : std::initializer_list<QWidget *>{client, w.GroupBox1, w.GroupBox2, w.stgb, w.wholb, w.sllb})
+            QCOMPARE(shows->palette().color(QPalette::Window), paleYellow);
+        const QColor standard = QApplication::palette().color(QPalette::Window);
+        for (QWidget *keeps :
+             std::initializer_list<QWidget *>{w.Graphtyp, w.graphsize, w.whocp, w.slsb, w.p1to3bt})
+            QCOMPARE(keeps->palette().color(QPalette::Window), standard);
+
+        for (QWidget *control : client->findChildren<QWidget *>()) {
+            const QFontInfo font(control->font());
+            QCOMPARE(font.pixelSize(), 13);
+            QVERIFY(!font.family().isEmpty());
+            if (control != w.whocp)
+                QVERIFY2(control->toolTip().isEmpty(), qPrintable(control->objectName()));
+        }
+        QCOMPARE(w.whocp->toolTip(), QStringLiteral("Prints name entered on graph paper"));
+    }
+
+    void menu()
+    {
+        TestWindow &w = *window_;
+        QCOMPARE(w.menuBar(), w.MainMenu1);
+        QCOMPARE(w.MainMenu1->objectName(), QStringLiteral("MainMenu1"));
+        const auto texts = [](const QList<QAction *> &actions) {
+            QStringList list;
+            for (const QAction *action : actions)
+                list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            return list;
+        };
+        QCOMPARE(texts(w.MainMenu1->actions()), (QStringList{"&Graph", "&Help"}));
+        QCOMPARE(texts(w.Graph1->actions()), (QStringList{"&Print", "Print &Setup", "-", "E&xit"}));
+        QCOMPARE(texts(w.Help1->actions()), QStringList{"&About"});
+        QStringList names;
+        for (const QAction *action : w.Graph1->actions() + w.Help1->actions()) {
+            names << action->objectName();
+            QVERIFY(action->shortcuts().isEmpty());
+        }
+        QCOMPARE(names, (QStringList{"Print1", "Printsetup1", "N1", "exit1", "About1"}));
+        QCOMPARE(w.Graph1->objectName(), QStringLiteral("Graph1"));
+        QCOMPARE(w.Help1->objectName(), QStringLiteral("Help1"));
+    }
+
+    void boxesAndScrollBar()
+    {
+        TestWindow &w = *window_;
+        QVERIFY(w.Graphtyp->isEditable());
+        QVERIFY(w.graphsize->isEditable());
+        QCOMPARE(w.Graphtyp->maxVisibleItems(), 4);
+        QCOMPARE(w.graphsize->maxVisibleItems(), 3);
+        QCOMPARE(w.Graphtyp->view()->sizeHintForRow(0), 16);
+        QCOMPARE(w.graphsize->view()->sizeHintForRow(2), 16);
+        QCOMPARE(w.slsb->orientation(), Qt::Horizontal);
+        QCOMPARE(w.slsb->minimum(), 0);
+        QCOMPARE(w.slsb->maximum(), 90);
+        QCOMPARE(w.slsb->singleStep(), 1);
+        QCOMPARE(w.slsb->pageStep(), 10);
+        QVERIFY(!w.slsb->invertedControls());
+        QVERIFY(w.slsb->focusPolicy() & Qt::TabFocus);
+    }
+
+    void tabOrder()
+    {
+        TestWindow &w = *window_;
+        const auto tabFrom = [](QWidget *from) {
+            from->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            return QApplication::focusWidget();
+        };
+        QCOMPARE(tabFrom(w.graphsize), static_cast<QWidget *>(w.Graphtyp));
+        QCOMPARE(tabFrom(w.Graphtyp), static_cast<QWidget *>(w.p1to3bt));
+        QCOMPARE(tabFrom(w.p1to3bt), static_cast<QWidget *>(w.whocp));
+        pick(w.Graphtyp, 3);
+        QCOMPARE(tabFrom(w.graphsize), static_cast<QWidget *>(w.Graphtyp));
+        QCOMPARE(tabFrom(w.Graphtyp), static_cast<QWidget *>(w.slsb));
+        QCOMPARE(tabFrom(w.slsb), static_cast<QWidget *>(w.p1to3bt));
+    }
+
+    void kindChange_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("sizes");
+        // Each starts from size choice 2 of the previous kind.
+        QTest::newRow("Log to Squared") << 2 << 0 << QStringList{"10x15", "10x15", "10x15"};
+        QTest::newRow("Spacetime to Semi log") << 3 << 1 << QStringList{"10x1 cycle", "10x2 cycle", "10x3 cycle"};
+        QTest::newRow("Squared to Log") << 0 << 2 << QStringList{"1x1", "2x2", "3x3"};
+        QTest::newRow("Semi log to Spacetime") << 1 << 3 << QStringList{"", "", ""};
+    }
+
+    void kindChange()
+    {
+        QFETCH(int, from);
+        QFETCH(int, kind);
+        QFETCH(QStringList, sizes);
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, from);
+        pick(w.graphsize, 2);
+        QCOMPARE(w.graphsize->currentIndex(), 2);
+        stamp(*w.Graphdisplay);
+
+        pick(w.Graphtyp, kind);
+        QCOMPARE(w.Graphtyp->currentIndex(), kind);
+        QCOMPARE(entries(w.graphsize), sizes);
+        QCOMPARE(w.graphsize->currentIndex(), 0);
+        QCOMPARE(w.graphsize->currentText(), sizes[0]);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(w.sizeLabel(kind, i), sizes[i]);
+        QCOMPARE(w.stgb->isVisible(), kind == 3);
+        QCOMPARE(w.Label1->isVisible(), kind == 3); // its own "Who" over the covered one
+        if (kind == 3)
+            QCOMPARE(picture(), spacetimeNow());
+        else
+            QVERIFY(sameInside(picture(), gridReference(kind, 0)));
+        QCOMPARE(target_->begun, 0);
+    }
+
+    void spacetimeGroupCoversTheGraphGroup()
+    {
+        TestWindow &w = *window_;
+        QWidget *client = w.centralWidget();
+        const QPoint sizeBox = w.graphsize->geometry().center() + w.GroupBox1->pos();
+        QCOMPARE(client->childAt(sizeBox), w.graphsize->lineEdit());
+        pick(w.Graphtyp, 3);
+        QCOMPARE(w.stgb->geometry(), w.GroupBox1->geometry());
+        QVERIFY(w.stgb->autoFillBackground());
+        QWidget *onTop = client->childAt(sizeBox);
+        QVERIFY(onTop == w.stgb || w.stgb->isAncestorOf(onTop));
+        // The kind box, the name box and the button stay above either group.
+        for (QWidget *control : std::initializer_list<QWidget *>{w.Graphtyp, w.whocp, w.p1to3bt}) {
+            QWidget *at = client->childAt(control->geometry().center());
+            QVERIFY(at == control || control->isAncestorOf(at));
+        }
+        pick(w.Graphtyp, 1);
+        QVERIFY(!w.stgb->isVisible());
+    }
+
+    void velocityLabel_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("label");
+        const int right = Qt::Key_Right, left = Qt::Key_Left;
+        QTest::newRow("0") << QList<int>{Qt::Key_Home} << 0 << "v = 0.00 c";
+        QTest::newRow("5") << QList<int>{Qt::Key_Home, right, right, right, right, right} << 5 << "v = 0.05 c";
+        QTest::newRow("60") << QList<int>{Qt::Key_End, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown, left, right}
+                            << 60 << "v = 0.60 c";
+        QTest::newRow("90") << QList<int>{Qt::Key_End} << 90 << "v = 0.90 c";
+    }
+
+    void velocityLabel()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, position);
+        QFETCH(QString, label);
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, 3);
+        for (int key : keys)
+            QTest::keyClick(w.slsb, Qt::Key(key));
+        QCOMPARE(w.slsb->value(), position);
+        QCOMPARE(w.sllb->text(), label);
+        QCOMPARE(w.sllb->size(), w.sllb->sizeHint());
+        QCOMPARE(picture(), spacetimeNow());
+    }
+
+    void scrollBarArrowsMoveTheWayTheyPoint()
+    {
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, 3);
+        w.Graphtyp->setFocus();
+        QTest::keyClick(w.Graphtyp, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.slsb));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(w.slsb->value(), 61);
+        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.61 c"));
+        QCOMPARE(picture(), spacetimeNow());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(w.slsb->value(), 59);
+        // The arrow buttons at the bar's ends, with the mouse.
+        QTest::mouseClick(w.slsb, Qt::LeftButton, {}, QPoint(w.slsb->width() - 3, w.slsb->height() / 2));
+        QCOMPARE(w.slsb->value(), 60);
+        QTest::mouseClick(w.slsb, Qt::LeftButton, {}, QPoint(2, w.slsb->height() / 2));
+        QCOMPARE(w.slsb->value(), 59);
+        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.59 c"));
+        // A key that cannot move the bar changes nothing.
+        QTest::keyClick(w.slsb, Qt::Key_Home);
+        stamp(*w.Graphdisplay);
+        QTest::keyClick(w.slsb, Qt::Key_Left);
+        QCOMPARE(w.slsb->value(), 0);
+        QVERIFY(stamped(picture()));
+    }
+
+    void draggingRedrawsAtEveryStep()
+    {
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, 3);
+        w.slsb->setSliderDown(true);
+        for (int position : {40, 41, 43, 42}) {
+            stamp(*w.Graphdisplay);
+            w.slsb->setSliderPosition(position); // what moving the thumb does
+            QCOMPARE(w.slsb->value(), position);
+            QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.%1 c").arg(position));
+            QCOMPARE(picture(), spacetimeNow());
+        }
+        w.slsb->setSliderDown(false);
+        QCOMPARE(w.slsb->value(), 42);
+    }
+
+    void coveredSizeBoxRedrawsTheSpacetimeSample()
+    {
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, 3);
+        QTest::keyClick(w.slsb, Qt::Key_End);
+        stamp(*w.Graphdisplay);
+        w.graphsize->setFocus();
+        QTest::keyClick(w.graphsize, Qt::Key_Down);
+        QCOMPARE(w.graphsize->currentIndex(), 1);
+        QCOMPARE(picture(), spacetimeNow());
+        QVERIFY(hasGrey(picture()));
+        QCOMPARE(w.stgb->isVisible(), true);
+    }
+
+    void frameOfTheGridSample()
+    {
+        // The clearing rectangle is outlined with the pen the last drawing
+        // left: 1 px at start-up, 2 px after "Squared", white after spacetime.
+        TestWindow &w = *window_;
+        const auto frame = [this] {
+            return QString("%1%2%3%4")
+                .arg(black(picture(), kW - 2, 200))
+                .arg(black(picture(), kW - 1, 200))
+                .arg(black(picture(), 200, kH - 2))
+                .arg(black(picture(), 200, kH - 1));
+        };
+        QCOMPARE(frame(), QStringLiteral("0101"));
+        pick(w.graphsize, 1);
+        QCOMPARE(frame(), QStringLiteral("1111"));
+        pick(w.Graphtyp, 3);
+        pick(w.Graphtyp, 0);
+        QCOMPARE(frame(), QStringLiteral("0000"));
+        QVERIFY(sameInside(picture(), gridReference(0, 0)));
+        pick(w.graphsize, 2);
+        QCOMPARE(frame(), QStringLiteral("1111"));
+    }
+
+    void settingsFromCodeRunNoHandler()
+    {
+        TestWindow &w = *window_;
+        stamp(*w.Graphdisplay);
+        w.Graphtyp->setCurrentIndex(2);
+        w.graphsize->setCurrentIndex(1);
+        w.slsb->setValue(10);
+        w.Graphtyp->setCurrentIndex(3);
+        w.whocp->setText(QStringLiteral("Ada"));
+        QVERIFY(stamped(picture()));
+        QCOMPARE(entries(w.graphsize), (QStringList{"10x15", "10x15", "10x15"}));
+        QVERIFY(!w.stgb->isVisible());
+        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.60 c"));
+        QCOMPARE(target_->begun, 0);
+    }
+
+    void typedText_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("kind"); // chosen first
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter"); // else the box is left with Tab
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("redrawn");
+        QTest::newRow("kind, no match, Enter") << "Graphtyp" << 0 << "Bogus" << true << 0 << "Squared" << false;
+        QTest::newRow("kind, no match, leaving") << "Graphtyp" << 0 << "Bogus" << false << 0 << "Squared" << false;
+        QTest::newRow("kind, other case, Enter") << "Graphtyp" << 0 << "LOG" << true << 2 << "Log" << true;
+        QTest::newRow("kind, match, leaving") << "Graphtyp" << 0 << "semi log" << false << 1 << "Semi log" << true;
+        QTest::newRow("size, no match, Enter") << "graphsize" << 0 << "7x7" << true << 0 << "10x15" << false;
+        QTest::newRow("size, match, leaving") << "graphsize" << 2 << "2X2" << false << 1 << "2x2" << true;
+        QTest::newRow("size, emptied, leaving") << "graphsize" << 1 << "" << false << 0 << "10x1 cycle" << false;
+        QTest::newRow("spacetime size, typed") << "graphsize" << 3 << "abc" << true << 0 << "" << false;
+    }
+
+    void typedText()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(int, index);
+        QFETCH(QString, shown);
+        QFETCH(bool, redrawn);
+        TestWindow &w = *window_;
+        if (kind != 0)
+            pick(w.Graphtyp, kind);
+        auto *target = w.findChild<ChoiceBox *>(box);
+        QVERIFY(target);
+        stamp(*w.Graphdisplay);
+        target->setFocus();
+        QLineEdit *edit = target->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text().toLower(), typed.toLower());
+        if (enter)
+            QTest::keyClick(edit, Qt::Key_Return);
+        else
+            QTest::keyClick(target, Qt::Key_Tab);
+        QCOMPARE(target->currentIndex(), index);
+        QCOMPARE(target->currentText(), shown);
+        QCOMPARE(!stamped(picture()), redrawn);
+        QCOMPARE(w.stgb->isVisible(), w.Graphtyp->currentIndex() == 3);
+        if (redrawn && box == QLatin1String("Graphtyp"))
+            QCOMPARE(w.graphsize->currentText(), w.sizeLabel(index, 0));
+        if (redrawn)
+            QVERIFY(sameInside(picture(), gridReference(w.Graphtyp->currentIndex(), w.graphsize->currentIndex())));
+    }
+
+    void printOrder_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("Squared, button") << 0 << false;
+        QTest::newRow("Squared, menu") << 0 << true;
+        QTest::newRow("Semi log, menu") << 1 << true;
+        QTest::newRow("Log, button") << 2 << false;
+        QTest::newRow("Spacetime, button") << 3 << false;
+        QTest::newRow("Spacetime, menu") << 3 << true;
+    }
+
+    void printOrder()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, menu);
+        TestWindow &w = *window_;
+        if (kind != 0)
+            pick(w.Graphtyp, kind);
+        QTest::keyClicks(w.whocp, QStringLiteral("Ada"));
+        stamp(*w.Graphdisplay);
+        bool sampleRedrawnFirst = false;
+        target_->onBegin = [&] { sampleRedrawnFirst = !stamped(picture()); };
+        if (menu)
+            w.Print1->trigger();
+        else
+            QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList());
+        QCOMPARE(target_->begun, 1);
+        QCOMPARE(target_->ended, 1);
+        QCOMPARE(sampleRedrawnFirst, kind == 3);
+        QVERIFY(!stamped(picture()));
+        const std::string trace = target_->trace.str();
+        QCOMPARE(trace.find("#808080") != std::string::npos, kind == 3);
+        const std::string nameLine = kind == 3 ? "text 10 10 12 \"Ada   v = 0.60 c\"" : "text 10 10 12 \"Ada\"";
+        QVERIFY2(trace.find(nameLine) != std::string::npos, trace.substr(0, 300).c_str());
+        if (kind == 3)
+            QCOMPARE(picture(), spacetimeNow());
+        else
+            QVERIFY(sameInside(picture(), gridReference(kind, 0)));
+    }
+
+    void printErrors_data()
+    {
+        QTest::addColumn<bool>("noPrinter");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no printer, Squared") << true << 0 << kNoDefaultPrinter;
+        QTest::newRow("no printer, Spacetime") << true << 3 << kNoDefaultPrinter;
+        QTest::newRow("not valid, Log") << false << 2 << kPrinterNotValid;
+        QTest::newRow("not valid, Spacetime") << false << 3 << kPrinterNotValid;
+    }
+
+    void printErrors()
+    {
+        QFETCH(bool, noPrinter);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        TestWindow &w = *window_;
+        if (kind != 0)
+            pick(w.Graphtyp, kind);
+        pick(w.graphsize, kind == 3 ? 0 : 1);
+        QTest::keyClicks(w.whocp, QStringLiteral("Bo"));
+        if (noPrinter)
+            printer_->setTarget(nullptr);
+        else
+            target_->refusal = kPrinterNotValid;
+        stamp(*w.Graphdisplay);
+
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList{message});
+        // Spacetime redraws its sample before printing; a grid sample is
+        // redrawn only after a page has printed.
+        QCOMPARE(stamped(picture()), kind != 3);
+        QCOMPARE(w.Graphtyp->currentIndex(), kind);
+        QCOMPARE(w.graphsize->currentIndex(), kind == 3 ? 0 : 1);
+        QCOMPARE(w.whocp->text(), QStringLiteral("Bo"));
+        QCOMPARE(w.stgb->isVisible(), kind == 3);
+        QVERIFY(!printer_->Printing());
+
+        if (!noPrinter) { // the printer is usable again once it opens
+            target_->refusal = nullptr;
+            w.Print1->trigger();
+            QCOMPARE(w.errors.size(), 1);
+            QCOMPARE(target_->ended, 1);
+        }
+    }
+
+    void printCommandWhilePrinting()
+    {
+        TestWindow &w = *window_;
+        stamp(*w.Graphdisplay);
+        QTest::keyClicks(w.whocp, QStringLiteral("Ada"));
+        target_->onWrite = [&] { w.p1to3bt->click(); }; // arrives while the page is open
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList{kPrintingInProgress});
+        QCOMPARE(target_->begun, 1);
+        QCOMPARE(target_->ended, 1);
+        QCOMPARE(target_->aborted, 0);
+        QVERIFY(!stamped(picture()));
+    }
+
+    void printSetupCancelled()
+    {
+        TestWindow &w = *window_;
+        PrintTarget *before = printer_->target();
+        bool asked = false;
+        w.printDialog = [&](QPrinter &printer) {
+            asked = true;
+            printer.setCopyCount(7);
+            return false;
+        };
+        w.Printsetup1->trigger();
+        QVERIFY(asked);
+        QCOMPARE(printer_->target(), before);
+        QCOMPARE(target_->begun, 0);
+    }
+
+    void printSetupConfirmed()
+    {
+        TestWindow &w = *window_;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
+        w.printDialog = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::A5));
+            printer.setCopyCount(2);
+            return true;
+        };
+        w.Printsetup1->trigger();
+        target_ = nullptr; // replaced
+        const auto *chosen = dynamic_cast<const QPrinterTarget *>(printer_->target());
+        QVERIFY(chosen);
+        QCOMPARE(chosen->printer().outputFileName(), file);
+        QCOMPARE(chosen->printer().pageLayout().pageSize().id(), QPageSize::A5);
+        QCOMPARE(chosen->printer().copyCount(), 2);
+        QVERIFY(!QFile::exists(file)); // setting up prints nothing
+
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList());
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+
+        // The next set-up starts from this choice; cancelling keeps it.
+        QString offered;
+        w.printDialog = [&](QPrinter &printer) {
+            offered = printer.outputFileName();
+            return false;
+        };
+        w.Printsetup1->trigger();
+        QCOMPARE(offered, file);
+        QCOMPARE(printer_->target(), static_cast<const PrintTarget *>(chosen));
+    }
+
+    void printSetupDialogOffersNoPagesSelectionOrFile()
+    {
+        TestWindow &w = *window_;
+        PrintTarget *before = printer_->target();
+        QPrintDialog::PrintDialogOptions options;
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen = true;
+            options = dialog->options();
+            dialog->reject();
+        });
+        w.Printsetup1->trigger();
+        QVERIFY(seen);
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintToFile));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintPageRange));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
+        QCOMPARE(printer_->target(), before);
+    }
+
+    void aboutBoxOpensOncePerRunAndFromTheMenu()
+    {
+        Tlicensefrm licence;
+        Taboutboxp about(&licence);
+        TestWindow w(*printer_);
+        w.setAboutBox(&about);
+        QVERIFY(w.modals.isEmpty());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(w.modals.size(), 1);
+        QCOMPARE(w.modals[0], static_cast<QDialog *>(&about));
+        QCOMPARE(about.windowTitle(), QStringLiteral("Gridora"));
+        QCOMPARE(about.ProductName->text(), QStringLiteral("Product Name: Gridora"));
+        QCOMPARE(about.Version->text(), QStringLiteral("Version: 0.95"));
+
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCoreApplication::processEvents();
+        QCOMPARE(w.modals.size(), 1);
+
+        w.About1->trigger();
+        w.About1->trigger();
+        QCOMPARE(w.modals.size(), 3);
+        QCOMPARE(w.modals[2], static_cast<QDialog *>(&about));
+    }
+
+    void exitClosesTheWindow()
+    {
+        window_->exit1->trigger();
+        QVERIFY(!window_->isVisible());
+        QVERIFY(window_->errors.isEmpty());
+    }
+
+    void pictureRepaintsUnderAModalDialog()
+    {
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, 1);
+        QDialog modal(&w);
+        QImage painted;
+        QTimer::singleShot(0, &modal, [&] {
+            painted = w.Graphdisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            modal.reject();
+        });
+        modal.exec();
+        QCOMPARE(painted, picture().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void typingANameChangesNothing()
+    {
+        TestWindow &w = *window_;
+        stamp(*w.Graphdisplay);
+        QTest::keyClicks(w.whocp, QStringLiteral("Grace Hopper"));
+        QCOMPARE(w.whocp->text(), QStringLiteral("Grace Hopper"));
+        QVERIFY(stamped(picture()));
+        QCOMPARE(target_->begun, 0);
+        QVERIFY(w.errors.isEmpty());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"
