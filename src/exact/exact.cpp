@@ -5,7 +5,9 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace gridora::exact {
 
@@ -76,6 +78,58 @@ int signSurds(mpz_class c, mpz_class a, mpz_class m, mpz_class b, mpz_class n)
     return sX * signOneRoot(g, e, mpz_class(m * n));
 }
 
+__extension__ typedef __int128 Wide;
+
+// The whole square root of m when m is a perfect square.
+std::optional<std::int64_t> exactRoot(std::int64_t m)
+{
+    if (m < 0 || m >= (std::int64_t(1) << 62))
+        return std::nullopt; // left to GMP
+    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(m)));
+    while (root > 0 && root * root > m)
+        --root;
+    while ((root + 1) * (root + 1) <= m)
+        ++root;
+    if (root * root != m)
+        return std::nullopt;
+    return root;
+}
+
+// The sign in 128-bit whole numbers when at most one root is irrational and
+// the squares fit; the sheets' values always do. Empty otherwise.
+std::optional<int> signWithoutGmp(const SurdSum &s)
+{
+    Wide c = s.c;
+    std::int64_t a = 0, m = 0; // the one irrational term left, if any
+    for (const auto &[coef, radicand] : {std::pair{s.a, s.m}, std::pair{s.b, s.n}}) {
+        if (coef == 0 || radicand == 0)
+            continue;
+        if (const auto root = exactRoot(radicand)) {
+            c += Wide(coef) * *root;
+            continue;
+        }
+        if (a != 0)
+            return std::nullopt; // two irrational roots
+        a = coef;
+        m = radicand;
+    }
+    auto sgn = [](Wide v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); };
+    if (a == 0)
+        return sgn(c);
+    const int sa = a > 0 ? 1 : -1;
+    const int sc = sgn(c);
+    if (sc == 0 || sc == sa)
+        return sa;
+    // |a|·√m against |c|, both squares below 2^126.
+    const Wide absC = c < 0 ? -c : c;
+    constexpr Wide kLimit = Wide(1) << 62;
+    const Wide absA = a < 0 ? -Wide(a) : Wide(a);
+    if (absC >= kLimit || absA >= kLimit || m >= (std::int64_t(1) << 62) || absA * absA > (Wide(1) << 125) / m)
+        return std::nullopt;
+    const Wide diff = absA * absA * m - absC * absC;
+    return diff > 0 ? sa : (diff < 0 ? sc : 0);
+}
+
 mpz_class big(std::int64_t v)
 {
     return mpz_class(static_cast<long>(v));
@@ -124,6 +178,8 @@ int sign(const SurdSum &s)
 {
     if (s.m < 0 || s.n < 0)
         throw std::domain_error("square root of a negative number");
+    if (const auto fast = signWithoutGmp(s))
+        return *fast;
     return signSurds(big(s.c), big(s.a), big(s.m), big(s.b), big(s.n));
 }
 
