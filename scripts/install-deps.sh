@@ -9,7 +9,7 @@ packages=(
   libgl-dev libgmp-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
-  poppler-utils libxml2-utils python3 hyperfine
+  poppler-utils libxml2-utils python3 hyperfine time
   xvfb xauth xdotool imagemagick
 )
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cmath>
+#include <vector>
 
 namespace gridora {
 
@@ -77,7 +78,7 @@ void PainterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &br
         return;
     const QRect visible = QRect(0, 0, width_, height_).intersected(QRect(left, top, right - left, bottom - top));
     if (!visible.isEmpty())
-        painter_.fillRect(visible, toQColor(brush.Color));
+        fill(visible, brush.Color);
     // The outline runs through the outermost pixels inside the rectangle.
     const TPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
     for (int i = 0; i < 4; ++i) {
@@ -86,6 +87,11 @@ void PainterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &br
             continue;
         line(a, b, pen, brush);
     }
+}
+
+void PainterSurface::fill(const QRect &area, TColor colour)
+{
+    painter_.fillRect(area, toQColor(colour));
 }
 
 void PainterSurface::text(TPoint at, const std::string &text, const TFont &font, const TBrush &brush)
@@ -124,29 +130,219 @@ ImageSurface::ImageSurface(int width, int height, int dpi, QImage::Format format
 {
 }
 
-void ImageSurface::setPixel(int x, int y, TColor colour)
-{
-    uchar *line = image_.scanLine(y);
-    if (image_.format() == QImage::Format_Grayscale8)
-        line[x] = static_cast<uchar>(qGray(static_cast<QRgb>(colour)));
-    else
-        reinterpret_cast<QRgb *>(line)[x] = 0xFF000000u | colour;
-}
-
 // floor(a / b) for b > 0.
 static long long floorDiv(long long a, long long b)
 {
     return a / b - ((a % b != 0) && (a < 0));
 }
 
-void ImageSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush)
+namespace {
+
+// The pixel values a one-pixel line writes, already in the image's format:
+// the pen's, then the brush's twice, so that a dotted line reads its colour
+// at k mod 3 and a solid one at 0.
+template <class Pixel> struct LineInk {
+    Pixel colour[3];
+};
+
+// A one-pixel line along its major axis a, from its first end (a1, b1) over
+// da > 0 pixels to b1 + db: at k pixels from the first end the minor
+// coordinate is the nearest whole pixel, halves going down,
+// b1 + floor((2k·db + da) / 2da).
+struct MajorAxisLine {
+    long long a1, b1, step, da, db;
+
+    long long kAt(long long a) const { return (a - a1) * step; }
+    long long bAt(long long a) const { return b1 + floorDiv(2 * kAt(a) * db + da, 2 * da); }
+};
+
+// ceil(a / b) for b > 0.
+long long ceilDiv(long long a, long long b)
 {
-    if (pen.Width > 1) {
-        PainterSurface::line(from, to, pen, brush);
+    return -floorDiv(-a, b);
+}
+
+// Narrows [first, last] to the positions whose minor coordinate lies in
+// [0, acrossLimit). With N = 2k·db + da, b >= 0 holds exactly when
+// N >= −2·b1·da, and b < acrossLimit when N < 2·(acrossLimit − b1)·da: a range
+// of 2k·db, hence of k, hence of a.
+bool narrowToPicture(const MajorAxisLine &line, long long &first, long long &last, long long acrossLimit)
+{
+    const long long low = -2 * line.b1 * line.da - line.da;                  // 2k·db >= low
+    const long long high = 2 * (acrossLimit - line.b1) * line.da - line.da; // 2k·db < high
+    if (line.db == 0)
+        return 0 >= low && 0 < high;
+    const long long twoDb = 2 * line.db;
+    long long kFirst, kLast;
+    if (twoDb > 0) {
+        kFirst = ceilDiv(low, twoDb);
+        kLast = ceilDiv(high, twoDb) - 1;
+    } else {
+        kFirst = floorDiv(-high, -twoDb) + 1; // 2k·db < high  <=>  k > high / 2db
+        kLast = floorDiv(-low, -twoDb);       // 2k·db >= low  <=>  k <= low / 2db
+    }
+    if (kFirst > kLast)
+        return false;
+    // a = a1 + k·step: the k range maps onto an a range, reversed when step < 0.
+    const long long aFrom = line.a1 + (line.step > 0 ? kFirst : -kLast);
+    const long long aTo = line.a1 + (line.step > 0 ? kLast : -kFirst);
+    first = std::max(first, aFrom);
+    last = std::min(last, aTo);
+    return first <= last;
+}
+
+// Walks the visible stretch [first, last] of a line in increasing a. The
+// minor coordinate is kept as a quotient and a remainder that one addition per
+// step moves on: no division per pixel, and exactly the pixels a division
+// would give. The pixel pointer moves one pixel along and, where b moves, one
+// pixel across. A dotted line's colours repeat every three pixels, so they are
+// written three at a time.
+template <class Pixel, bool Steep, bool Dotted, bool Rising>
+void walkLine(uchar *bits, qsizetype bytesPerLine, const MajorAxisLine &line, long long first,
+              long long last, LineInk<Pixel> ink)
+{
+    const long long twoDa = 2 * line.da;
+    const long long k = line.kAt(first);
+    const long long numerator = 2 * k * line.db + line.da;
+    const long long quotient = floorDiv(numerator, twoDa);
+    const long long b = line.b1 + quotient;
+    long long rem = numerator - quotient * twoDa; // 0 <= rem < 2da
+    // One step along moves k by `step` and the numerator by 2db·step, with
+    // |2db·step| <= 2da: b moves by one at most.
+    const long long move = 2 * line.db * line.step;
+    const qsizetype alongStride = Steep ? bytesPerLine : qsizetype(sizeof(Pixel));
+    const qsizetype acrossStride = (Steep ? qsizetype(sizeof(Pixel)) : bytesPerLine) * (Rising ? 1 : -1);
+    uchar *p = Steep ? bits + first * bytesPerLine + b * qsizetype(sizeof(Pixel))
+                     : bits + b * bytesPerLine + first * qsizetype(sizeof(Pixel));
+    auto plot = [&](Pixel colour) {
+        *reinterpret_cast<Pixel *>(p) = colour;
+        rem += move;
+        bool moved;
+        if constexpr (Rising) {
+            moved = rem >= twoDa;
+            rem -= moved ? twoDa : 0;
+        } else {
+            moved = rem < 0;
+            rem += moved ? twoDa : 0;
+        }
+        p += alongStride + (moved ? acrossStride : 0);
+    };
+    long long count = last - first + 1;
+    if constexpr (Dotted) {
+        // The i-th pixel walked is k + i·step from the first end.
+        const int phase = static_cast<int>(k % 3);
+        const int phaseStep = line.step > 0 ? 1 : 2;
+        const Pixel c0 = ink.colour[phase];
+        const Pixel c1 = ink.colour[(phase + phaseStep) % 3];
+        const Pixel c2 = ink.colour[(phase + 2 * phaseStep) % 3];
+        for (; count >= 3; count -= 3) {
+            plot(c0);
+            plot(c1);
+            plot(c2);
+        }
+        if (count > 0)
+            plot(c0);
+        if (count > 1)
+            plot(c1);
+    } else {
+        for (; count > 0; --count)
+            plot(ink.colour[0]);
+    }
+}
+
+template <class Pixel, bool Steep>
+void walkLine(uchar *bits, qsizetype bytesPerLine, const MajorAxisLine &line, long long first,
+              long long last, bool dotted, LineInk<Pixel> ink)
+{
+    const bool rising = line.db * line.step >= 0;
+    if (dotted) {
+        if (rising)
+            walkLine<Pixel, Steep, true, true>(bits, bytesPerLine, line, first, last, ink);
+        else
+            walkLine<Pixel, Steep, true, false>(bits, bytesPerLine, line, first, last, ink);
+    } else if (!Steep && line.db == 0) {
+        // A solid horizontal ruling is one run of one row.
+        Pixel *row = reinterpret_cast<Pixel *>(bits + line.b1 * bytesPerLine);
+        std::fill(row + first, row + last + 1, ink.colour[0]);
+    } else if (rising) {
+        walkLine<Pixel, Steep, false, true>(bits, bytesPerLine, line, first, last, ink);
+    } else {
+        walkLine<Pixel, Steep, false, false>(bits, bytesPerLine, line, first, last, ink);
+    }
+}
+
+template <class Pixel>
+void walkLine(uchar *bits, qsizetype bytesPerLine, bool steep, const MajorAxisLine &line,
+              long long first, long long last, bool dotted, LineInk<Pixel> ink)
+{
+    if (steep)
+        walkLine<Pixel, true>(bits, bytesPerLine, line, first, last, dotted, ink);
+    else
+        walkLine<Pixel, false>(bits, bytesPerLine, line, first, last, dotted, ink);
+}
+
+template <class Pixel>
+void fillPixels(uchar *bits, qsizetype bytesPerLine, int imageWidth, const QRect &area, Pixel colour)
+{
+    if (area.width() == imageWidth && bytesPerLine == qsizetype(sizeof(Pixel)) * imageWidth) {
+        // Whole rows with no padding between them: one run.
+        Pixel *start = reinterpret_cast<Pixel *>(bits + area.top() * bytesPerLine);
+        std::fill(start, start + qsizetype(area.height()) * imageWidth, colour);
         return;
     }
+    uchar *row = bits + area.top() * bytesPerLine + area.left() * qsizetype(sizeof(Pixel));
+    uchar *const end = row + area.height() * bytesPerLine;
+    if (area.width() <= 8) {
+        // A plumb ruling: a few pixels on each of many rows.
+        const int width = area.width();
+        for (; row != end; row += bytesPerLine)
+            for (int x = 0; x < width; ++x)
+                reinterpret_cast<Pixel *>(row)[x] = colour;
+        return;
+    }
+    for (; row != end; row += bytesPerLine)
+        std::fill_n(reinterpret_cast<Pixel *>(row), area.width(), colour);
+}
+
+} // namespace
+
+void ImageSurface::fill(const QRect &area, TColor colour)
+{
+    // As QPainter fills a greyscale image: with the colour's grey.
+    if (image_.format() == QImage::Format_Grayscale8)
+        fillPixels(image_.bits(), image_.bytesPerLine(), image_.width(), area,
+                   static_cast<uchar>(qGray(static_cast<QRgb>(colour))));
+    else
+        fillPixels(image_.bits(), image_.bytesPerLine(), image_.width(), area, QRgb(0xFF000000u | colour));
+}
+
+void ImageSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush)
+{
     if (from == to)
         return;
+    if (pen.Width > 1) {
+        const long long half = pen.Width / 2;
+        // QPainter turns colours into grey through a colour transform, not
+        // qGray; the two agree on neutral greys only.
+        const TColor blue = pen.Color & 0xFF;
+        const bool neutral = (pen.Color >> 16 & 0xFF) == blue && (pen.Color >> 8 & 0xFF) == blue;
+        if (pen.Width % 2 != 0 || pen.Style != TPenStyle::psSolid || (from.X != to.X && from.Y != to.Y) ||
+            (image_.format() == QImage::Format_Grayscale8 && !neutral)) {
+            PainterSurface::line(from, to, pen, brush);
+            return;
+        }
+        // A band w wide around the ruling, lengthened by w/2 at each end: its
+        // edges lie on pixel boundaries, so the pixels inside are plain.
+        const long long left = std::min<long long>(from.X, to.X) - half;
+        const long long right = std::max<long long>(from.X, to.X) + half;
+        const long long top = std::min<long long>(from.Y, to.Y) - half;
+        const long long bottom = std::max<long long>(from.Y, to.Y) + half;
+        const long long x0 = std::max(left, 0LL), x1 = std::min<long long>(right, width());
+        const long long y0 = std::max(top, 0LL), y1 = std::min<long long>(bottom, height());
+        if (x0 < x1 && y0 < y1)
+            fill(QRect(int(x0), int(y0), int(x1 - x0), int(y1 - y0)), pen.Color);
+        return;
+    }
     // Walk the major axis; `along` and `across` swap for steep lines.
     const bool steep = std::abs(to.Y - from.Y) > std::abs(to.X - from.X);
     const long long a1 = steep ? from.Y : from.X, b1 = steep ? from.X : from.Y;
@@ -154,22 +350,23 @@ void ImageSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush &b
     const long long alongLimit = steep ? height() : width();
     const long long acrossLimit = steep ? width() : height();
     const long long step = a2 > a1 ? 1 : -1;
-    const long long da = (a2 - a1) * step; // > 0
-    const long long db = b2 - b1;
-    const long long first = std::max(std::min(a1, a2), 0LL);
-    const long long last = std::min(std::max(a1, a2), alongLimit - 1);
+    const MajorAxisLine line{a1, b1, step, (a2 - a1) * step, b2 - b1};
+    // The visible stretch, walked in increasing picture order: far-off end
+    // points cost nothing.
+    long long first = std::max(std::min(a1, a2), 0LL);
+    long long last = std::min(std::max(a1, a2), alongLimit - 1);
+    if (first > last || !narrowToPicture(line, first, last, acrossLimit))
+        return;
     const bool dotted = pen.Style == TPenStyle::psDot;
-    for (long long a = first; a <= last; ++a) {
-        const long long k = (a - a1) * step; // pixels from the first end
-        // Nearest pixel to b1 + k·db/da, halves going down: floor(b + 1/2).
-        const long long b = b1 + floorDiv(2 * k * db + da, 2 * da);
-        if (b < 0 || b >= acrossLimit)
-            continue;
-        const TColor colour = (!dotted || k % 3 == 0) ? pen.Color : brush.Color;
-        if (steep)
-            setPixel(static_cast<int>(b), static_cast<int>(a), colour);
-        else
-            setPixel(static_cast<int>(a), static_cast<int>(b), colour);
+    uchar *bits = image_.bits(); // never shared while painted on, so no copy
+    const qsizetype bytesPerLine = image_.bytesPerLine();
+    if (image_.format() == QImage::Format_Grayscale8) {
+        const auto penGrey = static_cast<uchar>(qGray(static_cast<QRgb>(pen.Color)));
+        const auto gapGrey = static_cast<uchar>(qGray(static_cast<QRgb>(brush.Color)));
+        walkLine(bits, bytesPerLine, steep, line, first, last, dotted, LineInk<uchar>{{penGrey, gapGrey, gapGrey}});
+    } else {
+        const QRgb penRgb = 0xFF000000u | pen.Color, gapRgb = 0xFF000000u | brush.Color;
+        walkLine(bits, bytesPerLine, steep, line, first, last, dotted, LineInk<QRgb>{{penRgb, gapRgb, gapRgb}});
     }
 }
 
@@ -186,20 +383,28 @@ static std::pair<int, int> sourceSpan(int j, int count, int sourceCount)
 
 QImage stretchBlackWins(const QImage &from, const TRect &source, QSize size)
 {
-    const QImage src = from.convertToFormat(QImage::Format_RGB32);
     QImage out(size, QImage::Format_RGB32);
     const int sw = std::max(source.width(), 1), sh = std::max(source.height(), 1);
+    // Only the source rectangle is read, so only it is converted; pixels
+    // outside `from` count as white.
+    const QRect wanted(source.Left, source.Top, sw, sh);
+    const QRect inside = wanted.intersected(from.rect());
+    const QImage src = inside.isEmpty() ? QImage() : from.copy(inside).convertToFormat(QImage::Format_RGB32);
     auto pixel = [&](int x, int y) -> QRgb {
         const int sx = source.Left + x, sy = source.Top + y;
-        if (sx < 0 || sy < 0 || sx >= src.width() || sy >= src.height())
+        if (!inside.contains(sx, sy))
             return 0xFFFFFFFFu;
-        return reinterpret_cast<const QRgb *>(src.constScanLine(sy))[sx];
+        return reinterpret_cast<const QRgb *>(src.constScanLine(sy - inside.top()))[sx - inside.left()];
     };
+    // Every row of the result takes its columns from the same source spans.
+    std::vector<std::pair<int, int>> columns(static_cast<std::size_t>(std::max(size.width(), 0)));
+    for (int i = 0; i < size.width(); ++i)
+        columns[static_cast<std::size_t>(i)] = sourceSpan(i, size.width(), sw);
     for (int j = 0; j < size.height(); ++j) {
         const auto [row0, row1] = sourceSpan(j, size.height(), sh);
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(j));
         for (int i = 0; i < size.width(); ++i) {
-            const auto [col0, col1] = sourceSpan(i, size.width(), sw);
+            const auto [col0, col1] = columns[static_cast<std::size_t>(i)];
             QRgb merged = 0xFFFFFFFFu;
             for (int y = row0; y <= row1; ++y)
                 for (int x = col0; x <= col1; ++x)

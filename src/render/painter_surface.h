@@ -38,6 +38,8 @@ protected:
     QPainter &painter() { return painter_; }
     /// The pixels behind the surface, if it has any: copyRect reads them.
     virtual const QImage *pixels() const { return nullptr; }
+    /// Fills `area`, already inside the surface, with `colour`.
+    virtual void fill(const QRect &area, TColor colour);
 
 private:
     void usePen(const TPen &pen, const TBrush &brush, double dashOffset);
@@ -63,7 +65,12 @@ struct ImageStore {
 /// nearest the exact line, a half rounding down the screen. A dotted line is
 /// one on, two off, counted from its first end, its gaps in the brush colour.
 /// Far-off end points cost nothing: only the visible stretch is walked.
-/// Wider pens are left to QPainter.
+///
+/// Solid rulings of an even width w, level or plumb, are set directly too: a
+/// ruling at x from y1 to y2 covers columns x − w/2 … x + w/2 − 1 and, its
+/// square caps included, rows min − w/2 … max + w/2 − 1, exactly the pixels
+/// QPainter paints for them. Other wide pens are left to QPainter. Fills are
+/// set directly as well.
 class ImageSurface : private detail::ImageStore, public PainterSurface {
 public:
     ImageSurface(int width, int height, int dpi = 96, QImage::Format format = QImage::Format_RGB32);
@@ -75,9 +82,7 @@ public:
 
 protected:
     const QImage *pixels() const override { return &image_; }
-
-private:
-    void setPixel(int x, int y, TColor colour);
+    void fill(const QRect &area, TColor colour) override;
 };
 
 /// The `source` rectangle of `from` scaled to `size`. Source column x lands on

@@ -1,0 +1,95 @@
+// A step of the velocity scroll bar in the real main window, offscreen, end to
+// end: the scroll bar's action through the window's own connection to
+// slsbChange (label, redraw of the sample from nothing), then the repaint of
+// the picture. That repaint paints everything left dirty in the window, so
+// the label and the scroll bar's moved thumb are painted in it too: the whole
+// frame. The counters show it.
+
+#include "bench_gui_main.h"
+#include "choicebox.h"
+#include "printer.h"
+#include "tcgraph.h"
+#include "timage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+void BM_ScrollStep(benchmark::State &state)
+{
+    gridora::TPrinter printer; // no printer: nothing here prints
+    gridora::app::Tcgraph window(printer);
+    window.show();
+    QCoreApplication::processEvents();
+    // "Spacetime", chosen as the user chooses it.
+    window.Graphtyp->setCurrentIndex(3);
+    window.GraphtypChange();
+    QCoreApplication::processEvents();
+    if (!window.slsb->isVisible()) {
+        state.SkipWithError("the velocity scroll bar is not shown");
+        return;
+    }
+
+    PaintCounter pictureCounter, labelCounter, barCounter;
+    window.Graphdisplay->installEventFilter(&pictureCounter);
+    window.sllb->installEventFilter(&labelCounter);
+    window.slsb->installEventFilter(&barCounter);
+
+    bool up = true;
+    long long steps = 0;
+    for (auto _ : state) {
+        // Bounce between 0.00 c and 0.90 c one step at a time, as a drag does.
+        if (window.slsb->value() == window.slsb->maximum())
+            up = false;
+        else if (window.slsb->value() == window.slsb->minimum())
+            up = true;
+        window.slsb->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        window.Graphdisplay->repaint();
+        ++steps;
+    }
+    // Every step must have run the handler and painted the new picture.
+    if (pictureCounter.paints < steps)
+        state.SkipWithError("a step did not repaint the picture");
+    const double perStep = 1.0 / double(std::max(steps, 1LL));
+    state.counters["picture paints"] = pictureCounter.paints * perStep;
+    state.counters["label paints"] = labelCounter.paints * perStep;
+    state.counters["scroll bar paints"] = barCounter.paints * perStep;
+}
+BENCHMARK(BM_ScrollStep)->Name("window/scroll step")->Unit(benchmark::kMicrosecond)->Apply(spread);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
