@@ -29,8 +29,10 @@ QImage loadAgreement()
         blank.fill(1);
         return blank;
     }
-    return loaded.convertToFormat(QImage::Format_ARGB32)
-        .convertToFormat(QImage::Format_Mono, {qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    const QList<QRgb> blackWhite{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    if (loaded.format() == QImage::Format_Mono && loaded.colorTable() == blackWhite)
+        return loaded; // as the build writes it: converting would only cost start-up time
+    return loaded.convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_Mono, blackWhite);
 }
 
 } // namespace
