@@ -77,14 +77,15 @@ int main(int argc, char *argv[])
     phase("QApplication");
     application.setQuitOnLastWindowClosed(true);
 
-    gridora::TPrinter printer(defaultPrinterTarget());
-    phase("default printer");
+    gridora::TPrinter printer(startupPrinterTarget());
+    phase("printer");
     Tcgraph cgraph(printer);
     phase("main window");
+    Taboutboxp aboutboxp(nullptr);
+    phase("About box");
     Tlicensefrm licensefrm;
     phase("licence viewer");
-    Taboutboxp aboutboxp(&licensefrm);
-    phase("About box");
+    aboutboxp.setLicenceViewer(&licensefrm);
     cgraph.setAboutBox(&aboutboxp);
 
     FirstPaint firstPaint(&cgraph);

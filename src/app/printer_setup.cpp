@@ -82,6 +82,11 @@ std::unique_ptr<PrintTarget> defaultPrinterTarget()
     return printerTarget(std::make_unique<QPrinter>(queue, QPrinter::HighResolution));
 }
 
+std::unique_ptr<PrintTarget> startupPrinterTarget()
+{
+    return std::make_unique<FirstUseTarget>(&defaultPrinterTarget);
+}
+
 void cancelHeldJob(const QString &queue, const QString &title)
 {
     const QByteArray name = queue.toUtf8();

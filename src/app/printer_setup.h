@@ -36,6 +36,11 @@ std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer);
 /// The target for the desktop's default queue, or null when there is none.
 std::unique_ptr<PrintTarget> defaultPrinterTarget();
 
+/// The program's printer target: the default queue, looked up at the first
+/// print rather than at start (asking CUPS takes longer than drawing the whole
+/// window), then kept.
+std::unique_ptr<PrintTarget> startupPrinterTarget();
+
 /// Cancels this user's active job titled `title` on `queue`, if there is one.
 void cancelHeldJob(const QString &queue, const QString &title);
 

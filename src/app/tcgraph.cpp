@@ -327,7 +327,10 @@ void Tcgraph::Printsetup1Click()
 {
     // The dialog works on a copy: cancelling it leaves the printer untouched.
     auto chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (const auto *current = dynamic_cast<const QPrinterTarget *>(printer_.target()))
+    const PrintTarget *selected = printer_.target();
+    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(selected))
+        selected = deferred->foundSoFar();
+    if (const auto *current = dynamic_cast<const QPrinterTarget *>(selected))
         copyPrinterSettings(current->printer(), *chosen);
     if (!runPrintDialog(*chosen))
         return;

@@ -2,6 +2,15 @@
 
 namespace gridora {
 
+PrintTarget &FirstUseTarget::found() const
+{
+    if (!target_)
+        target_ = lookup_();
+    if (!target_)
+        throw EPrinter(kNoDefaultPrinter);
+    return *target_;
+}
+
 TPrinter::~TPrinter()
 {
     Abort();

@@ -4,6 +4,7 @@
 
 #include "canvas.h"
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,35 @@ public:
     virtual void endDocument() = 0;
     /// Drops an open document without sending it.
     virtual void abortDocument() = 0;
+};
+
+/// A target looked up when a document first needs it, not when the program
+/// starts: asking the print system for its default queue takes tens of
+/// milliseconds. Until a lookup finds a queue, each use asks again, and with
+/// none the use fails as a missing printer does. A queue once found stays.
+class FirstUseTarget : public PrintTarget {
+public:
+    using Lookup = std::function<std::unique_ptr<PrintTarget>()>;
+    explicit FirstUseTarget(Lookup lookup) : lookup_(std::move(lookup)) {}
+
+    int pageWidth() const override { return found().pageWidth(); }
+    int pageHeight() const override { return found().pageHeight(); }
+    Surface &beginDocument() override { return found().beginDocument(); }
+    void endDocument() override { found().endDocument(); }
+    void abortDocument() override
+    {
+        if (target_)
+            target_->abortDocument();
+    }
+
+    /// The queue found so far, if any, without looking.
+    PrintTarget *foundSoFar() const { return target_.get(); }
+
+private:
+    PrintTarget &found() const;
+
+    Lookup lookup_;
+    mutable std::unique_ptr<PrintTarget> target_;
 };
 
 class TPrinter {

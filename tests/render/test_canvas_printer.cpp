@@ -155,3 +155,34 @@ TEST(Printer, ChangingTheTargetMidDocumentLetsTheDocumentFinish)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FirstUseTarget, LooksUpTheQueueAtTheFirstPrintAndKeepsIt)
+{
+    std::ostringstream out;
+    int lookups = 0;
+    bool available = false;
+    TPrinter printer(std::make_unique<FirstUseTarget>([&]() -> std::unique_ptr<PrintTarget> {
+        ++lookups;
+        if (!available)
+            return nullptr;
+        return std::make_unique<TracePrintTarget>(out, 300, 400);
+    }));
+    EXPECT_EQ(lookups, 0); // nothing asked before a print
+    EXPECT_EQ(errorOf([&] { printer.BeginDoc(); }), "There is no default printer currently selected");
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(lookups, 1);
+    available = true; // a queue appears: the next print finds it
+    printer.BeginDoc();
+    EXPECT_EQ(printer.PageWidth(), 300);
+    printer.EndDoc();
+    printer.BeginDoc();
+    printer.EndDoc();
+    EXPECT_EQ(lookups, 2);
+    EXPECT_EQ(splitLines(out.str()),
+              (std::vector<std::string>{"surface 300 400", "begindoc", "enddoc", "surface 300 400", "begindoc",
+                                        "enddoc"}));
+}
+
+} // namespace
