@@ -11,6 +11,8 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   poppler-utils libxml2-utils python3 hyperfine time
   xvfb xauth xdotool imagemagick
+  clang libclang-rt-14-dev valgrind
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream groff-base man-db
 )
 
 missing=()
