@@ -1,5 +1,6 @@
 #include "printer_setup.h"
 
+#include "cups_queue.h"
 #include "qprinter_target.h"
 
 #include <QPrinter>
@@ -84,7 +85,13 @@ std::unique_ptr<PrintTarget> defaultPrinterTarget()
 
 std::unique_ptr<PrintTarget> startupPrinterTarget()
 {
-    return std::make_unique<FirstUseTarget>(&defaultPrinterTarget);
+    return std::make_unique<FirstUseTarget>([] {
+        auto target = defaultPrinterTarget();
+        // With no server there is no telling whether a default printer exists.
+        if (!target && !cups::serverAnswers())
+            throw EPrinter(kPrintServerDown);
+        return target;
+    });
 }
 
 void cancelHeldJob(const QString &queue, const QString &title)

@@ -1,5 +1,7 @@
 #include "qprinter_target.h"
 
+#include "cups_queue.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QPrintEngine>
@@ -12,6 +14,37 @@ namespace {
 // The print engine property under which Qt's CUPS engine keeps the options
 // that go with a job (the print dialog fills it from the printer's properties).
 constexpr auto kCupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// Asked before a page is drawn, so that a queue that cannot print says so at
+// once instead of after the page was made.
+void checkQueueCanPrint(const QString &queue)
+{
+    const std::string name = queue.toStdString();
+    switch (cups::queueState(name)) {
+    case cups::QueueState::Ready: break;
+    case cups::QueueState::Missing: throw EPrinter(kPrinterNotValid);
+    case cups::QueueState::ServerDown: throw EPrinter(kPrintServerDown);
+    case cups::QueueState::Stopped: throw EPrinter(queueStoppedText(name));
+    case cups::QueueState::Rejecting: throw EPrinter(queueRejectingText(name));
+    }
+    // Qt prints an unknown queue on the default one instead: refuse it here.
+    if (QPrinterInfo::printerInfo(queue).isNull())
+        throw EPrinter(kPrinterNotValid);
+}
+
+// Qt hands the finished page to the server and drops the answer; the answer
+// is still the last one this thread received.
+void checkPageWasTaken(const QString &queue)
+{
+    const std::string refusal = cups::lastRefusal();
+    if (refusal.empty())
+        return;
+    if (cups::lastRefusalWasNotAccepting())
+        throw EPrinter(queueRejectingText(queue.toStdString()));
+    if (!cups::serverAnswers())
+        throw EPrinter(kPrintServerDown);
+    throw EPrinter(pageRefusedText(refusal));
+}
 } // namespace
 
 // The page of an open document. Opening the painter is what opens the job, so
@@ -78,8 +111,9 @@ Surface &QPrinterTarget::beginDocument()
 {
     if (printer_->outputFormat() == QPrinter::NativeFormat) {
         const QString queue = printer_->printerName();
-        if (queue.isEmpty() || QPrinterInfo::printerInfo(queue).isNull())
+        if (queue.isEmpty())
             throw EPrinter(kPrinterNotValid);
+        checkQueueCanPrint(queue);
     } else if (printer_->outputFileName().isEmpty()) {
         throw EPrinter(kPrinterNotValid);
     }
@@ -95,7 +129,10 @@ void QPrinterTarget::endDocument()
     if (!page_)
         return;
     const auto page = std::move(page_);
-    if (!page->finish())
+    const bool finished = page->finish();
+    if (printer_->outputFormat() == QPrinter::NativeFormat)
+        checkPageWasTaken(printer_->printerName());
+    if (!finished)
         throw EPrinter(kPrinterNotValid);
 }
 

@@ -3,6 +3,7 @@
 // looked at as it arrives from the queue: one page of the printer's paper,
 // rulings where the sheet's formulas put them.
 #include "app_test_support.h"
+#include "cups_support.h"
 #include "pdf_support.h"
 #include "printer_setup.h"
 #include "qprinter_target.h"
@@ -16,9 +17,6 @@
 #include <QScrollBar>
 #include <QSet>
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cmath>
 
 using namespace gridora;
@@ -26,49 +24,6 @@ using namespace gridora::app;
 using namespace gridora::app::test;
 
 namespace {
-
-const QString kQueue = QStringLiteral("GridoraPDF");
-
-// Where cups-pdf puts a job of this user: "Out" of its configuration, with
-// ${HOME} and ${USER} filled in, or the directory for anonymous jobs.
-QStringList cupsPdfDirectories()
-{
-    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
-    QString anonymous = QStringLiteral("/var/spool/cups-pdf/ANONYMOUS");
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &raw : conf.readAll().split('\n')) {
-            const QString line = QString::fromUtf8(raw).trimmed();
-            if (line.startsWith(QLatin1String("Out ")))
-                out = line.mid(4).trimmed();
-            else if (line.startsWith(QLatin1String("AnonDirName ")))
-                anonymous = line.mid(12).trimmed();
-        }
-    }
-    const passwd *user = getpwuid(getuid());
-    if (user) {
-        out.replace(QLatin1String("${HOME}"), QString::fromLocal8Bit(user->pw_dir));
-        out.replace(QLatin1String("${USER}"), QString::fromLocal8Bit(user->pw_name));
-    }
-    return {out, anonymous};
-}
-
-QSet<QString> arrivedPdfs()
-{
-    QSet<QString> files;
-    for (const QString &path : cupsPdfDirectories())
-        for (const QFileInfo &file : QDir(path).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            files.insert(file.absoluteFilePath());
-    return files;
-}
-
-bool queueEmpty()
-{
-    QProcess lpstat;
-    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
-    lpstat.waitForFinished(10000);
-    return lpstat.exitStatus() == QProcess::NormalExit && lpstat.readAllStandardOutput().trimmed().isEmpty();
-}
 
 // Page coordinates of the printable area mapped onto the rasterized sheet.
 struct Sheet {

@@ -1,0 +1,284 @@
+// Printer faults met for real, on the private print server of the printing
+// tests: each is seen through the program's own print command, must give one
+// error box that says what happened, must leave the window as it was, and
+// must not keep the program from printing once the printer is back.
+#include "app_test_support.h"
+#include "cups_support.h"
+#include "printer_setup.h"
+#include "qprinter_target.h"
+
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace gridora;
+using namespace gridora::app;
+using namespace gridora::app::test;
+
+namespace {
+
+const QString kSpareQueue = QStringLiteral("GridoraSpare");
+
+int lpadmin(const QStringList &arguments)
+{
+    return runQuietly(QStringLiteral("lpadmin"), arguments);
+}
+
+bool addSpareQueue()
+{
+    return lpadmin({QStringLiteral("-p"), kSpareQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+                    QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+                    QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")}) == 0;
+}
+
+/// What the user sees and has chosen in the window.
+struct WindowState {
+    int kind = 0;
+    QString size;
+    QString name;
+    int velocity = 0;
+    QImage picture;
+
+    explicit WindowState(const Tcgraph &w)
+        : kind(w.Graphtyp->currentIndex()), size(w.graphsize->currentText()), name(w.whocp->text()),
+          velocity(w.slsb->value()), picture(w.Graphdisplay->picture().copy())
+    {
+    }
+    bool operator==(const WindowState &) const = default;
+};
+
+/// Passes documents on to the real queue, doing something to the print server
+/// after the page is drawn and before it is sent.
+class InterruptedTarget : public PrintTarget {
+public:
+    InterruptedTarget(std::unique_ptr<PrintTarget> queue, std::function<void()> beforeSending)
+        : queue_(std::move(queue)), beforeSending_(std::move(beforeSending))
+    {
+    }
+    int pageWidth() const override { return queue_->pageWidth(); }
+    int pageHeight() const override { return queue_->pageHeight(); }
+    Surface &beginDocument() override { return queue_->beginDocument(); }
+    void endDocument() override
+    {
+        if (auto hook = std::exchange(beforeSending_, nullptr))
+            hook();
+        queue_->endDocument();
+    }
+    void abortDocument() override { queue_->abortDocument(); }
+
+private:
+    std::unique_ptr<PrintTarget> queue_;
+    std::function<void()> beforeSending_;
+};
+
+} // namespace
+
+class PrinterFaultsTest : public QObject {
+    Q_OBJECT
+
+    QStringList arrived_;
+
+    // A window as a pupil leaves it before printing: a kind, a size, a name.
+    void prepare(TestWindow &w, int kind)
+    {
+        if (kind != 0)
+            pick(w.Graphtyp, kind);
+        if (kind == 1 || kind == 2)
+            pick(w.graphsize, 1);
+        if (kind == 3)
+            QTest::keyClick(w.slsb, Qt::Key_Left);
+        QTest::keyClicks(w.whocp, QStringLiteral("Grace"));
+    }
+
+    // The one page a print command made, once the queue has passed it on.
+    bool onePageArrived(const QSet<QString> &before)
+    {
+        if (!QTest::qWaitFor(queueEmpty, 60000))
+            return false;
+        const QSet<QString> fresh = arrivedPdfs() - before;
+        arrived_ += fresh.values();
+        return fresh.size() == 1;
+    }
+
+    bool nothingArrived(const QSet<QString> &before)
+    {
+        return QTest::qWaitFor(queueEmpty, 60000) && arrivedPdfs() == before;
+    }
+
+    // Prints once more after the fault has gone: the page must come out.
+    void printsAgain(TestWindow &w)
+    {
+        const int errorsBefore = int(w.errors.size());
+        const QSet<QString> before = arrivedPdfs();
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors.mid(errorsBefore), QStringList());
+        QVERIFY2(onePageArrived(before), "no page once the printer was back");
+    }
+
+    // One print command while the fault is there: exactly `expected` in an
+    // error box, the window as it was, no page anywhere.
+    void refusedWith(TestWindow &w, const QString &expected)
+    {
+        const WindowState before(w);
+        const QSet<QString> pages = arrivedPdfs();
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList{expected});
+        QVERIFY(WindowState(w) == before);
+        QVERIFY2(nothingArrived(pages), "a page came out although an error was shown");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(startPrintServer(), "the print server of the printing tests is not there");
+        QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), kQueue);
+    }
+
+    // Every fault is put right again, whatever the test's outcome.
+    void cleanup()
+    {
+        QVERIFY(startPrintServer());
+        runQuietly(QStringLiteral("cupsenable"), {kQueue});
+        runQuietly(QStringLiteral("cupsaccept"), {kQueue});
+        lpadmin({QStringLiteral("-x"), kSpareQueue});
+        QVERIFY(QTest::qWaitFor(queueEmpty, 30000));
+        if (!QTest::currentTestFailed())
+            for (const QString &file : std::as_const(arrived_))
+                QFile::remove(file);
+        arrived_.clear();
+    }
+
+    void kinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("Semi log") << 1;
+        QTest::newRow("Spacetime") << 3;
+    }
+
+    void serverStoppedBeforePrinting_data() { kinds_data(); }
+    void serverStoppedBeforePrinting()
+    {
+        QFETCH(int, kind);
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        prepare(w, kind);
+        printsAgain(w); // the queue is now the program's printer
+        QVERIFY(stopPrintServer());
+        refusedWith(w, QString::fromUtf8(kPrintServerDown));
+        QVERIFY(!printer.Printing());
+        QVERIFY(startPrintServer());
+        printsAgain(w);
+    }
+
+    void serverStoppedWhileThePageIsMade()
+    {
+        TPrinter printer(std::make_unique<InterruptedTarget>(defaultPrinterTarget(), [] { stopPrintServer(); }));
+        TestWindow w(printer);
+        prepare(w, 0);
+        const QSet<QString> pages = arrivedPdfs();
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList{QString::fromUtf8(kPrintServerDown)});
+        QVERIFY(!printer.Printing());
+        QVERIFY(startPrintServer());
+        QVERIFY2(nothingArrived(pages), "a page came out although an error was shown");
+        printsAgain(w);
+    }
+
+    void queueRefusesWhileThePageIsMade()
+    {
+        TPrinter printer(std::make_unique<InterruptedTarget>(defaultPrinterTarget(), [] {
+            runQuietly(QStringLiteral("cupsreject"), {kQueue});
+        }));
+        TestWindow w(printer);
+        prepare(w, 2);
+        const QSet<QString> pages = arrivedPdfs();
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList{QString::fromStdString(queueRejectingText(kQueue.toStdString()))});
+        QVERIFY(nothingArrived(pages));
+        QCOMPARE(runQuietly(QStringLiteral("cupsaccept"), {kQueue}), 0);
+        printsAgain(w);
+    }
+
+    void queueNotReady_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("mend");
+        QTest::addColumn<QString>("message");
+        const std::string queue = kQueue.toStdString();
+        QTest::newRow("stopped") << "cupsdisable" << "cupsenable" << QString::fromStdString(queueStoppedText(queue));
+        QTest::newRow("not accepting") << "cupsreject" << "cupsaccept"
+                                       << QString::fromStdString(queueRejectingText(queue));
+    }
+
+    void queueNotReady()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, mend);
+        QFETCH(QString, message);
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        prepare(w, 3);
+        QCOMPARE(runQuietly(fault, {kQueue}), 0);
+        refusedWith(w, message);
+        QCOMPARE(runQuietly(mend, {kQueue}), 0);
+        printsAgain(w);
+    }
+
+    void defaultQueueRemovedAfterStartUp()
+    {
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        prepare(w, 0);
+        printsAgain(w); // the queue is now the program's printer
+        QCOMPARE(lpadmin({QStringLiteral("-x"), kQueue}), 0);
+        refusedWith(w, QString::fromUtf8(kPrinterNotValid));
+        QVERIFY(startPrintServer()); // the same queue again
+        printsAgain(w);
+    }
+
+    // Qt would quietly print a vanished queue's page on the default printer.
+    void queueChosenInSetupThenDeleted()
+    {
+        QVERIFY(addSpareQueue());
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        prepare(w, 2);
+        w.printDialog = [](QPrinter &chosen) {
+            chosen.setPrinterName(kSpareQueue);
+            return true;
+        };
+        w.Printsetup1->trigger();
+        QCOMPARE(lpadmin({QStringLiteral("-x"), kSpareQueue}), 0);
+        refusedWith(w, QString::fromUtf8(kPrinterNotValid));
+        QVERIFY(addSpareQueue());
+        printsAgain(w);
+    }
+
+    void printWhileADocumentIsOpen()
+    {
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        prepare(w, 1);
+        printer.BeginDoc();
+        refusedWith(w, QString::fromUtf8(kPrintingInProgress));
+        QVERIFY(printer.Printing());
+        printer.Abort();
+        printsAgain(w);
+    }
+
+    void noServerAtStartUp()
+    {
+        QVERIFY(stopPrintServer());
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        prepare(w, 0);
+        refusedWith(w, QString::fromUtf8(kPrintServerDown));
+        QVERIFY(startPrintServer());
+        printsAgain(w);
+    }
+};
+
+QTEST_MAIN(PrinterFaultsTest)
+#include "test_printer_faults.moc"
