@@ -210,7 +210,7 @@ void Taboutboxp::closeWithResult(int result)
 
 QString Taboutboxp::userGuidePath()
 {
-    const QString relative = QStringLiteral("share/gridora/user-guide.html");
+    const QString relative = QStringLiteral("share/doc/gridora/user-guide.html");
     QDir dir(QCoreApplication::applicationDirPath());
     for (int up = 0; up < 4; ++up) {
         if (!dir.cdUp())

@@ -5,14 +5,19 @@
 #include "aboutbox.h"
 #include "dialog_widgets.h"
 #include "licenseform.h"
+#include "printer.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -95,6 +100,9 @@ private slots:
     void linksOpenTheUserGuide_data();
     void linksOpenTheUserGuide();
     void userGuideIsComplete();
+    void userGuidePicturesLieBesideIt();
+    void userGuideExplainsThePrintErrors_data();
+    void userGuideExplainsThePrintErrors();
     void hoverColours_data();
     void hoverColours();
 
@@ -421,7 +429,7 @@ void TestAboutBox::linksOpenTheUserGuide()
 {
     QFETCH(QString, name);
     const QString guide = Taboutboxp::userGuidePath();
-    QVERIFY2(!guide.isEmpty(), "the build did not place share/gridora/user-guide.html");
+    QVERIFY2(!guide.isEmpty(), "the build did not place share/doc/gridora/user-guide.html");
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
@@ -446,6 +454,56 @@ void TestAboutBox::userGuideIsComplete()
                               "gridora-sheet", "--kind", "--decades", "--velocity", "--name", "--sample",
                               "--page", "--paper", "--landscape", "--dpi", "--format", "-o FILE"})
         QVERIFY2(html.contains(QLatin1String(topic)), topic);
+}
+
+// The guide is opened from the build tree and from the installed copy alike,
+// so every picture it shows must have been placed next to it.
+void TestAboutBox::userGuidePicturesLieBesideIt()
+{
+    const QString guide = Taboutboxp::userGuidePath();
+    QFile file(guide);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const QDir folder = QFileInfo(guide).dir();
+
+    QStringList pictures;
+    static const QRegularExpression img(QStringLiteral("<img\\s+src=\"([^\"]+)\""));
+    for (auto match = img.globalMatch(html); match.hasNext();)
+        pictures << match.next().captured(1);
+    for (const char *kind : {"squared", "semilog", "log", "spacetime"}) {
+        const QString sheet = QStringLiteral("images/sheet-%1.png").arg(QLatin1String(kind));
+        QVERIFY2(pictures.contains(sheet), qPrintable(sheet));
+    }
+    for (const QString &picture : pictures) {
+        QVERIFY2(!picture.contains(QLatin1Char(':')) && !picture.startsWith(QLatin1Char('/')),
+                 qPrintable(picture + " is not a path beside the guide"));
+        const QImage image(folder.filePath(picture));
+        QVERIFY2(!image.isNull(), qPrintable(picture + " is missing or unreadable beside the guide"));
+    }
+}
+
+void TestAboutBox::userGuideExplainsThePrintErrors_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no default printer") << QString::fromLatin1(gridora::kNoDefaultPrinter);
+    QTest::newRow("printer not valid") << QString::fromLatin1(gridora::kPrinterNotValid);
+    QTest::newRow("printing in progress") << QString::fromLatin1(gridora::kPrintingInProgress);
+}
+
+// Each text the program can show in its error box appears word for word in
+// the guide's table of error messages.
+void TestAboutBox::userGuideExplainsThePrintErrors()
+{
+    QFETCH(QString, message);
+    QFile file(Taboutboxp::userGuidePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const qsizetype start = html.indexOf(QLatin1String("<section id=\"errors\">"));
+    QVERIFY2(start >= 0, "the guide has no section id=\"errors\"");
+    const qsizetype end = html.indexOf(QLatin1String("</section>"), start);
+    QVERIFY(end > start);
+    const QString table = html.mid(start, end - start);
+    QVERIFY2(table.contains(QLatin1String("<td>") + message + QLatin1String("</td>")), qPrintable(message));
 }
 
 void TestAboutBox::hoverColours_data()
