@@ -488,6 +488,11 @@ void TestAboutBox::userGuideExplainsThePrintErrors_data()
     QTest::newRow("no default printer") << QString::fromLatin1(gridora::kNoDefaultPrinter);
     QTest::newRow("printer not valid") << QString::fromLatin1(gridora::kPrinterNotValid);
     QTest::newRow("printing in progress") << QString::fromLatin1(gridora::kPrintingInProgress);
+    QTest::newRow("print server down") << QString::fromLatin1(gridora::kPrintServerDown);
+    // The guide writes the changing part in capitals, as the user reads it.
+    QTest::newRow("queue stopped") << QString::fromStdString(gridora::queueStoppedText("NAME"));
+    QTest::newRow("queue rejecting") << QString::fromStdString(gridora::queueRejectingText("NAME"));
+    QTest::newRow("page refused") << QString::fromStdString(gridora::pageRefusedText("REASON"));
 }
 
 // Each text the program can show in its error box appears word for word in
