@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 
+#include <limits>
 #include <utility>
 
 namespace gridora::app {
@@ -96,6 +97,7 @@ Tcgraph::Tcgraph(TPrinter &printer, QWidget *parent) : QMainWindow(parent), prin
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildMenu();
     buildControls();
+    nameControlsForScreenReaders();
     // The client area is fixed; the menu bar lies above it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
@@ -196,6 +198,9 @@ void Tcgraph::buildControls()
     whocp = named(new QLineEdit(client), "whocp");
     whocp->setGeometry(80, 64, 169, 24);
     whocp->setToolTip(QStringLiteral("Prints name entered on graph paper"));
+    // The name is printed in full, however long: no limit of its own, and
+    // not QLineEdit's default of 32767 characters.
+    whocp->setMaxLength(std::numeric_limits<int>::max());
 
     for (QWidget *control : std::initializer_list<QWidget *>{graphsize, slsb, Graphtyp, Printbt, graphbt, p1to3bt,
                                                             samplespace, spacepr, whocp})
@@ -238,6 +243,22 @@ void Tcgraph::buildControls()
         handle([this] { slsbChange(); });
     });
     connect(p1to3bt, &QPushButton::clicked, this, [this] { handle([this] { p1to3btClick(); }); });
+}
+
+void Tcgraph::nameControlsForScreenReaders()
+{
+    // The boxes carry no label of their own on screen: their group and their
+    // entries explain them to the eye, not to a screen reader.
+    Graphtyp->setAccessibleName(QStringLiteral("Kind of graph paper"));
+    graphsize->setAccessibleName(QStringLiteral("Size of the graph paper"));
+    slsb->setAccessibleName(QStringLiteral("Velocity of the moving frame"));
+    slsb->setAccessibleDescription(sllb->text());
+    whocp->setAccessibleName(QStringLiteral("Who"));
+    whocp->setAccessibleDescription(whocp->toolTip());
+    wholb->setBuddy(whocp);
+    Label1->setBuddy(whocp);
+    p1to3bt->setAccessibleName(QStringLiteral("Print"));
+    Graphdisplay->setAccessibleName(QStringLiteral("Sample of the graph paper"));
 }
 
 const QString &Tcgraph::sizeLabel(int kind, int choice) const
@@ -299,6 +320,7 @@ void Tcgraph::slsbChange()
 {
     sllb->setText(QStringLiteral("v = 0.%1 c").arg(slsb->value(), 2, 10, QLatin1Char('0')));
     sllb->adjustSize();
+    slsb->setAccessibleDescription(sllb->text());
     click(samplespace);
 }
 

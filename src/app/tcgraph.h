@@ -119,6 +119,7 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void nameControlsForScreenReaders();
     void printCommand();
     /// Runs the action behind `button` by clicking it; an error the action
     /// raised comes out of here, after the click.

@@ -16,6 +16,9 @@ TImage::TImage(int width, int height, QWidget *parent)
 void TImage::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // On a high-density screen every pixel of the sheet becomes a block of
+    // device pixels: smoothing would blur the rulings the sheet put exactly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), surface_.image(), event->rect());
 }
 

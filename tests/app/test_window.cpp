@@ -9,6 +9,7 @@
 #include "qprinter_target.h"
 #include "spacetime_sheets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -285,6 +286,59 @@ private slots:
         QCOMPARE(tabFrom(w.graphsize), static_cast<QWidget *>(w.Graphtyp));
         QCOMPARE(tabFrom(w.Graphtyp), static_cast<QWidget *>(w.slsb));
         QCOMPARE(tabFrom(w.slsb), static_cast<QWidget *>(w.p1to3bt));
+    }
+
+    // What a screen reader announces, control by control, as Tab walks the
+    // window round once from the size box.
+    void screenReaderWalk_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("names");
+        const QString size = QStringLiteral("Size of the graph paper");
+        const QString kind = QStringLiteral("Kind of graph paper");
+        const QString velocity = QStringLiteral("Velocity of the moving frame");
+        QTest::newRow("Squared") << 0 << QStringList{size, kind, QStringLiteral("Print"), QStringLiteral("Who")};
+        QTest::newRow("Spacetime") << 3
+                                   << QStringList{size, kind, velocity, QStringLiteral("Print"), QStringLiteral("Who")};
+    }
+
+    void screenReaderWalk()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, names);
+        TestWindow &w = *window_;
+        if (kind != 0)
+            pick(w.Graphtyp, kind);
+        w.graphsize->setFocus();
+        QStringList announced;
+        for (QWidget *at = QApplication::focusWidget(); at && announced.size() <= names.size();) {
+            // Qt on Linux names a combo box by its entry and gives the
+            // control's own name as its accessible name beside it.
+            QAccessibleInterface *control = QAccessible::queryAccessibleInterface(at);
+            QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), qPrintable(at->objectName()));
+            announced << at->accessibleName();
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+            if (at == w.graphsize)
+                break;
+        }
+        QCOMPARE(announced, names);
+    }
+
+    void velocityIsAnnouncedAsItMoves()
+    {
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, 3);
+        w.slsb->setFocus();
+        QTest::keyClick(w.slsb, Qt::Key_Left);
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w.slsb);
+        QVERIFY(bar && bar->valueInterface());
+        QCOMPARE(bar->valueInterface()->currentValue().toInt(), 59);
+        QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("v = 0.59 c"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.whocp)->text(QAccessible::Description),
+                 QStringLiteral("Prints name entered on graph paper"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.Graphdisplay)->text(QAccessible::Name),
+                 QStringLiteral("Sample of the graph paper"));
     }
 
     void kindChange_data()
