@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
@@ -142,6 +143,15 @@ Taboutboxp::Taboutboxp(Tlicensefrm *licence, QWidget *parent)
         connect(item, &ClickLabel::clicked, this, &Taboutboxp::urllb2Click);
     connect(licenceLink, &ClickLabel::clicked, this, &Taboutboxp::LicenselbClick);
 
+    // Tab reaches the links in reading order; the box itself keeps the focus
+    // when it shows, so that Return does what a click on the box does.
+    url->makeKeyboardLink(QStringLiteral("Open the Gridora user guide"));
+    logo->makeKeyboardLink(QStringLiteral("Gridora logo: open the user guide"));
+    licenceLink->makeKeyboardLink(QStringLiteral("View License Agreement"));
+    setTabOrder(url, logo);
+    setTabOrder(logo, licenceLink);
+    setFocusPolicy(Qt::StrongFocus);
+
     for (ClickLabel *item : {url, licenceLink}) {
         connect(item, &ClickLabel::entered, this, [this, item] { urllbMouseEnter(item); });
         connect(item, &ClickLabel::left, this, [this, item] { urllbMouseLeave(item); });
@@ -166,6 +176,20 @@ void Taboutboxp::showEvent(QShowEvent *event)
         FormActivate();
     }
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        setFocus(Qt::OtherFocusReason);
+}
+
+void Taboutboxp::keyPressEvent(QKeyEvent *event)
+{
+    // Return closes the box as a click on it does; Escape is the close box,
+    // which Qt's dialog already makes of it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        returnbt->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Taboutboxp::FormActivate()

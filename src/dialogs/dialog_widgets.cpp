@@ -65,6 +65,38 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void ClickLabel::makeKeyboardLink(const QString &name)
+{
+    link_ = true;
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(name);
+    setAccessibleDescription(QStringLiteral("link"));
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (link_ && !event->isAutoRepeat() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    // The keyboard user must see which link Return would follow.
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QPen dots(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    painter.setPen(dots);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 void ClickLabel::enterEvent(QEnterEvent *event)
 {
     QLabel::enterEvent(event);

@@ -35,6 +35,10 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget *parent = nullptr);
 
+    /// Lets the keyboard reach the label with Tab and follow it with Return,
+    /// Enter or Space, as it would a link; `name` is what a screen reader says.
+    void makeKeyboardLink(const QString &name);
+
 signals:
     void clicked();
     void entered();
@@ -45,9 +49,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed_ = false;
+    bool link_ = false;
 };
 
 /// A flat panel in one colour, with an optional 2-pixel sunken edge outside a

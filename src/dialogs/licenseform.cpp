@@ -86,6 +86,8 @@ Tlicensefrm::Tlicensefrm(QWidget *parent)
     okbt2 = new QPushButton(QStringLiteral("&Ok"), this);
     okbt2->setObjectName(QStringLiteral("okbt2"));
     okbt2->setGeometry(184, 248, 89, 33);
+    // Return means "&Ok" wherever the focus is; Escape is the close box.
+    okbt2->setDefault(true);
     connect(okbt2, &QPushButton::clicked, this, [this] { done(1); });
 
     FormCreate();

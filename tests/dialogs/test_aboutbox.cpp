@@ -108,6 +108,11 @@ private slots:
 
     void licenceViewerOpensOnTop();
     void tick20WhileViewerOpenClosesAfterIt();
+
+    void keysThatClose_data();
+    void keysThatClose();
+    void tabFollowsTheLinks();
+    void returnOnTheLicenceLinkOpensTheViewer();
 };
 
 void TestAboutBox::windowLayout()
@@ -578,3 +583,78 @@ void TestAboutBox::tick20WhileViewerOpenClosesAfterIt()
 
 QTEST_MAIN(TestAboutBox)
 #include "test_aboutbox.moc"
+
+// Return is a click on the box; Escape is its close box, which leaves the
+// timer running.
+void TestAboutBox::keysThatClose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("timerRuns");
+    QTest::newRow("Return") << int(Qt::Key_Return) << 1 << false;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 1 << false;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected) << true;
+}
+
+void TestAboutBox::keysThatClose()
+{
+    QFETCH(int, key);
+    QFETCH(int, result);
+    QFETCH(bool, timerRuns);
+    Boxes b;
+    QTimer::singleShot(0, &b.box, [&b, key] {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &b.box, Qt::Key(key));
+    });
+    QTimer::singleShot(5000, &b.box, [&b] { b.box.done(99); }); // the key did nothing
+    QCOMPARE(b.box.exec(), result);
+    QCOMPARE(b.box.timerActive(), timerRuns);
+    QCOMPARE(b.box.selfClosedMark(), 0);
+}
+
+void TestAboutBox::tabFollowsTheLinks()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    Boxes b;
+    b.box.show();
+    b.box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&b.box));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&b.box));
+    QList<QWidget *> reached;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    QCOMPARE(reached, (QList<QWidget *>{b.box.urllb, b.box.l2img, b.box.Licenselb}));
+    for (QWidget *link : std::as_const(reached))
+        QVERIFY2(!link->accessibleName().isEmpty(), qPrintable(link->objectName()));
+
+    b.box.urllb->setFocus();
+    QTest::keyClick(b.box.urllb, Qt::Key_Return);
+    b.box.l2img->setFocus();
+    QTest::keyClick(b.box.l2img, Qt::Key_Space);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(catcher.urls.size(), 2);
+    QVERIFY(b.box.isVisible());
+}
+
+void TestAboutBox::returnOnTheLicenceLinkOpensTheViewer()
+{
+    Boxes b;
+    b.box.show();
+    b.box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&b.box));
+    bool opened = false;
+    QTimer::singleShot(0, &b.licence, [&] {
+        opened = b.licence.isVisible();
+        // Return in the viewer is its "&Ok", wherever its focus is.
+        QTest::keyClick(b.licence.updwnsb, Qt::Key_Return);
+    });
+    b.box.Licenselb->setFocus();
+    QTest::keyClick(b.box.Licenselb, Qt::Key_Return);
+    QVERIFY(opened);
+    QVERIFY(!b.licence.isVisible());
+    QCOMPARE(b.licence.result(), 1);
+    QVERIFY(b.box.isVisible());
+}

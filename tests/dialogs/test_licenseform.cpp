@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <utility>
 #include <vector>
@@ -105,6 +106,8 @@ private slots:
     void reopeningKeepsTheStrip_data();
     void reopeningKeepsTheStrip();
     void keyboardSteps();
+    void keysThatClose_data();
+    void keysThatClose();
     void mouseSteps();
 };
 
@@ -313,6 +316,31 @@ void TestLicenceForm::keyboardSteps()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.okbt2));
+}
+
+// Return is "&Ok" wherever the focus is; Escape is the close box.
+void TestLicenceForm::keysThatClose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Return") << int(Qt::Key_Return) << 1;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 1;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+}
+
+void TestLicenceForm::keysThatClose()
+{
+    QFETCH(int, key);
+    QFETCH(int, result);
+    Tlicensefrm form;
+    QTimer::singleShot(0, &form, [&form, key] {
+        QTest::keyClick(form.updwnsb, Qt::Key_Down);
+        QTest::keyClick(form.updwnsb, Qt::Key(key));
+    });
+    QTimer::singleShot(5000, &form, [&form] { form.done(99); }); // the key did nothing
+    QCOMPARE(form.exec(), result);
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.updwnsb->value(), 1);
 }
 
 void TestLicenceForm::mouseSteps()
