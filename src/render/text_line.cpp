@@ -1,0 +1,54 @@
+#include "text_line.h"
+
+namespace gridora {
+
+namespace {
+
+bool mustEscape(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029 || c == 0xFFFE || c == 0xFFFF;
+}
+
+QString escape(char16_t c)
+{
+    switch (c) {
+    case '\n': return QStringLiteral("\\n");
+    case '\r': return QStringLiteral("\\r");
+    case '\t': return QStringLiteral("\\t");
+    case '\b': return QStringLiteral("\\b");
+    case '\f': return QStringLiteral("\\f");
+    default: return QStringLiteral("\\u%1").arg(unsigned(c), 4, 16, QLatin1Char('0'));
+    }
+}
+
+} // namespace
+
+QString escapedControls(const QString &text)
+{
+    // None of the characters escaped is half of a surrogate pair, so a UTF-16
+    // unit at a time is enough. Most text has nothing to escape: it is
+    // returned as it is, not copied.
+    qsizetype first = 0;
+    while (first < text.size() && !mustEscape(text[first].unicode()))
+        ++first;
+    if (first == text.size())
+        return text;
+    QString shown = text.left(first);
+    shown.reserve(text.size() + 16);
+    for (qsizetype i = first; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (mustEscape(c))
+            shown += escape(c);
+        else
+            shown += QChar(c);
+    }
+    return shown;
+}
+
+QString paintedLine(const std::string &text)
+{
+    // fromStdString takes the whole size, embedded NULs included.
+    return escapedControls(QString::fromStdString(text));
+}
+
+} // namespace gridora
