@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace gridora {
@@ -76,9 +77,11 @@ void PainterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &br
     const int top = std::min(r.Top, r.Bottom), bottom = std::max(r.Top, r.Bottom);
     if (left == right || top == bottom)
         return;
-    const QRect visible = QRect(0, 0, width_, height_).intersected(QRect(left, top, right - left, bottom - top));
-    if (!visible.isEmpty())
-        fill(visible, brush.Color);
+    // The visible part in 64 bits: the rectangle may span the whole int range.
+    const long long x0 = std::max(left, 0), x1 = std::min(right, width_);
+    const long long y0 = std::max(top, 0), y1 = std::min(bottom, height_);
+    if (x0 < x1 && y0 < y1)
+        fill(QRect(int(x0), int(y0), int(x1 - x0), int(y1 - y0)), brush.Color);
     // The outline runs through the outermost pixels inside the rectangle.
     const TPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
     for (int i = 0; i < 4; ++i) {
@@ -105,17 +108,14 @@ void PainterSurface::text(TPoint at, const std::string &text, const TFont &font,
     painter_.setBackground(toQColor(brush.Color));
     painter_.setBackgroundMode(Qt::OpaqueMode);
     const QFontMetrics metrics(qfont, painter_.device());
-    painter_.drawText(QPoint(at.X, at.Y + metrics.ascent()), QString::fromStdString(text));
-}
-
-void PainterSurface::copyRect(const TRect &dest, const Surface &from, const TRect &source)
-{
-    const auto *painterSource = dynamic_cast<const PainterSurface *>(&from);
-    const QImage *image = painterSource ? painterSource->pixels() : nullptr;
-    if (!image || dest.width() <= 0 || dest.height() <= 0)
+    const QString line = QString::fromStdString(text);
+    // A cell wholly off the surface shows nothing, and positions far off
+    // overflow the baseline and the painter's fixed-point glyph positions.
+    // The reach errs wide, for glyphs that overhang their cell.
+    const long long reach = static_cast<long long>(metrics.horizontalAdvance(line)) + metrics.height();
+    if (at.X >= width_ || at.Y >= height_ || at.X + reach <= 0 || at.Y + reach <= 0)
         return;
-    painter_.drawImage(QPoint(dest.Left, dest.Top),
-                       stretchBlackWins(*image, source, QSize(dest.width(), dest.height())));
+    painter_.drawText(QPoint(at.X, at.Y + metrics.ascent()), line);
 }
 
 ImageSurface::ImageSurface(int width, int height, int dpi, QImage::Format format)
@@ -130,13 +130,22 @@ ImageSurface::ImageSurface(int width, int height, int dpi, QImage::Format format
 {
 }
 
-// floor(a / b) for b > 0.
-static long long floorDiv(long long a, long long b)
+ImageSurface::ImageSurface(QImage picture, int dpi)
+    : detail::ImageStore{std::move(picture)},
+      PainterSurface(&image_, image_.width(), image_.height(), dpi)
 {
-    return a / b - ((a % b != 0) && (a < 0));
 }
 
 namespace {
+
+// End points may lie anywhere in the int range: products of two coordinate
+// differences (up to 2^33 each) need more than 64 bits.
+__extension__ typedef __int128 Wide;
+// floor(a / b) for b > 0.
+template <class Whole> Whole floorDiv(Whole a, Whole b)
+{
+    return a / b - ((a % b != 0) && (a < 0));
+}
 
 // The pixel values a one-pixel line writes, already in the image's format:
 // the pen's, then the brush's twice, so that a dotted line reads its colour
@@ -153,11 +162,14 @@ struct MajorAxisLine {
     long long a1, b1, step, da, db;
 
     long long kAt(long long a) const { return (a - a1) * step; }
-    long long bAt(long long a) const { return b1 + floorDiv(2 * kAt(a) * db + da, 2 * da); }
+    long long bAt(long long a) const
+    {
+        return b1 + static_cast<long long>(floorDiv<Wide>(Wide(2) * kAt(a) * db + da, Wide(2) * da));
+    }
 };
 
 // ceil(a / b) for b > 0.
-long long ceilDiv(long long a, long long b)
+Wide ceilDiv(Wide a, Wide b)
 {
     return -floorDiv(-a, b);
 }
@@ -168,12 +180,13 @@ long long ceilDiv(long long a, long long b)
 // of 2k·db, hence of k, hence of a.
 bool narrowToPicture(const MajorAxisLine &line, long long &first, long long &last, long long acrossLimit)
 {
-    const long long low = -2 * line.b1 * line.da - line.da;                  // 2k·db >= low
-    const long long high = 2 * (acrossLimit - line.b1) * line.da - line.da; // 2k·db < high
+    const Wide da = line.da;
+    const Wide low = -2 * line.b1 * da - da;                  // 2k·db >= low
+    const Wide high = 2 * (acrossLimit - line.b1) * da - da; // 2k·db < high
     if (line.db == 0)
         return 0 >= low && 0 < high;
-    const long long twoDb = 2 * line.db;
-    long long kFirst, kLast;
+    const Wide twoDb = Wide(2) * line.db;
+    Wide kFirst, kLast;
     if (twoDb > 0) {
         kFirst = ceilDiv(low, twoDb);
         kLast = ceilDiv(high, twoDb) - 1;
@@ -184,10 +197,10 @@ bool narrowToPicture(const MajorAxisLine &line, long long &first, long long &las
     if (kFirst > kLast)
         return false;
     // a = a1 + k·step: the k range maps onto an a range, reversed when step < 0.
-    const long long aFrom = line.a1 + (line.step > 0 ? kFirst : -kLast);
-    const long long aTo = line.a1 + (line.step > 0 ? kLast : -kFirst);
-    first = std::max(first, aFrom);
-    last = std::min(last, aTo);
+    const Wide aFrom = line.a1 + (line.step > 0 ? kFirst : -kLast);
+    const Wide aTo = line.a1 + (line.step > 0 ? kLast : -kFirst);
+    first = static_cast<long long>(std::max<Wide>(first, aFrom));
+    last = static_cast<long long>(std::min<Wide>(last, aTo));
     return first <= last;
 }
 
@@ -203,10 +216,10 @@ void walkLine(uchar *bits, qsizetype bytesPerLine, const MajorAxisLine &line, lo
 {
     const long long twoDa = 2 * line.da;
     const long long k = line.kAt(first);
-    const long long numerator = 2 * k * line.db + line.da;
-    const long long quotient = floorDiv(numerator, twoDa);
+    const Wide numerator = Wide(2) * k * line.db + line.da;
+    const long long quotient = static_cast<long long>(floorDiv<Wide>(numerator, twoDa));
     const long long b = line.b1 + quotient;
-    long long rem = numerator - quotient * twoDa; // 0 <= rem < 2da
+    auto rem = static_cast<long long>(numerator - Wide(quotient) * twoDa); // 0 <= rem < 2da
     // One step along moves k by `step` and the numerator by 2db·step, with
     // |2db·step| <= 2da: b moves by one at most.
     const long long move = 2 * line.db * line.step;
@@ -344,7 +357,7 @@ void ImageSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush &b
         return;
     }
     // Walk the major axis; `along` and `across` swap for steep lines.
-    const bool steep = std::abs(to.Y - from.Y) > std::abs(to.X - from.X);
+    const bool steep = std::abs(static_cast<long long>(to.Y) - from.Y) > std::abs(static_cast<long long>(to.X) - from.X);
     const long long a1 = steep ? from.Y : from.X, b1 = steep ? from.X : from.Y;
     const long long a2 = steep ? to.Y : to.X, b2 = steep ? to.X : to.Y;
     const long long alongLimit = steep ? height() : width();
@@ -370,49 +383,109 @@ void ImageSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush &b
     }
 }
 
-// Which source lines [first, last] land on destination line j of `count`.
-static std::pair<int, int> sourceSpan(int j, int count, int sourceCount)
-{
-    const long long s = sourceCount, d = count;
-    const long long first = (j * s + d - 1) / d;      // ceil(j·s/d)
-    const long long last = ((j + 1) * s + d - 1) / d - 1;
-    if (first > last)                                 // enlarging: one source line
-        return {static_cast<int>(j * s / d), static_cast<int>(j * s / d)};
-    return {static_cast<int>(first), static_cast<int>(last)};
-}
+namespace {
 
-QImage stretchBlackWins(const QImage &from, const TRect &source, QSize size)
+// One axis of a stretch: `count` destination lines showing the `sourceCount`
+// source lines from picture line `sourceStart` on. Destinations and sources
+// may each span the whole 32-bit range, so the arithmetic is wide.
+struct StretchAxis {
+    long long sourceStart;
+    long long sourceCount; // at least 1
+    long long count;       // at least 1
+
+    // The picture lines [first, last] that land on destination line j, cut to
+    // those inside [0, limit): outside the picture everything is white, so
+    // the cut changes nothing but the work. Empty (first > last) when none are.
+    std::pair<long long, long long> span(long long j, long long limit) const
+    {
+        const Wide s = sourceCount, d = count;
+        long long first = static_cast<long long>((j * s + d - 1) / d); // ceil(j·s/d)
+        long long last = static_cast<long long>(((j + 1) * s + d - 1) / d) - 1;
+        if (first > last) // enlarging: one source line
+            first = last = static_cast<long long>(j * s / d);
+        return {std::max(sourceStart + first, 0LL), std::min(sourceStart + last, limit - 1)};
+    }
+};
+
+// The destination pixels worked out: `width` × `height` of them from
+// (`left`, `top`), counted from the destination's own top-left.
+struct StretchWindow {
+    long long left, top;
+    int width, height;
+};
+
+QImage stretchPart(const QImage &from, const StretchAxis &across, const StretchAxis &down, const StretchWindow &part)
 {
-    QImage out(size, QImage::Format_RGB32);
-    const int sw = std::max(source.width(), 1), sh = std::max(source.height(), 1);
-    // Only the source rectangle is read, so only it is converted; pixels
-    // outside `from` count as white.
-    const QRect wanted(source.Left, source.Top, sw, sh);
-    const QRect inside = wanted.intersected(from.rect());
-    const QImage src = inside.isEmpty() ? QImage() : from.copy(inside).convertToFormat(QImage::Format_RGB32);
-    auto pixel = [&](int x, int y) -> QRgb {
-        const int sx = source.Left + x, sy = source.Top + y;
-        if (!inside.contains(sx, sy))
-            return 0xFFFFFFFFu;
-        return reinterpret_cast<const QRgb *>(src.constScanLine(sy - inside.top()))[sx - inside.left()];
-    };
+    QImage out(part.width, part.height, QImage::Format_RGB32);
+    if (out.isNull())
+        return out; // too large to hold: nothing to draw
+    // Only the source rectangle is read, so only the part of it inside the
+    // picture is converted.
+    const long long left = std::max(across.sourceStart, 0LL);
+    const long long top = std::max(down.sourceStart, 0LL);
+    const long long right = std::min<long long>(across.sourceStart + across.sourceCount, from.width());
+    const long long bottom = std::min<long long>(down.sourceStart + down.sourceCount, from.height());
+    const QImage src = left < right && top < bottom
+                           ? from.copy(int(left), int(top), int(right - left), int(bottom - top))
+                                 .convertToFormat(QImage::Format_RGB32)
+                           : QImage();
     // Every row of the result takes its columns from the same source spans.
-    std::vector<std::pair<int, int>> columns(static_cast<std::size_t>(std::max(size.width(), 0)));
-    for (int i = 0; i < size.width(); ++i)
-        columns[static_cast<std::size_t>(i)] = sourceSpan(i, size.width(), sw);
-    for (int j = 0; j < size.height(); ++j) {
-        const auto [row0, row1] = sourceSpan(j, size.height(), sh);
+    std::vector<std::pair<long long, long long>> columns(static_cast<std::size_t>(part.width));
+    for (int i = 0; i < part.width; ++i)
+        columns[static_cast<std::size_t>(i)] = across.span(part.left + i, from.width());
+    for (int j = 0; j < part.height; ++j) {
+        const auto [row0, row1] = down.span(part.top + j, from.height());
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(j));
-        for (int i = 0; i < size.width(); ++i) {
+        for (int i = 0; i < part.width; ++i) {
             const auto [col0, col1] = columns[static_cast<std::size_t>(i)];
             QRgb merged = 0xFFFFFFFFu;
-            for (int y = row0; y <= row1; ++y)
-                for (int x = col0; x <= col1; ++x)
-                    merged &= pixel(x, y);
+            for (long long y = row0; y <= row1; ++y) {
+                const auto *pixels = reinterpret_cast<const QRgb *>(src.constScanLine(int(y - top)));
+                for (long long x = col0; x <= col1; ++x)
+                    merged &= pixels[x - left];
+            }
             line[i] = merged;
         }
     }
     return out;
+}
+
+StretchAxis axisOf(long long sourceFrom, long long sourceTo, long long count)
+{
+    return {sourceFrom, std::max(sourceTo - sourceFrom, 1LL), count};
+}
+
+} // namespace
+
+QImage stretchBlackWins(const QImage &from, const TRect &source, QSize size)
+{
+    if (size.isEmpty())
+        return QImage(size, QImage::Format_RGB32);
+    return stretchPart(from, axisOf(source.Left, source.Right, size.width()),
+                       axisOf(source.Top, source.Bottom, size.height()),
+                       {0, 0, size.width(), size.height()});
+}
+
+void PainterSurface::copyRect(const TRect &dest, const Surface &from, const TRect &source)
+{
+    const auto *painterSource = dynamic_cast<const PainterSurface *>(&from);
+    const QImage *image = painterSource ? painterSource->pixels() : nullptr;
+    const long long destWidth = static_cast<long long>(dest.Right) - dest.Left;
+    const long long destHeight = static_cast<long long>(dest.Bottom) - dest.Top;
+    if (!image || destWidth <= 0 || destHeight <= 0)
+        return;
+    // Only what lands on the surface is worked out: a destination may reach
+    // billions of pixels past it.
+    const long long left = std::max<long long>(dest.Left, 0), top = std::max<long long>(dest.Top, 0);
+    const long long right = std::min<long long>(dest.Right, width_);
+    const long long bottom = std::min<long long>(dest.Bottom, height_);
+    if (left >= right || top >= bottom)
+        return;
+    const StretchWindow part{left - dest.Left, top - dest.Top, int(right - left), int(bottom - top)};
+    const QImage stretched = stretchPart(*image, axisOf(source.Left, source.Right, destWidth),
+                                         axisOf(source.Top, source.Bottom, destHeight), part);
+    if (!stretched.isNull())
+        painter_.drawImage(QPoint(int(left), int(top)), stretched);
 }
 
 } // namespace gridora

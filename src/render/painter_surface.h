@@ -74,6 +74,10 @@ struct ImageStore {
 class ImageSurface : private detail::ImageStore, public PainterSurface {
 public:
     ImageSurface(int width, int height, int dpi = 96, QImage::Format format = QImage::Format_RGB32);
+    /// Paints on `picture` as it is, its pixels not cleared: one built over a
+    /// buffer of the caller's (a larger one, say, whose margins must stay
+    /// untouched) is painted in place.
+    explicit ImageSurface(QImage picture, int dpi = 96);
 
     void line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush) override;
 

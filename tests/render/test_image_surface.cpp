@@ -5,7 +5,10 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <functional>
+#include <tuple>
 
 using namespace gridora;
 
@@ -308,6 +311,196 @@ TEST(StretchBlackWins, CopyRectOnCanvasesCopiesTheSourceStrip)
     to.CopyRect({0, 0, 447, 215}, from, {0, 592, 450, 592 + 215});
     EXPECT_EQ(blackColumnsOnRow(window, 8).size(), 447u);
     EXPECT_TRUE(blackColumnsOnRow(window, 7).empty());
+}
+
+// ---------------------------------------------------------------- the ends of the int range
+// Calls may name any int. What shows of them must be exactly what shows of
+// the same call with nearer coordinates: no overflow anywhere on the way.
+
+constexpr int kMin = INT_MIN;
+constexpr int kMax = INT_MAX;
+
+struct RangeLine {
+    const char *what;
+    int x1, y1, x2, y2;
+    TPenStyle style;
+    // The row inked in column x (the line is never steep here), or -1.
+    std::function<long long(long long x)> row;
+    // Counting from the first end, which pixels are dots.
+    std::function<bool(long long x)> dot;
+};
+
+void PrintTo(const RangeLine &l, std::ostream *out)
+{
+    *out << l.what;
+}
+
+class IntRangeLines : public ::testing::TestWithParam<RangeLine> {};
+
+TEST_P(IntRangeLines, InkTheNearestPixelsOnly)
+{
+    const RangeLine &l = GetParam();
+    ImageSurface surface(357, 397);
+    TCanvas canvas(&surface);
+    canvas.Pen.Style = l.style;
+    canvas.Brush.Color = clGray;
+    canvas.MoveTo(l.x1, l.y1);
+    canvas.LineTo(l.x2, l.y2);
+    QImage expected(357, 397, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    int inked = 0;
+    for (int x = 0; x < 357; ++x) {
+        const long long row = l.row(x);
+        if (row < 0 || row >= 397)
+            continue;
+        expected.setPixel(x, int(row), l.dot(x) ? kBlack : kGrey);
+        ++inked;
+    }
+    ASSERT_GT(inked, 100) << l.what;
+    EXPECT_EQ(surface.image(), expected) << l.what;
+}
+
+const auto solid = [](long long) { return true; };
+
+INSTANTIATE_TEST_SUITE_P(
+    EndsAnywhere, IntRangeLines,
+    ::testing::Values(
+        RangeLine{"level, end to end", kMin, 100, kMax, 100, TPenStyle::psSolid, [](long long) { return 100; }, solid},
+        RangeLine{"the diagonal y = x", kMin, kMin, kMax, kMax, TPenStyle::psSolid, [](long long x) { return x; }, solid},
+        // y = 299 − x, its dots counted from x = kMin + 300.
+        RangeLine{"falling, dotted", kMin + 300, kMax, kMax, kMin + 300, TPenStyle::psDot,
+                  [](long long x) { return 299 - x; }, [](long long x) { return (x - (kMin + 300LL)) % 3 == 0; }},
+        // One row over 2^32 − 1 columns: the half-way point, where the
+        // nearest row changes from 0 to 1, falls between columns −1 and 0.
+        RangeLine{"one row of rise", kMin, 0, kMax, 1, TPenStyle::psSolid, [](long long) { return 1; }, solid},
+        RangeLine{"one row of rise, backwards", kMax, 1, kMin, 0, TPenStyle::psSolid, [](long long) { return 1; },
+                  solid}),
+    [](const auto &info) { return "Case" + std::to_string(info.index); });
+
+TEST(ImageSurface, SteepLineOverTheWholeRangeIsOneColumn)
+{
+    ImageSurface surface(60, 40);
+    TCanvas canvas(&surface);
+    canvas.MoveTo(17, kMax);
+    canvas.LineTo(17, kMin);
+    for (int y = 0; y < 40; ++y)
+        ASSERT_EQ(blackColumnsOnRow(surface, y), std::vector<int>{17}) << "row " << y;
+}
+
+TEST(ImageSurface, RectanglesReachingTheEndsOfTheRangeFillWhatShows)
+{
+    ImageSurface surface(60, 40);
+    TCanvas canvas(&surface);
+    canvas.Brush.Color = clGray;
+    canvas.Rectangle(kMin, kMin, kMax, kMax); // outline far outside: all grey
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x)
+            ASSERT_EQ(at(surface, x, y), kGrey) << x << "," << y;
+    canvas.Brush.Color = clWhite;
+    canvas.Rectangle(kMin, 10, 30, kMax); // outlined on row 10 and column 29
+    EXPECT_EQ(at(surface, 0, 10), kBlack);
+    EXPECT_EQ(at(surface, 29, 10), kBlack);
+    EXPECT_EQ(at(surface, 29, 39), kBlack);
+    EXPECT_EQ(at(surface, 0, 39), kWhite);
+    EXPECT_EQ(at(surface, 28, 11), kWhite);
+    EXPECT_EQ(at(surface, 30, 20), kGrey);
+    EXPECT_EQ(at(surface, 10, 9), kGrey);
+}
+
+TEST(ImageSurface, TextFarOffShowsNothing)
+{
+    ImageSurface surface(80, 40);
+    TCanvas canvas(&surface);
+    canvas.Font.Size = 12;
+    const TPoint farOff[] = {{10, kMax}, {10, kMax - 5}, {kMax, 10}, {kMin, 10}, {10, kMin}, {kMin, kMin}, {80, 0}};
+    for (const TPoint p : farOff)
+        canvas.TextOut(p.X, p.Y, "Wide words");
+    for (int y = 0; y < 40; ++y)
+        ASSERT_TRUE(blackColumnsOnRow(surface, y).empty()) << "row " << y;
+    // Just off the top-left corner, the rest of the cell still shows.
+    canvas.TextOut(-4, -4, "Wide words");
+    int inked = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 80; ++x)
+            inked += qGray(at(surface, x, y)) < 64;
+    EXPECT_GT(inked, 20);
+}
+
+// A 2 x 2 picture, black at one corner only.
+ImageSurface &twoByTwo(int blackX, int blackY)
+{
+    static ImageSurface *pictures[2][2] = {};
+    auto &p = pictures[blackX][blackY];
+    if (!p) {
+        p = new ImageSurface(2, 2);
+        TCanvas c(p);
+        c.Brush.Color = clBlack;
+        c.Rectangle(blackX, blackY, blackX + 1, blackY + 1);
+    }
+    return *p;
+}
+
+bool allOf(const ImageSurface &s, QRgb colour)
+{
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            if (at(s, x, y) != colour)
+                return false;
+    return true;
+}
+
+TEST(CopyRect, DestinationOverTheWholeRangeShowsTheSourcePixelThatLandsThere)
+{
+    // Each of the two source columns (rows) covers 2^31 destination pixels:
+    // from 0 on, the picture shows source pixel (1, 1).
+    for (const auto &[blackX, blackY, shows] : {std::tuple{1, 1, kBlack}, std::tuple{0, 0, kWhite},
+                                                std::tuple{0, 1, kWhite}, std::tuple{1, 0, kWhite}}) {
+        ImageSurface window(30, 20);
+        TCanvas to(&window);
+        TCanvas from(&twoByTwo(blackX, blackY));
+        to.CopyRect({kMin, kMin, kMax, kMax}, from, {0, 0, 2, 2});
+        EXPECT_TRUE(allOf(window, shows)) << "black at " << blackX << "," << blackY;
+    }
+}
+
+TEST(CopyRect, SourceOverTheWholeRangeMergesIntoTheOnePixelThatCoversThePicture)
+{
+    // Four destination columns of 2^30 source columns each: the third
+    // starts at source column 0 and holds the whole picture.
+    ImageSurface picture(40, 30);
+    TCanvas from(&picture);
+    from.MoveTo(25, 7);
+    from.LineTo(26, 7);
+    ImageSurface window(4, 4);
+    TCanvas to(&window);
+    to.CopyRect({0, 0, 4, 4}, from, {kMin, kMin, kMax, kMax});
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(at(window, x, y), x == 2 && y == 2 ? kBlack : kWhite) << x << "," << y;
+}
+
+TEST(CopyRect, PartlyShowingDestinationIsThatPartOfTheWholeStretch)
+{
+    ImageSurface picture(53, 47);
+    TCanvas from(&picture);
+    for (int i = 0; i < 12; ++i) {
+        from.MoveTo(i * 7 % 53, i * 11 % 47);
+        from.LineTo(i * 13 % 53, i * 5 % 47);
+    }
+    const TRect sources[] = {{-5, 3, 60, 40}, {10, 10, 20, 17}, {0, 0, 53, 47}};
+    const TRect dests[] = {{-37, -11, 300, 200}, {-400, 15, 35, 19}, {25, -3, 70, 95}};
+    for (const TRect &source : sources)
+        for (const TRect &dest : dests) {
+            ImageSurface window(60, 50);
+            TCanvas to(&window);
+            to.CopyRect(dest, from, source);
+            const QImage whole = stretchBlackWins(picture.image(), source, QSize(dest.width(), dest.height()));
+            QImage expected(60, 50, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QPainter(&expected).drawImage(QPoint(dest.Left, dest.Top), whole);
+            ASSERT_EQ(window.image(), expected) << "dest " << dest.Left << "," << dest.Top << " source "
+                                                << source.Left << "," << source.Top;
+        }
 }
 
 } // namespace
