@@ -6,6 +6,9 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <new>
+#include <string>
+
 namespace gridora {
 
 FilePrintTarget::FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi,
@@ -41,7 +44,12 @@ Surface &FilePrintTarget::beginDocument()
         page_ = std::make_unique<PainterSurface>(svg_.get(), width_, height_, dpi_);
         break;
     case PageFormat::Png:
-        page_ = std::make_unique<ImageSurface>(width_, height_, dpi_, QImage::Format_Grayscale8);
+        try {
+            page_ = std::make_unique<ImageSurface>(width_, height_, dpi_, QImage::Format_Grayscale8);
+        } catch (const std::bad_alloc &) {
+            throw EPrinter("There is not enough memory for a page image of " + std::to_string(width_) + " x " +
+                           std::to_string(height_) + " pixels");
+        }
         break;
     }
     return *page_;

@@ -20,8 +20,8 @@ enum class PageFormat { Pdf, Svg, Png };
 
 /// A printable area of width × height device pixels at `dpi`, written to `out`
 /// when the document ends. A PDF's sheet is `paperInches` (width, height) when
-/// given, else exactly the printable area. endDocument throws EPrinter if
-/// writing fails.
+/// given, else exactly the printable area. beginDocument throws EPrinter when
+/// there is no memory for a PNG page's image, endDocument if writing fails.
 class FilePrintTarget : public PrintTarget {
 public:
     FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi,

@@ -1,6 +1,7 @@
 #include "painter_surface.h"
 
 #include "segment_clip.h"
+#include "text_line.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cmath>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -107,8 +109,12 @@ void PainterSurface::text(TPoint at, const std::string &text, const TFont &font,
     painter_.setPen(toQColor(font.Color));
     painter_.setBackground(toQColor(brush.Color));
     painter_.setBackgroundMode(Qt::OpaqueMode);
+    // Left to right whatever script the text starts in: a line beginning with
+    // right-to-left letters would otherwise be laid out as a right-to-left
+    // paragraph, turning round what follows it ("v = 0.60 c" left of the name).
+    painter_.setLayoutDirection(Qt::LeftToRight);
     const QFontMetrics metrics(qfont, painter_.device());
-    const QString line = QString::fromStdString(text);
+    const QString line = paintedLine(text);
     // A cell wholly off the surface shows nothing, and positions far off
     // overflow the baseline and the painter's fixed-point glyph positions.
     // The reach errs wide, for glyphs that overhang their cell.
@@ -121,6 +127,10 @@ void PainterSurface::text(TPoint at, const std::string &text, const TFont &font,
 ImageSurface::ImageSurface(int width, int height, int dpi, QImage::Format format)
     : detail::ImageStore{[&] {
           QImage image(std::max(width, 1), std::max(height, 1), format);
+          // QImage says its memory could not be had by being null; painting
+          // on it would then write through a null pointer.
+          if (image.isNull())
+              throw std::bad_alloc();
           image.fill(Qt::white);
           image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
           image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));

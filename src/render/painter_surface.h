@@ -73,6 +73,7 @@ struct ImageStore {
 /// set directly as well.
 class ImageSurface : private detail::ImageStore, public PainterSurface {
 public:
+    /// Throws std::bad_alloc when there is no memory for the image.
     ImageSurface(int width, int height, int dpi = 96, QImage::Format format = QImage::Format_RGB32);
     /// Paints on `picture` as it is, its pixels not cleared: one built over a
     /// buffer of the caller's (a larger one, say, whose margins must stay

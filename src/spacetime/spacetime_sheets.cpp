@@ -178,11 +178,50 @@ void pageRestGrid(TCanvas &canvas, const PageLayout &g)
 
 } // namespace
 
+std::string isolatedName(const std::string &name)
+{
+    // The explicit directional formatting characters in UTF-8: E2 80 AA..AE
+    // are LRE RLE PDF LRO RLO, E2 81 A6..A9 are LRI RLI FSI PDI.
+    bool directional = false;
+    std::size_t unclosed = 0, stray = 0;
+    for (std::size_t i = 0; i + 2 < name.size(); ++i) {
+        const auto at = [&](std::size_t k) { return static_cast<unsigned char>(name[i + k]); };
+        if (at(0) != 0xE2 || (at(1) != 0x80 && at(1) != 0x81))
+            continue;
+        const unsigned last = at(2);
+        if (at(1) == 0x80 && last >= 0xAA && last <= 0xAE) {
+            directional = true;
+        } else if (at(1) == 0x81 && last >= 0xA6 && last <= 0xA8) {
+            directional = true;
+            ++unclosed;
+        } else if (at(1) == 0x81 && last == 0xA9) {
+            directional = true;
+            if (unclosed > 0)
+                --unclosed;
+            else
+                ++stray;
+        }
+    }
+    if (!directional)
+        return name;
+    // A PDI closes the nearest open isolate and, with it, every embedding and
+    // override begun inside. Each of the name's stray PDIs gets an FSI of its
+    // own to close, so that none closes the outer one early.
+    const std::string fsi = "\xE2\x81\xA8", pdi = "\xE2\x81\xA9"; // U+2068, U+2069
+    std::string isolated;
+    for (std::size_t k = 0; k <= stray; ++k)
+        isolated += fsi;
+    isolated += name;
+    for (std::size_t k = 0; k <= unclosed; ++k)
+        isolated += pdi;
+    return isolated;
+}
+
 std::string velocityLine(const std::string &name, int position)
 {
     char speed[16];
     std::snprintf(speed, sizeof speed, "%d.%02d", position / 100, position % 100);
-    return name + "   v = " + speed + " c";
+    return isolatedName(name) + "   v = " + speed + " c";
 }
 
 void drawSpacetimeSample(TCanvas &canvas, int W, int H, int position, int windowWidth, int windowHeight)

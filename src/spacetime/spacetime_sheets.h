@@ -25,4 +25,12 @@ void printSpacetimePage(TPrinter &printer, int position, const std::string &name
 /// The text line of the printed page: name, three spaces, "v = 0.60 c".
 std::string velocityLine(const std::string &name, int position);
 
+/// The name as the velocity line holds it. A name with explicit directional
+/// formatting characters (U+202A…U+202E, U+2066…U+2069) could turn round the
+/// velocity after it, so it is set in a first-strong isolate, U+2068 … U+2069,
+/// with as many isolate marks more as it takes to close whatever the name
+/// leaves open. Any other name, right-to-left letters included, is left as it
+/// is: the line is laid out left to right and "v" starts a left-to-right run.
+std::string isolatedName(const std::string &name);
+
 } // namespace gridora::spacetime

@@ -322,6 +322,19 @@ TEST(GridPage, TypedTextPrintsNameAndVerticalsOnly)
     }
 }
 
+// The trace keeps the name exactly: only painted surfaces show its control
+// characters as escapes.
+TEST(GridPage, ALongHostileNameIsWrittenAsGiven)
+{
+    std::string name(100000, 'W');
+    for (std::size_t i = 0; i < name.size(); i += 997)
+        name[i] = static_cast<char>(i % 32); // every C0 control, NUL included
+    name += "\xE2\x80\xAE" "\xD7\xA9\xF0\x9F\x98\x80";       // RLO, shin, an emoji
+    const auto texts = linesStarting(page(4800, 6400, 0, 0, name), "text");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0], "text 10 10 12 " + jsonQuoted(name));
+}
+
 TEST(GridPage, NoPrinterDrawsNothing)
 {
     TPrinter none;

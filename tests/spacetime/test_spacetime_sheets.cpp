@@ -190,4 +190,47 @@ TEST(SpacetimePage, VelocityLine)
     EXPECT_EQ(gridora::spacetime::velocityLine("", 90), "   v = 0.90 c");
 }
 
+// The explicit directional marks in UTF-8.
+const std::string RLE = "\xE2\x80\xAB", PDF = "\xE2\x80\xAC", RLO = "\xE2\x80\xAE";
+const std::string LRI = "\xE2\x81\xA6", RLI = "\xE2\x81\xA7", FSI = "\xE2\x81\xA8", PDI = "\xE2\x81\xA9";
+
+struct IsolationCase {
+    std::string name;
+    std::string held; // the name as the velocity line holds it
+};
+
+class NameIsolation : public ::testing::TestWithParam<IsolationCase> {};
+
+TEST_P(NameIsolation, ClosesWhateverTheNameLeavesOpen)
+{
+    EXPECT_EQ(gridora::spacetime::isolatedName(GetParam().name), GetParam().held);
+    EXPECT_EQ(gridora::spacetime::velocityLine(GetParam().name, 60), GetParam().held + "   v = 0.60 c");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameIsolation,
+    ::testing::Values(
+        // Nothing directional: as given, right-to-left letters included.
+        IsolationCase{"Zoë", "Zoë"}, IsolationCase{"שלום 42", "שלום 42"}, IsolationCase{"", ""},
+        IsolationCase{"\xE2\x80", "\xE2\x80"}, IsolationCase{"a\xE2\x80\xA8" "b", "a\xE2\x80\xA8" "b"},
+        // Embeddings and overrides, open or closed: one isolate round them.
+        IsolationCase{RLO + "abc", FSI + RLO + "abc" + PDI}, IsolationCase{RLE + "ab" + PDF, FSI + RLE + "ab" + PDF + PDI},
+        // An isolate left open needs a PDI of its own; a closed one does not.
+        IsolationCase{RLI + "abc", FSI + RLI + "abc" + PDI + PDI},
+        IsolationCase{RLI + LRI + "ab", FSI + RLI + LRI + "ab" + PDI + PDI + PDI},
+        IsolationCase{RLI + "a" + PDI + "b", FSI + RLI + "a" + PDI + "b" + PDI},
+        // A stray PDI gets an FSI to close, not the outer one.
+        IsolationCase{PDI + RLO + "abc", FSI + FSI + PDI + RLO + "abc" + PDI},
+        IsolationCase{PDI + PDI + "x", FSI + FSI + FSI + PDI + PDI + "x" + PDI}));
+
+TEST(SpacetimePage, ALongHostileNameIsWrittenAsGiven)
+{
+    std::string name;
+    for (int i = 0; i < 100000; ++i)
+        name += i % 1000 == 0 ? "\n\t\x01" : i % 3 == 0 ? "\xD7\xA9" : "e\xCC\x81";
+    const auto texts = linesStarting(page(4800, 6600, 60, name), "text");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0], "text 10 10 12 " + jsonQuoted(name + "   v = 0.60 c"));
+}
+
 } // namespace
