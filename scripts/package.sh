@@ -9,7 +9,8 @@
 #     for the shipped programs
 #   - the package unpacked into a scratch root: the programs find all their
 #     libraries, gridora-sheet reports its version and draws sheets, the manual
-#     pages format cleanly, and the user guide's pictures are where it looks
+#     pages format cleanly and cover every option --help lists, and the user
+#     guide's pictures are where it looks
 # Exits non-zero on the first failure. Needs the packages scripts/install-deps.sh
 # installs; runs as root or not, with or without a terminal.
 #
@@ -155,6 +156,11 @@ step "Manual pages and the user guide"
 for page in gridora gridora-sheet; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$unpacked/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "man $page: $warnings"
+done
+# Every option gridora-sheet --help lists is explained in its manual page.
+manual=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l -Tutf8 "$unpacked/usr/share/man/man1/gridora-sheet.1.gz" 2>/dev/null | sed 's/\x1b\[[0-9;]*m//g; s/.\x08//g')
+for option in $("$sheet" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u); do
+  echo "$manual" | grep -qwF -e "$option" || fail "gridora-sheet --help lists $option, its manual page does not"
 done
 guide_dir="$unpacked/usr/share/doc/gridora"
 pictures=$(grep -o '<img src="[^"]*"' "$guide_dir/user-guide.html" | sed 's/<img src="//; s/"$//')
