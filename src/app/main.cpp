@@ -8,5 +8,7 @@ int main(int argc, char *argv[])
     // The program takes no options: only its own name reaches the toolkit.
     int toolkitArgc = argc > 0 ? 1 : 0;
     QApplication application(toolkitArgc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.gridora.gridora"));
     return gridora::app::run(application);
 }
