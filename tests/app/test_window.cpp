@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -806,6 +807,25 @@ private slots:
         });
         modal.exec();
         QCOMPARE(painted, picture().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Pasted, as a name this long would come: QLineEdit's own limit of 32767
+    // characters must not cut it, and the page gets every character as it is.
+    void aHundredThousandCharacterNameReachesThePage()
+    {
+        TestWindow &w = *window_;
+        QString name;
+        for (int i = 0; i < 100000; ++i)
+            name += i % 1000 == 999 ? QChar(u'\t') : i % 7 == 0 ? QChar(u'\u05E9') : QChar(u'W');
+        QGuiApplication::clipboard()->setText(name);
+        QVERIFY2(QGuiApplication::clipboard()->text() == name, "this platform has no clipboard");
+        w.whocp->setFocus();
+        QTest::keySequence(w.whocp, QKeySequence::Paste);
+        QCOMPARE(w.whocp->text().size(), name.size());
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList());
+        const std::string line = "\ntext 10 10 12 " + jsonQuoted(name.toStdString()) + "\n";
+        QVERIFY(target_->trace.str().find(line) != std::string::npos);
     }
 
     void typingANameChangesNothing()
