@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -126,6 +127,14 @@ TEST_P(MemoryRefusal, OnlyImagesThatDoNotFitAreRefused)
 
 constexpr std::uint64_t MB = 1ull << 20;
 
+std::string memoryCaseLabel(const ::testing::TestParamInfo<MemoryCase> &info)
+{
+    static const char *const formats[] = {"pdf", "svg", "png", "trace"};
+    const MemoryCase &c = info.param;
+    return std::to_string(c.width) + "_" + formats[int(c.format)] + "_" +
+           (c.available ? std::to_string(*c.available / MB) + "MB" : std::string("unknown"));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, MemoryRefusal,
     ::testing::Values(MemoryCase{20000, 20000, Format::Png, 300 * MB, true},
@@ -138,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MemoryCase{20000, 20000, Format::Svg, 1 * MB, false},
                       MemoryCase{20000, 20000, Format::Trace, 1 * MB, false},
                       // Nothing known about the memory: Qt's own failure is the guard.
-                      MemoryCase{20000, 20000, Format::Png, std::nullopt, false}));
+                      MemoryCase{20000, 20000, Format::Png, std::nullopt, false}),
+    memoryCaseLabel);
 
 // With its address space limited, the page image cannot be had: one line, no
 // crash, no file. (The check before drawing counts the machine's memory, not
@@ -353,7 +363,12 @@ TEST_P(Umask, NewFilesTakeTheUsersUmask)
 
 INSTANTIATE_TEST_SUITE_P(Masks, Umask,
                          ::testing::Values(UmaskCase{077, 0600}, UmaskCase{022, 0644}, UmaskCase{002, 0664},
-                                           UmaskCase{0, 0666}));
+                                           UmaskCase{0, 0666}),
+                         [](const ::testing::TestParamInfo<UmaskCase> &info) {
+                             char label[16];
+                             std::snprintf(label, sizeof label, "umask_%03o", unsigned(info.param.umask));
+                             return std::string(label);
+                         });
 
 TEST(Files, AnExistingFileKeepsItsMode)
 {
