@@ -23,6 +23,18 @@
 #include <functional>
 #include <string>
 
+// GCC says __SANITIZE_ADDRESS__, clang answers __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define GRIDORA_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define GRIDORA_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef GRIDORA_ADDRESS_SANITIZER
+#define GRIDORA_ADDRESS_SANITIZER 0
+#endif
+
 using namespace gridora::cli;
 
 namespace {
@@ -155,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
 // this limit, so it is QImage's own failure that is met here.)
 TEST(Memory, AnImageThatCannotBeAllocatedIsReportedNotCrashedOn)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if GRIDORA_ADDRESS_SANITIZER
     GTEST_SKIP() << "AddressSanitizer cannot run under an address-space limit";
 #else
     QTemporaryDir dir;
