@@ -437,7 +437,11 @@ bool Tcgraph::runPrintDialog(QPrinter &printer)
 
 void Tcgraph::reportError(const QString &text)
 {
-    QMessageBox::critical(this, QStringLiteral("Gridora"), text);
+    // Queue names and the print server's reasons come from outside: shown as
+    // plain text, never as markup with links in it.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Gridora"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool Tcgraph::event(QEvent *event)

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -666,6 +667,28 @@ private slots:
             QCOMPARE(w.errors.size(), 1);
             QCOMPARE(target_->ended, 1);
         }
+    }
+
+    // The real error box, not the recorder: a reason that looks like markup
+    // is shown as the characters it is.
+    void errorBoxShowsPlainText()
+    {
+        Tcgraph w(*printer_);
+        const char *markup = "<a href=\"file:///etc/passwd\">queue</a> <b>gone</b>";
+        target_->refusal = markup;
+        QString shownText;
+        int shownFormat = -1;
+        QTimer::singleShot(0, &w, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shownText = box->text();
+                shownFormat = box->textFormat();
+                box->accept();
+            }
+        });
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(shownText, QString::fromUtf8(markup));
+        QCOMPARE(shownFormat, int(Qt::PlainText));
+        target_->refusal = nullptr;
     }
 
     void printCommandWhilePrinting()
