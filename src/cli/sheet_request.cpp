@@ -140,8 +140,13 @@ ParseResult parseCommandLine(const QStringList &arguments)
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
-    if (parser.isSet(helpOpt))
-        return {std::nullopt, parser.helpText(), 0};
+    if (parser.isSet(helpOpt)) {
+        // Options are read before any Qt application exists, so Qt cannot
+        // name the program in its usage line.
+        QString help = parser.helpText();
+        help.replace(QLatin1String("<executable_name>"), QLatin1String("gridora-sheet"));
+        return {std::nullopt, help, 0};
+    }
     if (parser.isSet(versionOpt))
         return {std::nullopt, QStringLiteral("gridora-sheet 0.95\n"), 0};
     if (!parser.positionalArguments().isEmpty())

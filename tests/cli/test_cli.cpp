@@ -216,6 +216,7 @@ TEST(Renderer, HelpAndVersion)
     const SheetRun help = runSheet({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("--kind"));
+    EXPECT_TRUE(help.out.startsWith("Usage: gridora-sheet [options]")) << help.out.toStdString();
     const SheetRun version = runSheet({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.contains("0.95"));
