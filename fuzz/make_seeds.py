@@ -154,6 +154,10 @@ def sheets_seeds():
     yield "spacetime-page", sheet(st_page, image, 1200, 1650, position=85)
     yield "spacetime-page-pdf", sheet(st_page, pdf, 20000, 20000, position=90)
     yield "spacetime-page-trace", sheet(st_page, trace, 4800, 6600, position=1)
+    # Names with right-to-left letters and stray or unclosed direction marks.
+    bidi = "\u05e9\u05dc\u05d5\u05dd \u202eAda\u2069\u2069 \u2067x \u2066a\u2069"
+    yield "spacetime-page-bidi-name", sheet(st_page, image, 1200, 1650, position=60, name=bidi)
+    yield "grid-page-bidi-name", sheet(grid_page, trace, 4800, 6600, 1, 2, name=bidi)
 
 
 def options_seeds():
