@@ -7,6 +7,7 @@
 
 #include "bench_gui_main.h"
 #include "choicebox.h"
+#include "paint_counter.h"
 #include "printer.h"
 #include "tcgraph.h"
 #include "timage.h"
@@ -22,20 +23,6 @@
 #include <memory>
 
 namespace {
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 void BM_ScrollStep(benchmark::State &state)
 {

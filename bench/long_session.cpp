@@ -12,6 +12,7 @@
 // written, or the window reported an error.
 
 #include "choicebox.h"
+#include "paint_counter.h"
 #include "file_targets.h"
 #include "printer.h"
 #include "tcgraph.h"
@@ -121,19 +122,6 @@ protected:
     {
         ++errors;
         std::fprintf(stderr, "error: %s\n", qPrintable(text));
-    }
-};
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
     }
 };
 
