@@ -1,5 +1,6 @@
 // gridora-sheet as a user meets it: options, files, formats and failures.
 #include "sheet_request.h"
+#include "sheet_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,23 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace gridora::cli;
+using namespace gridora::cli::test;
 
 namespace {
-
-struct SheetRun {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-SheetRun runSheet(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(GRIDORA_SHEET), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 QString tool(const QString &program, const QStringList &args, int *status = nullptr)
 {

@@ -2,6 +2,7 @@
 // kind, pages too large for memory, full disks, devices and pipes as output,
 // the user's umask, paths and messages with control characters in them.
 #include "page_memory.h"
+#include "sheet_run.h"
 #include "trace_surface.h"
 
 #include <QDir>
@@ -36,29 +37,9 @@
 #endif
 
 using namespace gridora::cli;
+using namespace gridora::cli::test;
 
 namespace {
-
-struct SheetRun {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-// `prepare` runs in the child between fork and exec: a umask, a memory limit.
-SheetRun runSheet(const QStringList &args, const std::function<void()> &prepare = {},
-                  const QString &standardOutput = {})
-{
-    QProcess p;
-    if (prepare)
-        p.setChildProcessModifier(prepare);
-    if (!standardOutput.isEmpty())
-        p.setStandardOutputFile(standardOutput);
-    p.start(QStringLiteral(GRIDORA_SHEET), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 QStringList entries(const QString &dir)
 {
