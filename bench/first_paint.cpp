@@ -70,6 +70,7 @@ private:
 int main(int argc, char *argv[])
 {
     using namespace gridora::app;
+    using namespace gridora::print;
     clock_.start();
     showPhases = argc > 1 && std::strcmp(argv[1], "--phases") == 0;
     int toolkitArgc = argc > 0 ? 1 : 0;

@@ -14,7 +14,7 @@ int run(QApplication &application)
     // Closing the main window, the only window not hidden, ends the program.
     application.setQuitOnLastWindowClosed(true);
 
-    TPrinter printer(startupPrinterTarget());
+    TPrinter printer(print::startupPrinterTarget());
 
     // Creating the main window draws its first sample before anything shows.
     Tcgraph cgraph(printer);

@@ -4,7 +4,6 @@
 #include "choicebox.h"
 #include "grid_sheets.h"
 #include "printer_setup.h"
-#include "qprinter_target.h"
 #include "spacetime_sheets.h"
 #include "timage.h"
 
@@ -348,15 +347,10 @@ void Tcgraph::Print1Click()
 void Tcgraph::Printsetup1Click()
 {
     // The dialog works on a copy: cancelling it leaves the printer untouched.
-    auto chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const PrintTarget *selected = printer_.target();
-    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(selected))
-        selected = deferred->foundSoFar();
-    if (const auto *current = dynamic_cast<const QPrinterTarget *>(selected))
-        copyPrinterSettings(current->printer(), *chosen);
+    auto chosen = print::printerToSetUp(printer_);
     if (!runPrintDialog(*chosen))
         return;
-    printer_.setTarget(printerTarget(std::move(chosen)));
+    printer_.setTarget(print::printerTarget(std::move(chosen)));
 }
 
 void Tcgraph::exit1Click()

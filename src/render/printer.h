@@ -21,13 +21,6 @@ inline constexpr const char *kNoDefaultPrinter = "There is no default printer cu
 inline constexpr const char *kPrinterNotValid = "Printer selected is not valid";
 inline constexpr const char *kPrintingInProgress = "Printing in progress";
 
-// When the print server itself fails, the user is told that nothing printed
-// and why; a refused page must never look printed.
-inline constexpr const char *kPrintServerDown = "The print server is not answering, so the page was not printed.";
-std::string queueStoppedText(const std::string &queue);
-std::string queueRejectingText(const std::string &queue);
-std::string pageRefusedText(const std::string &reason);
-
 /// Where a document goes: a real printer queue, a PDF or SVG file, an image,
 /// or a recorder. One document holds one page here.
 class PrintTarget {

@@ -4,6 +4,7 @@
 // must not keep the program from printing once the printer is back.
 #include "app_test_support.h"
 #include "cups_support.h"
+#include "print_messages.h"
 #include "printer_setup.h"
 #include "qprinter_target.h"
 
@@ -16,6 +17,8 @@
 using namespace gridora;
 using namespace gridora::app;
 using namespace gridora::app::test;
+using namespace gridora::print;
+using namespace gridora::print::test;
 
 namespace {
 

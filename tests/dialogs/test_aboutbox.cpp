@@ -5,6 +5,7 @@
 #include "aboutbox.h"
 #include "dialog_widgets.h"
 #include "licenseform.h"
+#include "print_messages.h"
 #include "printer.h"
 
 #include <QApplication>

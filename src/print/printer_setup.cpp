@@ -1,6 +1,7 @@
 #include "printer_setup.h"
 
 #include "cups_queue.h"
+#include "print_messages.h"
 #include "qprinter_target.h"
 
 #include <QPrinter>
@@ -11,7 +12,7 @@
 
 #include <cmath>
 
-namespace gridora::app {
+namespace gridora::print {
 
 int queueDefaultResolution(const QString &queue)
 {
@@ -94,6 +95,17 @@ std::unique_ptr<PrintTarget> startupPrinterTarget()
     });
 }
 
+std::unique_ptr<QPrinter> printerToSetUp(const TPrinter &printer)
+{
+    auto edited = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const PrintTarget *selected = printer.target();
+    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(selected))
+        selected = deferred->foundSoFar();
+    if (const auto *current = dynamic_cast<const QPrinterTarget *>(selected))
+        copyPrinterSettings(current->printer(), *edited);
+    return edited;
+}
+
 void cancelHeldJob(const QString &queue, const QString &title)
 {
     const QByteArray name = queue.toUtf8();
@@ -107,4 +119,4 @@ void cancelHeldJob(const QString &queue, const QString &title)
     cupsFreeJobs(count, jobs);
 }
 
-} // namespace gridora::app
+} // namespace gridora::print

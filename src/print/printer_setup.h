@@ -12,7 +12,7 @@
 
 class QPrinter;
 
-namespace gridora::app {
+namespace gridora::print {
 
 /// The layout resolution when a queue names none, and for PDF files.
 inline constexpr int kFallbackDpi = 300;
@@ -41,7 +41,13 @@ std::unique_ptr<PrintTarget> defaultPrinterTarget();
 /// window), then kept.
 std::unique_ptr<PrintTarget> startupPrinterTarget();
 
+/// A printer for the print set-up dialog to edit: carrying the settings of the
+/// queue or file `printer` prints on, or the defaults while it has none yet
+/// (the program's default queue is not looked up just to set it up). Editing
+/// it leaves `printer` untouched.
+std::unique_ptr<QPrinter> printerToSetUp(const TPrinter &printer);
+
 /// Cancels this user's active job titled `title` on `queue`, if there is one.
 void cancelHeldJob(const QString &queue, const QString &title);
 
-} // namespace gridora::app
+} // namespace gridora::print

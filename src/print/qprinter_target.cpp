@@ -1,6 +1,7 @@
 #include "qprinter_target.h"
 
 #include "cups_queue.h"
+#include "print_messages.h"
 
 #include <QCoreApplication>
 #include <QFile>

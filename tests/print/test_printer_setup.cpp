@@ -9,8 +9,8 @@
 #include <QTest>
 
 using namespace gridora;
-using namespace gridora::app;
-using namespace gridora::app::test;
+using namespace gridora::print;
+using namespace gridora::print::test;
 
 namespace {
 
@@ -49,7 +49,7 @@ private slots:
     {
         QFETCH(QStringList, options);
         QFETCH(int, dpi);
-        QCOMPARE(app::resolutionOption(options), dpi);
+        QCOMPARE(print::resolutionOption(options), dpi);
     }
 
     void aPrinterWithoutDestinationIsNoPrinter()
@@ -182,6 +182,43 @@ private slots:
         QCOMPARE(to.colorMode(), QPrinter::GrayScale);
         QCOMPARE(to.pageOrder(), QPrinter::LastPageFirst);
         QCOMPARE(to.resolution(), 600);
+    }
+
+    void setUpStartsFromTheSelectedPrinter_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("no printer") << "none" << false;
+        QTest::newRow("chosen earlier") << "chosen" << true;
+        QTest::newRow("default not looked up yet") << "deferred" << false;
+        QTest::newRow("default found") << "found" << true;
+    }
+
+    void setUpStartsFromTheSelectedPrinter()
+    {
+        QFETCH(QString, selected);
+        QFETCH(bool, offered);
+        const QString file = QStringLiteral("/tmp/gridora-set-up.pdf");
+        int lookups = 0;
+        auto lookup = [&] {
+            ++lookups;
+            return printerTarget(pdfPrinter(file));
+        };
+        TPrinter printer;
+        if (selected == QLatin1String("chosen"))
+            printer.setTarget(lookup());
+        else if (selected != QLatin1String("none"))
+            printer.setTarget(std::make_unique<FirstUseTarget>(lookup));
+        if (selected == QLatin1String("found"))
+            printer.PageWidth();
+        const int lookedUp = lookups;
+
+        const auto edited = printerToSetUp(printer);
+        QVERIFY(edited);
+        QCOMPARE(lookups, lookedUp); // setting up looks nothing up
+        QCOMPARE(edited->outputFileName(), offered ? file : QString());
+        QCOMPARE(edited->pageLayout().pageSize().id(), offered ? QPageSize::A4 : QPrinter().pageLayout().pageSize().id());
+        QCOMPARE(edited->pageLayout().margins().left(), offered ? 10.0 : QPrinter().pageLayout().margins().left());
     }
 };
 

@@ -16,7 +16,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-namespace gridora::app::test {
+namespace gridora::print::test {
 
 inline const QString kQueue = QStringLiteral("GridoraPDF");
 
@@ -89,4 +89,4 @@ inline bool stopPrintServer()
     return QTest::qWaitFor([] { return !cups::serverAnswers(); }, 10000);
 }
 
-} // namespace gridora::app::test
+} // namespace gridora::print::test

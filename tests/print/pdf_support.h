@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-namespace gridora::app::test {
+namespace gridora::print::test {
 
 struct PdfInfo {
     int pages = 0;
@@ -86,4 +86,4 @@ inline bool havePoppler()
            !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
 }
 
-} // namespace gridora::app::test
+} // namespace gridora::print::test

@@ -1,0 +1,14 @@
+#pragma once
+// What the user is told when the print server itself fails: that nothing
+// printed, and why. A refused page must never look printed.
+
+#include <string>
+
+namespace gridora {
+
+inline constexpr const char *kPrintServerDown = "The print server is not answering, so the page was not printed.";
+std::string queueStoppedText(const std::string &queue);
+std::string queueRejectingText(const std::string &queue);
+std::string pageRefusedText(const std::string &reason);
+
+} // namespace gridora
