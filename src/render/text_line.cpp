@@ -1,24 +1,19 @@
 #include "text_line.h"
 
+#include "painted_text.h"
+
 namespace gridora {
 
 namespace {
 
 bool mustEscape(char16_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029 || c == 0xFFFE || c == 0xFFFF;
+    return !paintedEscape(c).empty();
 }
 
 QString escape(char16_t c)
 {
-    switch (c) {
-    case '\n': return QStringLiteral("\\n");
-    case '\r': return QStringLiteral("\\r");
-    case '\t': return QStringLiteral("\\t");
-    case '\b': return QStringLiteral("\\b");
-    case '\f': return QStringLiteral("\\f");
-    default: return QStringLiteral("\\u%1").arg(unsigned(c), 4, 16, QLatin1Char('0'));
-    }
+    return QString::fromStdString(paintedEscape(c));
 }
 
 } // namespace
