@@ -13,7 +13,12 @@ packages=(
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev valgrind
   dpkg-dev fakeroot file lintian desktop-file-utils appstream groff-base man-db
+  emscripten libboost-dev chromium firefox-esr
 )
+# Node and npm (for the browser version's build and tests) from Debian unless
+# a node is already installed some other way: a second node would fight it.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,44 @@
+#pragma once
+// A printed page for the browser, as a list of painting operations that its
+// JavaScript turns into SVG (to print) and PDF (to download). Lines come here
+// clipped to the page, as the desktop's painter clips them, so the browser
+// never sees end points hundreds of thousands of pixels away and a dotted
+// line keeps the phase it has on the desktop. One operation a line:
+//
+//   line X1 Y1 X2 Y2 #rrggbb WIDTH solid|dot PHASE #brush
+//        end points in device pixels (decimals); PHASE is where the clipped
+//        line starts in the dot pattern, in pen widths (0 <= PHASE < 3)
+//   fill X Y W H #rrggbb            a rectangle already inside the page
+//   text X Y PIXELS "TEXT"          top-left of the text cell; TEXT as JSON,
+//                                   already as it is painted (controls escaped)
+
+#include "canvas.h"
+
+#include <string>
+
+namespace gridora::web {
+
+class PaintList : public Surface {
+public:
+    /// A page of width × height device pixels at `dpi` pixels per inch.
+    PaintList(int width, int height, int dpi);
+
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+
+    void line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush) override;
+    void rectangle(const TRect &rect, const TPen &pen, const TBrush &brush) override;
+    void text(TPoint at, const std::string &text, const TFont &font, const TBrush &brush) override;
+    /// The printed pages copy nothing; a copy paints nothing here.
+    void copyRect(const TRect &, const Surface &, const TRect &) override {}
+
+    const std::string &operations() const { return out_; }
+
+private:
+    int width_;
+    int height_;
+    int dpi_;
+    std::string out_;
+};
+
+} // namespace gridora::web

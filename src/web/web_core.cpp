@@ -1,0 +1,127 @@
+// The sheets for the browser: the entry points its JavaScript calls, compiled
+// with Emscripten from the same sources as the desktop program. The page only
+// builds controls and puts these pixels and pages on screen.
+
+#include "grid_sheets.h"
+#include "paint_list.h"
+#include "printer.h"
+#include "raster_surface.h"
+#include "sample_raster.h"
+#include "spacetime_sheets.h"
+#include "trace_surface.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace gridora;
+
+constexpr int kSpacetime = 3;
+
+// The page for one printer: what a print job draws on whichever surface the
+// document opens.
+class OnePageTarget : public PrintTarget {
+public:
+    OnePageTarget(int width, int height, std::unique_ptr<Surface> surface)
+        : width_(width), height_(height), surface_(std::move(surface))
+    {
+    }
+    int pageWidth() const override { return width_; }
+    int pageHeight() const override { return height_; }
+    Surface &beginDocument() override { return *surface_; }
+    void endDocument() override {}
+    void abortDocument() override {}
+
+private:
+    int width_;
+    int height_;
+    std::unique_ptr<Surface> surface_;
+};
+
+void printSheet(TPrinter &printer, int kind, int sizeChoice, int position, const char *name, int nameBytes)
+{
+    // The name comes with its length: a pasted name may hold a NUL character.
+    const std::string who = name && nameBytes > 0 ? std::string(name, static_cast<std::size_t>(nameBytes)) : "";
+    if (kind == kSpacetime)
+        spacetime::printSpacetimePage(printer, position, who);
+    else
+        gridpaper::printGridPage(printer, kind, sizeChoice, who);
+}
+
+// Handed back to JavaScript, which copies it before the next call.
+std::string lastText;
+
+// The sample picture of the page's one window. Its canvas keeps its pen from
+// one sample to the next, as the window's does, so the clearing frame is
+// drawn with whatever pen the previous sample left.
+struct SamplePicture {
+    RasterImage image{kSamplePictureWidth, kSamplePictureHeight};
+    TCanvas canvas{&image};
+    std::vector<std::uint8_t> rgba = std::vector<std::uint8_t>(image.words().size() * 4);
+};
+
+SamplePicture &samplePicture()
+{
+    static SamplePicture picture;
+    return picture;
+}
+
+} // namespace
+
+extern "C" {
+
+/// Redraws the sample for the choice (kind 0..3, size choice 0..2, velocity
+/// position 0..90) and returns its 357 × 397 pixels as RGBA bytes, row by row
+/// from the top, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t *gridora_sample(int kind, int sizeChoice, int position)
+{
+    SamplePicture &p = samplePicture();
+    if (kind == kSpacetime)
+        spacetime::drawSpacetimeSample(p.canvas, kSamplePictureWidth, kSamplePictureHeight, position,
+                                       kSampleWindowWidth, kSampleWindowHeight);
+    else
+        gridpaper::drawGridSample(p.canvas, kSamplePictureWidth, kSamplePictureHeight, kind, sizeChoice);
+    std::uint8_t *out = p.rgba.data();
+    for (const std::uint32_t word : p.image.words()) {
+        *out++ = static_cast<std::uint8_t>(word >> 16);
+        *out++ = static_cast<std::uint8_t>(word >> 8);
+        *out++ = static_cast<std::uint8_t>(word);
+        *out++ = 0xFF;
+    }
+    return p.rgba.data();
+}
+
+/// The name is `nameBytes` bytes of UTF-8 at `name` in both page calls.
+
+/// The printed page as a trace (the format gridora-sheet --format trace
+/// writes), for a printable area of width × height device pixels.
+EMSCRIPTEN_KEEPALIVE const char *gridora_page_trace(int kind, int sizeChoice, int position, const char *name,
+                                                    int nameBytes, int width, int height)
+{
+    std::ostringstream trace;
+    TPrinter printer(std::make_unique<TracePrintTarget>(trace, width, height));
+    printSheet(printer, kind, sizeChoice, position, name, nameBytes);
+    lastText = trace.str();
+    return lastText.c_str();
+}
+
+/// The printed page as painting operations (see paint_list.h) for a printable
+/// area of width × height device pixels at `dpi`.
+EMSCRIPTEN_KEEPALIVE const char *gridora_page_paint(int kind, int sizeChoice, int position, const char *name,
+                                                    int nameBytes, int width, int height, int dpi)
+{
+    auto surface = std::make_unique<web::PaintList>(width, height, dpi);
+    const web::PaintList &list = *surface;
+    TPrinter printer(std::make_unique<OnePageTarget>(width, height, std::move(surface)));
+    printSheet(printer, kind, sizeChoice, position, name, nameBytes);
+    lastText = list.operations();
+    return lastText.c_str();
+}
+
+}

@@ -1,0 +1,229 @@
+// Gridora's window in the browser: the controls with the window's behaviour,
+// the sample from the core, and the page for the browser's print dialog and
+// for a PDF file. Every sheet, ruling and pixel comes from the core.
+
+import { loadCore, SAMPLE_HEIGHT, SAMPLE_WIDTH } from './core.js';
+import { PAPERS, pageLayout, RESOLUTIONS } from './papers.js';
+import { parsePaintList } from './paint-list.js';
+import { pageSvg } from './page-svg.js';
+import { pagePdf } from './page-pdf.js';
+import { safeFileName } from './file-name.js';
+
+const SPACETIME = 3;
+const KIND_NAMES = ['Squared', 'Semi log', 'Log', 'Spacetime'];
+// The size box's entries for each kind; "Spacetime" has three empty ones.
+const SIZE_LABELS = [
+  ['10x15', '10x15', '10x15'],
+  ['10x1 cycle', '10x2 cycle', '10x3 cycle'],
+  ['1x1', '2x2', '3x3'],
+  ['', '', ''],
+];
+const MAX_POSITION = 90;
+const LARGE_STEP = 10;
+
+const $ = (id) => document.getElementById(id);
+const ui = {
+  kind: $('kind'), size: $('size'), velocity: $('velocity'), velocityLabel: $('velocity-label'),
+  who: $('who'), print: $('print'), sample: $('sample'), graphGroup: $('graph-group'),
+  spacetimeGroup: $('spacetime-group'), paper: $('paper'), orientation: $('orientation'),
+  dpi: $('dpi'), download: $('download'), status: $('status'), printPage: $('print-page'),
+};
+
+let core = null;
+let fontBytes = null;
+
+// ------------------------------------------------------------------ sample
+
+function drawSample() {
+  const pixels = core.sample(ui.kind.selectedIndex, ui.size.selectedIndex, Number(ui.velocity.value));
+  ui.sample.getContext('2d').putImageData(new ImageData(pixels, SAMPLE_WIDTH, SAMPLE_HEIGHT), 0, 0);
+}
+
+// The sample is shown at a whole number of device pixels per pixel, so no
+// ruling is ever smoothed or dropped: as large as fits, and on a mouse-driven
+// screen about as large as the desktop's.
+function scaleSample() {
+  const ratio = window.devicePixelRatio || 1;
+  const room = Math.max(1, document.documentElement.clientWidth - 40);
+  const wanted = matchMedia('(pointer: coarse)').matches ? room : Math.min(room, SAMPLE_WIDTH);
+  let factor = Math.max(1, Math.floor((wanted * ratio) / SAMPLE_WIDTH));
+  if ((SAMPLE_WIDTH * factor) / ratio < 0.75 * SAMPLE_WIDTH && (SAMPLE_WIDTH * (factor + 1)) / ratio <= room)
+    factor += 1;
+  const root = document.documentElement.style;
+  root.setProperty('--sample-css', `${(SAMPLE_WIDTH * factor) / ratio}px`);
+  root.setProperty('--sample-css-h', `${(SAMPLE_HEIGHT * factor) / ratio}px`);
+}
+
+// ------------------------------------------------------------------ controls
+
+function fillSizeBox(kind) {
+  SIZE_LABELS[kind].forEach((label, i) => { ui.size.options[i].text = label; });
+  ui.size.selectedIndex = 0;
+}
+
+function showVelocity() {
+  const p = Number(ui.velocity.value);
+  const text = `0.${String(p).padStart(2, '0')} c`;
+  ui.velocityLabel.value = `v = ${text}`;
+  ui.velocity.setAttribute('aria-valuetext', text);
+}
+
+function kindChanged() {
+  const kind = ui.kind.selectedIndex;
+  fillSizeBox(kind);
+  drawSample();
+  // The size box under the "Spacetime" group cannot be seen, so it takes no focus.
+  const spacetime = kind === SPACETIME;
+  ui.spacetimeGroup.hidden = !spacetime;
+  ui.velocity.hidden = !spacetime;
+  ui.velocityLabel.hidden = !spacetime;
+  ui.graphGroup.hidden = spacetime;
+  ui.size.hidden = spacetime;
+}
+
+function setVelocity(position) {
+  const p = Math.min(MAX_POSITION, Math.max(0, position));
+  if (p === Number(ui.velocity.value)) return;
+  ui.velocity.value = String(p);
+  velocityChanged();
+}
+
+function velocityChanged() {
+  showVelocity();
+  drawSample();
+}
+
+// The bar follows the desktop's keys: Left, Up and PageUp lower the velocity,
+// Right, Down and PageDown raise it, Home and End go to the ends.
+const VELOCITY_KEYS = {
+  ArrowLeft: -1, ArrowUp: -1, PageUp: -LARGE_STEP,
+  ArrowRight: 1, ArrowDown: 1, PageDown: LARGE_STEP,
+};
+
+function velocityKey(event) {
+  const p = Number(ui.velocity.value);
+  if (event.key in VELOCITY_KEYS) setVelocity(p + VELOCITY_KEYS[event.key]);
+  else if (event.key === 'Home') setVelocity(0);
+  else if (event.key === 'End') setVelocity(MAX_POSITION);
+  else return;
+  event.preventDefault();
+}
+
+function velocityWheel(event) {
+  if (event.deltaY === 0) return;
+  event.preventDefault();
+  setVelocity(Number(ui.velocity.value) + Math.sign(event.deltaY));
+}
+
+// ------------------------------------------------------------------ the page
+
+const SETTINGS_KEY = 'gridora.page';
+
+function readSettings() {
+  try {
+    const saved = JSON.parse(localStorage.getItem(SETTINGS_KEY) ?? '{}');
+    if (saved.paper in PAPERS) ui.paper.value = saved.paper;
+    if (saved.orientation === 'landscape' || saved.orientation === 'portrait')
+      ui.orientation.value = saved.orientation;
+    if (RESOLUTIONS.includes(saved.dpi)) ui.dpi.value = String(saved.dpi);
+    else ui.dpi.value = '600';
+  } catch {
+    ui.dpi.value = '600'; // storage switched off, or unreadable: the defaults
+  }
+}
+
+function saveSettings() {
+  try {
+    localStorage.setItem(SETTINGS_KEY, JSON.stringify({
+      paper: ui.paper.value, orientation: ui.orientation.value, dpi: Number(ui.dpi.value),
+    }));
+  } catch {
+    // Storage switched off: the choice holds for this visit only.
+  }
+}
+
+function currentPage() {
+  const dpi = Number(ui.dpi.value);
+  const layout = pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi);
+  const kind = ui.kind.selectedIndex;
+  const ops = parsePaintList(core.pagePaint(kind, ui.size.selectedIndex, Number(ui.velocity.value),
+    ui.who.value, layout.width, layout.height, dpi));
+  return { ops, layout, dpi, kind };
+}
+
+function preparePrint() {
+  const { ops, layout, dpi } = currentPage();
+  ui.printPage.className = layout.pageName;
+  ui.printPage.replaceChildren(pageSvg(ops, layout, dpi));
+}
+
+// As on the desktop: a spacetime sample is redrawn before its page, a grid
+// sample after it.
+function printCommand() {
+  if (ui.kind.selectedIndex >= SPACETIME) {
+    drawSample();
+    preparePrint();
+  } else {
+    preparePrint();
+    drawSample();
+  }
+  window.print();
+}
+
+async function downloadPdf() {
+  ui.download.disabled = true;
+  ui.status.textContent = 'Making the PDF…';
+  try {
+    const page = currentPage();
+    if (!fontBytes) fontBytes = new Uint8Array(await (await fetch('DejaVuSans.ttf')).arrayBuffer());
+    const pdf = await pagePdf(page.ops, page.layout, page.dpi, fontBytes);
+    const link = document.createElement('a');
+    link.download = safeFileName(KIND_NAMES[page.kind], ui.who.value);
+    link.href = URL.createObjectURL(pdf);
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+    ui.status.textContent = `Saved ${link.download}.`;
+  } catch (error) {
+    ui.status.textContent = `The PDF could not be made: ${error.message}`;
+  } finally {
+    ui.download.disabled = false;
+  }
+}
+
+// ------------------------------------------------------------------ start
+
+function noWebAssembly() {
+  document.querySelector('main').hidden = true;
+  $('no-wasm').hidden = false;
+}
+
+async function start() {
+  try {
+    core = await loadCore();
+  } catch {
+    noWebAssembly();
+    return;
+  }
+  readSettings();
+  scaleSample();
+  fillSizeBox(0);
+  showVelocity();
+  drawSample();
+  performance.mark('gridora-first-sample');
+  ui.size.focus();
+
+  ui.kind.addEventListener('change', kindChanged);
+  ui.size.addEventListener('change', drawSample);
+  ui.velocity.addEventListener('input', velocityChanged);
+  ui.velocity.addEventListener('keydown', velocityKey);
+  ui.velocity.addEventListener('wheel', velocityWheel, { passive: false });
+  ui.print.addEventListener('click', printCommand);
+  ui.download.addEventListener('click', downloadPdf);
+  for (const box of [ui.paper, ui.orientation, ui.dpi]) box.addEventListener('change', saveSettings);
+  addEventListener('resize', scaleSample);
+  document.documentElement.dataset.ready = 'true';
+
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+}
+
+start();

@@ -1,0 +1,56 @@
+// The sheets, from the WebAssembly build of Gridora's own C++ core. Nothing
+// here draws: it calls the core and hands its pixels and pages on.
+
+import createGridoraCore from './gridora-core.js';
+
+export const SAMPLE_WIDTH = 357;
+export const SAMPLE_HEIGHT = 397;
+
+/** Loads the core; rejects when the browser cannot run WebAssembly. */
+export async function loadCore() {
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
+    throw new Error('no WebAssembly');
+  const core = await createGridoraCore();
+  return new Core(core);
+}
+
+class Core {
+  constructor(module) {
+    this.m = module;
+  }
+
+  /**
+   * Redraws the sample picture for the choice and returns its RGBA pixels,
+   * a view into the core's memory valid until the next call. The picture's
+   * canvas keeps its pen from one sample to the next, as the window's does.
+   */
+  sample(kind, sizeChoice, position) {
+    const at = this.m._gridora_sample(kind, sizeChoice, position);
+    return new Uint8ClampedArray(this.m.HEAPU8.buffer, at, SAMPLE_WIDTH * SAMPLE_HEIGHT * 4);
+  }
+
+  /** The printed page as painting operations (see src/web/paint_list.h). */
+  pagePaint(kind, sizeChoice, position, name, width, height, dpi) {
+    return this.withName(name, (at, bytes) =>
+      this.m.UTF8ToString(this.m._gridora_page_paint(kind, sizeChoice, position, at, bytes, width, height, dpi)));
+  }
+
+  /** The printed page as a trace, as gridora-sheet --format trace writes it. */
+  pageTrace(kind, sizeChoice, position, name, width, height) {
+    return this.withName(name, (at, bytes) =>
+      this.m.UTF8ToString(this.m._gridora_page_trace(kind, sizeChoice, position, at, bytes, width, height)));
+  }
+
+  // The name goes over as UTF-8 with its length, NUL characters and all; a
+  // lone surrogate is sent as U+FFFD, as the encoder writes it.
+  withName(name, use) {
+    const bytes = new TextEncoder().encode(name);
+    const at = this.m._malloc(bytes.length + 1);
+    try {
+      this.m.HEAPU8.set(bytes, at);
+      return use(at, bytes.length);
+    } finally {
+      this.m._free(at);
+    }
+  }
+}

@@ -1,0 +1,67 @@
+// The printed page as SVG, for the browser's print dialog: the whole sheet of
+// paper at its real size, and on it, a margin in from its edges, the core's
+// page in device pixels of the chosen resolution.
+
+const SVG = 'http://www.w3.org/2000/svg';
+export const PAGE_FONT = '"Gridora Sans", "DejaVu Sans", "Liberation Sans", sans-serif';
+
+function element(name, attributes) {
+  const e = document.createElementNS(SVG, name);
+  for (const [key, value] of Object.entries(attributes)) e.setAttribute(key, String(value));
+  return e;
+}
+
+/**
+ * An <svg> of `layout` (see papers.js) showing `ops`. Text goes in as text
+ * content only: a name is never markup.
+ */
+export function pageSvg(ops, layout, dpi) {
+  const paperW = layout.inches.width * dpi;
+  const paperH = layout.inches.height * dpi;
+  const svg = element('svg', {
+    width: layout.cssSize.width, height: layout.cssSize.height,
+    viewBox: `0 0 ${paperW} ${paperH}`, 'shape-rendering': 'crispEdges',
+  });
+  const clip = element('clipPath', { id: 'printable' });
+  clip.append(element('rect', { x: 0, y: 0, width: layout.width, height: layout.height }));
+  svg.append(clip);
+  const area = element('g', {
+    transform: `translate(${layout.margin} ${layout.margin})`, 'clip-path': 'url(#printable)',
+  });
+  svg.append(area);
+  for (const op of ops) {
+    if (op.op === 'fill') {
+      area.append(element('rect', { x: op.x, y: op.y, width: op.w, height: op.h, fill: op.colour }));
+    } else if (op.op === 'line') {
+      appendLine(area, op);
+    } else {
+      appendText(area, op);
+    }
+  }
+  return svg;
+}
+
+// Solid lines have square caps; a dotted line is one pen width on, two off,
+// flat, its gaps in the brush colour, starting where the core says.
+function appendLine(parent, op) {
+  const ends = { x1: op.x1, y1: op.y1, x2: op.x2, y2: op.y2, 'stroke-width': op.width };
+  if (!op.dotted) {
+    parent.append(element('line', { ...ends, stroke: op.colour, 'stroke-linecap': 'square' }));
+    return;
+  }
+  parent.append(element('line', { ...ends, stroke: op.brush, 'stroke-linecap': 'butt' }));
+  parent.append(element('line', {
+    ...ends, stroke: op.colour, 'stroke-linecap': 'butt',
+    'stroke-dasharray': `${op.width} ${2 * op.width}`, 'stroke-dashoffset': op.phase * op.width,
+  }));
+}
+
+function appendText(parent, op) {
+  const text = element('text', {
+    x: op.x, y: op.y, 'font-size': op.pixels, 'dominant-baseline': 'text-before-edge',
+    'font-family': PAGE_FONT, fill: '#000000', direction: 'ltr', 'unicode-bidi': 'isolate',
+  });
+  text.setAttributeNS('http://www.w3.org/XML/1998/namespace', 'xml:space', 'preserve');
+  text.textContent = op.text;
+  parent.append(text);
+}

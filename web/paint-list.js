@@ -1,0 +1,30 @@
+// Reads the core's painting operations for a printed page (the format is
+// described in src/web/paint_list.h) into plain objects.
+
+export function parsePaintList(text) {
+  const ops = [];
+  for (const line of text.split('\n')) {
+    if (!line) continue;
+    const space = line.indexOf(' ');
+    const verb = line.slice(0, space);
+    const rest = line.slice(space + 1);
+    if (verb === 'text') {
+      // The text is the rest of the line after three numbers, a JSON string.
+      const m = /^(-?\d+) (-?\d+) (\d+) (".*")$/s.exec(rest);
+      ops.push({ op: 'text', x: +m[1], y: +m[2], pixels: +m[3], text: JSON.parse(m[4]) });
+      continue;
+    }
+    const f = rest.split(' ');
+    if (verb === 'line') {
+      ops.push({
+        op: 'line', x1: +f[0], y1: +f[1], x2: +f[2], y2: +f[3], colour: f[4], width: +f[5],
+        dotted: f[6] === 'dot', phase: +f[7], brush: f[8],
+      });
+    } else if (verb === 'fill') {
+      ops.push({ op: 'fill', x: +f[0], y: +f[1], w: +f[2], h: +f[3], colour: f[4] });
+    } else {
+      throw new Error(`unknown painting operation: ${verb}`);
+    }
+  }
+  return ops;
+}

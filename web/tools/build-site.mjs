@@ -1,0 +1,60 @@
+// Assembles the static site: the page's files, the WebAssembly core, the
+// icons, the font, the licence and the user guide, and a service worker that
+// keeps every one of them for use without a network.
+//
+//   node build-site.mjs --source DIR --site DIR --version V --wasm DIR --icons DIR --font FILE
+
+import { createHash } from 'node:crypto';
+import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { basename, join, relative } from 'node:path';
+import { parseArgs } from 'node:util';
+
+const { values: opt } = parseArgs({
+  options: Object.fromEntries(['source', 'site', 'version', 'wasm', 'icons', 'font']
+    .map((k) => [k, { type: 'string' }])),
+});
+const web = join(opt.source, 'web');
+const site = opt.site;
+
+rmSync(site, { recursive: true, force: true });
+mkdirSync(site, { recursive: true });
+
+function copy(from, to = basename(from)) {
+  mkdirSync(join(site, to, '..'), { recursive: true });
+  copyFileSync(from, join(site, to));
+}
+
+for (const name of readdirSync(web)) {
+  if (!/\.(html|css|js|webmanifest|svg)$/.test(name) || name === 'sw.js') continue;
+  const text = readFileSync(join(web, name), 'utf8').replaceAll('@PROJECT_VERSION@', opt.version);
+  writeFileSync(join(site, name), text);
+}
+copy(join(opt.wasm, 'gridora-core.js'));
+copy(join(opt.wasm, 'gridora-core.wasm'));
+copy(join(opt.icons, 'icon-192.png'));
+copy(join(opt.icons, 'icon-512.png'));
+copy(join(opt.source, 'packaging/icons/org.gridora.gridora.svg'), 'icon.svg');
+copy(opt.font, 'DejaVuSans.ttf');
+copy(join(opt.source, 'LICENSE'), 'LICENSE.txt');
+
+// The user guide with the pictures it shows.
+const guide = readFileSync(join(opt.source, 'docs/user-guide.html'), 'utf8');
+writeFileSync(join(site, 'user-guide.html'), guide);
+for (const [, src] of guide.matchAll(/src="([^"]+)"/g))
+  if (!/^[a-z]+:/i.test(src)) copy(join(opt.source, 'docs', src), src);
+
+// The service worker keeps every file; its cache is named after their
+// contents, so a changed site replaces the old cache on the next visit.
+function listFiles(dir) {
+  return readdirSync(dir).flatMap((name) => {
+    const path = join(dir, name);
+    return statSync(path).isDirectory() ? listFiles(path) : [relative(site, path)];
+  });
+}
+const files = listFiles(site).sort();
+const hash = createHash('sha256');
+for (const f of files) hash.update(f).update(readFileSync(join(site, f)));
+const worker = readFileSync(join(web, 'sw.js'), 'utf8')
+  .replace('@CACHE_NAME@', `gridora-${opt.version}-${hash.digest('hex').slice(0, 12)}`)
+  .replace('@FILES@', JSON.stringify(['./', ...files.map((f) => `./${f}`)]));
+writeFileSync(join(site, 'sw.js'), worker);
