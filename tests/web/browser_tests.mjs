@@ -1,0 +1,476 @@
+// The browser version in a real browser, headless, against the built site
+// served on 127.0.0.1:
+//   node browser_tests.mjs chromium|firefox SITE_DIR GRIDORA_SHEET
+// The desktop's renderer, gridora-sheet, is the oracle for every sample and
+// every page.
+
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createHash } from 'node:crypto';
+import { execFile, execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { createRequire } from 'node:module';
+import { promisify } from 'node:util';
+
+import { launch } from './browsers.mjs';
+import { decodePng } from './png.mjs';
+import { pdfInfo, rasterize, textIn, withPdf } from './poppler.mjs';
+import { serveSite } from './server.mjs';
+
+const [browserName, siteDir, sheet] = process.argv.slice(2);
+const chromium = browserName === 'chromium';
+const W = 357;
+const H = 397;
+const KINDS = ['squared', 'semilog', 'log', 'spacetime'];
+const sheetEnv = { ...process.env, QT_QPA_PLATFORM: 'offscreen' };
+
+let server;
+let browser;
+
+before(async () => {
+  server = await serveSite(siteDir);
+  browser = await launch(browserName);
+});
+
+after(async () => {
+  await browser?.close();
+  await server?.stop();
+});
+
+// ------------------------------------------------------------------ helpers
+
+// Runs before the page's own scripts: print() and downloads are recorded
+// instead of opening dialogs.
+function recordPrintsAndDownloads() {
+  window.__gridora = { prints: 0, downloads: [] };
+  window.print = () => { window.__gridora.prints += 1; };
+  const created = new Map();
+  const createObjectURL = URL.createObjectURL.bind(URL);
+  URL.createObjectURL = (blob) => {
+    const url = createObjectURL(blob);
+    created.set(url, blob);
+    return url;
+  };
+  HTMLAnchorElement.prototype.click = function click() {
+    if (this.download) window.__gridora.downloads.push({ name: this.download, blob: created.get(this.href) });
+  };
+}
+
+async function openPage({ before: prepare } = {}) {
+  const page = await browser.newPage();
+  const problems = [];
+  page.on('console', (m) => { if (m.type() === 'error' || m.type() === 'warn') problems.push(m.text()); });
+  page.on('pageerror', (e) => problems.push(e.message));
+  await page.evaluateOnNewDocument(recordPrintsAndDownloads);
+  if (prepare) await page.evaluateOnNewDocument(prepare);
+  await page.goto(server.url, { waitUntil: 'load' });
+  return { page, problems };
+}
+
+async function ready(page) {
+  await page.waitForSelector('html[data-ready]', { timeout: 20000 });
+}
+
+/** Chooses entry `index` of a box as a user does: the selection, then a change. */
+async function choose(page, selector, index) {
+  await page.$eval(selector, (box, i) => {
+    box.selectedIndex = i;
+    box.dispatchEvent(new Event('change', { bubbles: true }));
+  }, index);
+}
+
+async function setName(page, name) {
+  await page.$eval('#who', (box, text) => {
+    box.value = text;
+    box.dispatchEvent(new Event('input', { bubbles: true }));
+  }, name);
+}
+
+// The clearing frame along the picture's edge is drawn, as on the desktop,
+// with whatever pen the previous sample left: it is left out of comparisons
+// between samples drawn one after another.
+const RING = 2;
+function digest(rgba, ring) {
+  const copy = Uint8Array.from(rgba);
+  if (ring) {
+    for (let y = 0; y < H; y++)
+      for (let x = 0; x < W; x++)
+        if (x < RING || y < RING || x >= W - RING || y >= H - RING) copy.fill(0, 4 * (y * W + x), 4 * (y * W + x) + 4);
+  }
+  return createHash('sha256').update(copy).digest('hex');
+}
+
+/** The digest of the sample on screen, computed in the page. */
+async function canvasDigest(page, ring) {
+  const hex = await page.evaluate(async (r, w, h) => {
+    const data = Uint8Array.from(document.getElementById('sample').getContext('2d').getImageData(0, 0, w, h).data);
+    if (r) {
+      for (let y = 0; y < h; y++)
+        for (let x = 0; x < w; x++)
+          if (x < r || y < r || x >= w - r || y >= h - r) data.fill(0, 4 * (y * w + x), 4 * (y * w + x) + 4);
+    }
+    const sum = new Uint8Array(await crypto.subtle.digest('SHA-256', data));
+    return Array.from(sum, (b) => b.toString(16).padStart(2, '0')).join('');
+  }, ring ? RING : 0, W, H);
+  return hex;
+}
+
+async function canvasPixels(page) {
+  const base64 = await page.evaluate(() => {
+    const data = document.getElementById('sample').getContext('2d').getImageData(0, 0, 357, 397).data;
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) text += String.fromCharCode(...data.subarray(i, i + 0x8000));
+    return btoa(text);
+  });
+  return new Uint8Array(Buffer.from(base64, 'base64'));
+}
+
+function differingPixels(a, b) {
+  let n = 0;
+  for (let i = 0; i < a.length; i += 4)
+    if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2] || a[i + 3] !== b[i + 3]) n++;
+  return n;
+}
+
+const run = promisify(execFile);
+async function sheetPng(args) {
+  const { stdout } = await run(sheet, [...args, '--sample', '--format', 'png', '-o', '-'],
+    { encoding: 'buffer', env: sheetEnv, maxBuffer: 16 << 20 });
+  return decodePng(stdout).rgba;
+}
+
+function sheetTrace(args) {
+  return execFileSync(sheet, [...args, '--format', 'trace', '-o', '-'], { env: sheetEnv, maxBuffer: 64 << 20 }).toString('utf8');
+}
+
+async function inPairs(items, work) {
+  const results = new Array(items.length);
+  let next = 0;
+  const worker = async () => {
+    while (next < items.length) {
+      const i = next++;
+      results[i] = await work(items[i]);
+    }
+  };
+  await Promise.all([worker(), worker()]);
+  return results;
+}
+
+async function blobBytes(page, expression) {
+  const base64 = await page.evaluate(async (expr) => {
+    // eslint-disable-next-line no-new-func
+    const blob = expr === 'last-download' ? window.__gridora.downloads.at(-1).blob : null;
+    const data = new Uint8Array(await blob.arrayBuffer());
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) text += String.fromCharCode(...data.subarray(i, i + 0x8000));
+    return btoa(text);
+  }, expression);
+  return Buffer.from(base64, 'base64');
+}
+
+const PAPER_INCHES = { a4: [210 / 25.4, 297 / 25.4], letter: [8.5, 11], a3: [297 / 25.4, 420 / 25.4], legal: [8.5, 14] };
+const PAPER_INDEX = { a4: 0, letter: 1, a3: 2, legal: 3 };
+const DPI_INDEX = { 300: 0, 600: 1, 1200: 2 };
+
+async function choosePage(page, paper, landscape, dpi) {
+  await choose(page, '#paper', PAPER_INDEX[paper]);
+  await choose(page, '#orientation', landscape ? 1 : 0);
+  await choose(page, '#dpi', DPI_INDEX[dpi]);
+}
+
+/** What the browser prints after the Print button: a PDF of the print layout. */
+async function printedPdf(page, paper, landscape) {
+  if (chromium) return Buffer.from(await page.pdf({ preferCSSPageSize: true, printBackground: true }));
+  // Firefox's remote printing takes the paper from the caller, not from @page.
+  const [w, h] = PAPER_INCHES[paper];
+  return Buffer.from(await page.pdf({
+    width: `${landscape ? h : w}in`, height: `${landscape ? w : h}in`,
+    margin: { top: 0, right: 0, bottom: 0, left: 0 }, printBackground: true,
+  }));
+}
+
+// The rulings of a trace: each lineto with the moveto before it.
+function traceLines(trace) {
+  const lines = [];
+  let from = null;
+  for (const row of trace.split('\n')) {
+    const f = row.split(' ');
+    if (f[0] === 'moveto') from = [+f[1], +f[2]];
+    else if (f[0] === 'lineto') {
+      const [colour, width] = f[3].split('/');
+      lines.push({ x1: from[0], y1: from[1], x2: +f[1], y2: +f[2], colour, width: +width });
+      from = [+f[1], +f[2]];
+    }
+  }
+  return lines;
+}
+
+/** Checks that a few level and plumb rulings of the trace are inked on the page. */
+function checkRulings(file, dir, trace, layout) {
+  const { dpi, margin, width, height } = layout;
+  const image = rasterize(file, dir, dpi);
+  // A ruling may run past the printable area (landscape "Log" loses rows):
+  // each is looked at in the middle of its visible stretch.
+  const visible = (a, b, limit) => [Math.max(0, Math.min(a, b)), Math.min(limit - 1, Math.max(a, b))];
+  const lines = traceLines(trace).filter((l) => l.colour === '#000000' || l.colour === '#808080');
+  const plumb = lines.filter((l) => l.x1 === l.x2 && l.x1 >= 0 && l.x1 < width)
+    .map((l) => ({ at: l.x1, width: l.width, span: visible(l.y1, l.y2, height) })).filter((l) => l.span[0] < l.span[1]);
+  const level = lines.filter((l) => l.y1 === l.y2 && l.y1 >= 0 && l.y1 < height)
+    .map((l) => ({ at: l.y1, width: l.width, span: visible(l.x1, l.x2, width) })).filter((l) => l.span[0] < l.span[1]);
+  assert.ok(plumb.length > 2 && level.length > 2, 'the trace has rulings both ways');
+  const pick = (ls) => [ls[0], ls[Math.floor(ls.length / 2)], ls.at(-1)];
+  const inkNear = (x, y, dx, dy) => {
+    for (let k = -2; k <= 2; k++) if (image.grey(x + k * dx, y + k * dy) < 200) return true;
+    return false;
+  };
+  const middle = (span) => Math.floor((span[0] + span[1]) / 2);
+  for (const l of pick(plumb))
+    assert.ok(inkNear(margin + l.at, margin + middle(l.span), 1, 0), `ruling at x = ${l.at} inked at ${dpi} dpi`);
+  for (const l of pick(level))
+    assert.ok(inkNear(margin + middle(l.span), margin + l.at, 0, 1), `ruling at y = ${l.at} inked at ${dpi} dpi`);
+  // Nothing falls into the margin: the unprintable edge of the paper stays white.
+  for (const [x, y] of [[margin - 4, margin + height / 2], [margin + width / 2, margin - 4],
+    [margin + width + 3, margin + height / 2], [margin + width / 2, margin + height + 3]])
+    assert.equal(image.grey(Math.floor(x), Math.floor(y)), 255, `margin blank at ${x}, ${y}`);
+}
+
+function sheetArgs(kind, decades, velocity) {
+  return ['--kind', kind, '--decades', String(decades), '--velocity', (velocity / 100).toFixed(2)];
+}
+
+// ------------------------------------------------------------------ tests
+
+describe(`Gridora in ${browserName}`, () => {
+  test('loads with no console error, sample first, focus in the size box', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'size');
+    assert.equal(await page.$eval('#no-wasm', (e) => e.hidden), true);
+    const first = await canvasPixels(page);
+    const expected = await sheetPng(sheetArgs('squared', 1, 60));
+    assert.equal(differingPixels(first, expected), 0, 'the first sample, frame and all, is the desktop\'s');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('every sample equals the desktop renderer\'s, all 9 grid samples and all 91 velocities', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    const grids = [];
+    for (const kind of [0, 1, 2]) for (const size of [0, 1, 2]) grids.push({ kind, size });
+    const velocities = Array.from({ length: 91 }, (_, p) => p);
+    const expectedGrids = await inPairs(grids, ({ kind, size }) => sheetPng(sheetArgs(KINDS[kind], size + 1, 60)));
+    const expectedVelocities = await inPairs(velocities, (p) => sheetPng(sheetArgs('spacetime', 1, p)));
+
+    const mismatches = [];
+    for (const [i, { kind, size }] of grids.entries()) {
+      await choose(page, '#kind', kind);
+      await choose(page, '#size', size);
+      if (await canvasDigest(page, true) !== digest(expectedGrids[i], true))
+        mismatches.push(`${KINDS[kind]} ${size + 1}: ${differingPixels(await canvasPixels(page), expectedGrids[i])} pixels differ`);
+    }
+    await choose(page, '#kind', 3);
+    await page.focus('#velocity');
+    await page.keyboard.press('Home');
+    for (const p of velocities) {
+      if (p > 0) await page.keyboard.press('ArrowRight');
+      if (await canvasDigest(page, true) !== digest(expectedVelocities[p], true))
+        mismatches.push(`spacetime ${p}: ${differingPixels(await canvasPixels(page), expectedVelocities[p])} pixels differ`);
+    }
+    assert.deepEqual(mismatches, []);
+    assert.equal(await page.$eval('#velocity-label', (e) => e.textContent), 'v = 0.90 c');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('the keyboard reaches every control in the window\'s order; Left and Right move the way they point', async () => {
+    const { page } = await openPage();
+    await ready(page);
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    const tabs = async (n, shift = false) => {
+      const seen = [];
+      for (let i = 0; i < n; i++) {
+        if (shift) await page.keyboard.down('Shift');
+        await page.keyboard.press('Tab');
+        if (shift) await page.keyboard.up('Shift');
+        seen.push(await focused());
+      }
+      return seen;
+    };
+    assert.deepEqual(await tabs(3), ['kind', 'print', 'who']);
+    assert.deepEqual(await tabs(3, true), ['print', 'kind', 'size']);
+    await choose(page, '#kind', 3);
+    await page.focus('#kind');
+    // The size box lies hidden under the "Spacetime" group: no focus stops there.
+    assert.deepEqual(await tabs(3), ['velocity', 'print', 'who']);
+    assert.deepEqual(await tabs(3, true), ['print', 'velocity', 'kind']);
+    await page.focus('#velocity');
+    const label = () => page.$eval('#velocity-label', (e) => e.textContent);
+    const keys = [['ArrowLeft', 'v = 0.59 c'], ['ArrowRight', 'v = 0.60 c'], ['ArrowRight', 'v = 0.61 c'],
+      ['ArrowUp', 'v = 0.60 c'], ['ArrowDown', 'v = 0.61 c'], ['PageUp', 'v = 0.51 c'], ['PageDown', 'v = 0.61 c'],
+      ['Home', 'v = 0.00 c'], ['ArrowLeft', 'v = 0.00 c'], ['End', 'v = 0.90 c'], ['ArrowRight', 'v = 0.90 c']];
+    for (const [key, text] of keys) {
+      await page.keyboard.press(key);
+      assert.equal(await label(), text, `after ${key}`);
+    }
+    assert.equal(await page.$eval('#velocity', (e) => e.getAttribute('aria-valuetext')), '0.90 c');
+    // The kind box from the keyboard refills the size box and resets it.
+    await page.focus('#kind');
+    await page.keyboard.press('ArrowUp');
+    assert.equal(await page.$eval('#kind', (e) => e.value), 'Log');
+    assert.deepEqual(await page.$$eval('#size option', (os) => os.map((o) => o.text)), ['1x1', '2x2', '3x3']);
+    assert.equal(await page.$eval('#size', (e) => e.selectedIndex), 0);
+    await page.close();
+  });
+
+  test('the page traces equal the renderer\'s for the same printable area', async () => {
+    const { page } = await openPage();
+    await ready(page);
+    const cases = [[0, 0, 60, 'Anna', 4660, 6714], [1, 2, 60, '', 2405, 3357], [2, 1, 60, 'Ben', 9322, 13428],
+      [3, 0, 0, 'Cleo', 4800, 6600], [3, 0, 37, 'שלום', 2400, 3175], [3, 0, 90, 'A\u0001B\tC', 6600, 4800],
+      [2, 2, 60, '', 6600, 4800]];
+    for (const [kind, size, p, name, w, h] of cases) {
+      const browserTrace = await page.evaluate(async (args) => {
+        const { loadCore } = await import('./core.js');
+        const core = await loadCore();
+        return core.pageTrace(...args);
+      }, [kind, size, p, name, w, h]);
+      const desktop = sheetTrace([...sheetArgs(KINDS[kind], size + 1, p), '--name', name, '--page', `${w}x${h}`]);
+      assert.ok(browserTrace === desktop, `trace of ${KINDS[kind]} ${size + 1} at ${p} on ${w}x${h} differs`);
+    }
+    await page.close();
+  });
+
+  for (const [kind, paper, landscape, dpi] of [[0, 'a4', false, 300], [1, 'letter', false, 300],
+    [2, 'a3', true, 300], [3, 'legal', false, 300], [0, 'letter', true, 600]]) {
+    test(`Print and Download PDF: ${KINDS[kind]} on ${paper}${landscape ? ' landscape' : ''} at ${dpi} dpi`, async () => {
+      const { page, problems } = await openPage();
+      await ready(page);
+      await choosePage(page, paper, landscape, dpi);
+      await choose(page, '#kind', kind);
+      await page.type('#who', 'Anna Ödegård');
+      const layout = await page.evaluate(async (args) => (await import('./papers.js')).pageLayout(...args),
+        [paper, landscape, dpi]);
+      layout.dpi = dpi;
+      const trace = sheetTrace([...sheetArgs(KINDS[kind], 1, 60), '--name', 'Anna Ödegård', '--page',
+        `${layout.width}x${layout.height}`, '--dpi', String(dpi)]);
+      const [pw, ph] = PAPER_INCHES[paper].map((i) => i * 72);
+      const paperPts = landscape ? [ph, pw] : [pw, ph];
+
+      await page.click('#print');
+      assert.equal(await page.evaluate(() => window.__gridora.prints), 1);
+      const printed = await printedPdf(page, paper, landscape);
+      await page.click('#download');
+      await page.waitForFunction(() => window.__gridora.downloads.length === 1);
+      const download = await page.evaluate(() => window.__gridora.downloads[0].name);
+      assert.equal(download, `${['Squared', 'Semi log', 'Log', 'Spacetime'][kind]} - Anna Ödegård.pdf`);
+      const saved = await blobBytes(page, 'last-download');
+
+      for (const [what, bytes] of [['printed', printed], ['downloaded', saved]]) {
+        withPdf(bytes, (file, dir) => {
+          const info = pdfInfo(file);
+          assert.equal(info.pages, 1, `${what}: one page`);
+          assert.ok(Math.abs(info.width - paperPts[0]) < 1 && Math.abs(info.height - paperPts[1]) < 1,
+            `${what}: ${info.width} x ${info.height} pt is ${paper}`);
+          const corner = textIn(file, 0, 0, 300, 80);
+          assert.match(corner, /Anna Ödegård/, `${what}: the name in the corner`);
+          if (kind === 3) assert.match(corner, /v = 0\.60 c/, `${what}: the velocity beside the name`);
+          checkRulings(file, dir, trace, layout);
+        });
+      }
+      assert.deepEqual(problems, []);
+      await page.close();
+    });
+  }
+
+  test('paper, orientation and resolution are remembered for the next visit', async () => {
+    const { page } = await openPage();
+    await ready(page);
+    await choosePage(page, 'legal', true, 1200);
+    await page.reload();
+    await ready(page);
+    assert.deepEqual(await page.evaluate(() => ['paper', 'orientation', 'dpi'].map((id) => document.getElementById(id).value)),
+      ['legal', 'landscape', '1200']);
+    await choosePage(page, 'a4', false, 600);
+    await page.close();
+  });
+
+  test('hostile names: 100,000 characters, control characters, right-to-left text', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    const long = 'Ab'.repeat(50000);
+    for (const [name, shown] of [[long, /^AbAbAb/], ['A\u0001B\u0007C\u202eD', /A\\u0001B\\u0007C/],
+      ['<img src=x onerror=alert(1)>', /<img src=x onerror=alert\(1\)>/], ['مرحبا Anna שלום', /Anna/]]) {
+      await choose(page, '#kind', name === long ? 3 : 0);
+      await setName(page, name);
+      const started = Date.now();
+      await page.click('#print');
+      const printed = await printedPdf(page, 'a4', false);
+      await page.click('#download');
+      await page.waitForFunction((n) => window.__gridora.downloads.length === n, {},
+        await page.evaluate(() => window.__gridora.prints));
+      assert.ok(Date.now() - started < 60000, 'no hang');
+      const saved = await blobBytes(page, 'last-download');
+      for (const bytes of [printed, saved]) {
+        withPdf(bytes, (file) => {
+          assert.equal(pdfInfo(file).pages, 1);
+          const text = textIn(file, 0, 0, 612, 60).split('\n').filter((l) => l.trim());
+          assert.equal(text.length, 1, 'one line');
+          assert.match(text[0], shown);
+        });
+      }
+      assert.equal(await page.$$eval('#print-page img, #print-page script', (e) => e.length), 0, 'the name is no markup');
+      const fileName = await page.evaluate(() => window.__gridora.downloads.at(-1).name);
+      assert.match(fileName, /^[\p{L}\p{N}\p{M} _-]+\.pdf$/u, `safe file name: ${fileName}`);
+      assert.ok(fileName.length < 100);
+    }
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('no WebAssembly: the page says so in plain words', async () => {
+    const { page } = await openPage({ before: () => { delete globalThis.WebAssembly; } });
+    await page.waitForSelector('#no-wasm:not([hidden])', { timeout: 20000 });
+    assert.match(await page.$eval('#no-wasm', (e) => e.innerText), /WebAssembly/);
+    assert.equal(await page.$eval('main', (e) => e.hidden), true);
+    await page.close();
+  });
+
+  test('axe-core finds no accessibility violation, in grid and in spacetime mode', async () => {
+    const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+    const { page } = await openPage();
+    await ready(page);
+    for (const kind of [0, 3]) {
+      await choose(page, '#kind', kind);
+      await page.evaluate(axeSource);
+      const violations = await page.evaluate(async () => (await window.axe.run(document)).violations
+        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+      assert.deepEqual(violations, [], `kind ${kind}`);
+    }
+    await page.close();
+  });
+
+  test('works with the network cut after the first visit', async () => {
+    const { page } = await openPage();
+    await ready(page);
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller)
+        await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
+    });
+    await server.stop();
+    try {
+      await page.reload();
+      await ready(page);
+      await choose(page, '#kind', 2);
+      assert.equal(await canvasDigest(page, true), digest(await sheetPng(sheetArgs('log', 1, 60)), true));
+      await page.click('#download');
+      await page.waitForFunction(() => window.__gridora.downloads.length === 1, { timeout: 20000 });
+    } finally {
+      server = await serveSite(siteDir, server.port);
+    }
+    await page.close();
+  });
+});

@@ -1,0 +1,54 @@
+// Looking at a PDF the way poppler sees it: page count and size (pdfinfo),
+// the text in a corner (pdftotext) and the pixels at a resolution (pdftoppm).
+
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+export function withPdf(bytes, use) {
+  const dir = mkdtempSync(join(tmpdir(), 'gridora-pdf-'));
+  const file = join(dir, 'page.pdf');
+  writeFileSync(file, bytes);
+  try {
+    return use(file, dir);
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+export function pdfInfo(file) {
+  const text = execFileSync('pdfinfo', [file], { encoding: 'utf8' });
+  const size = /^Page size:\s+([\d.]+) x ([\d.]+) pts/m.exec(text);
+  return { pages: Number(/^Pages:\s+(\d+)/m.exec(text)[1]), width: Number(size[1]), height: Number(size[2]) };
+}
+
+/** The text inside the rectangle given in points from the top-left corner. */
+export function textIn(file, x, y, w, h) {
+  return execFileSync('pdftotext', ['-r', '72', '-x', String(x), '-y', String(y), '-W', String(w), '-H', String(h),
+    '-enc', 'UTF-8', '-layout', file, '-'], { encoding: 'utf8', maxBuffer: 64 << 20 });
+}
+
+/** The page in grey levels at `dpi`, without smoothing. */
+export function rasterize(file, dir, dpi) {
+  const prefix = join(dir, 'page');
+  execFileSync('pdftoppm', ['-r', String(dpi), '-gray', '-aa', 'no', '-aaVector', 'no', '-singlefile',
+    '-f', '1', '-l', '1', file, prefix]);
+  const pgm = readFileSync(`${prefix}.pgm`);
+  // P5 header: magic, width, height, maximum, each after white space.
+  const fields = [];
+  let at = 0;
+  while (fields.length < 4) {
+    while (/\s/.test(String.fromCharCode(pgm[at]))) at++;
+    const start = at;
+    while (!/\s/.test(String.fromCharCode(pgm[at]))) at++;
+    fields.push(pgm.toString('latin1', start, at));
+  }
+  const width = Number(fields[1]);
+  const height = Number(fields[2]);
+  const pixels = pgm.subarray(at + 1);
+  return {
+    width, height,
+    grey: (x, y) => (x < 0 || y < 0 || x >= width || y >= height ? 255 : pixels[y * width + x]),
+  };
+}
