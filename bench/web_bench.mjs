@@ -1,0 +1,71 @@
+// The browser version's speed and size, in Debian's Chromium, headless:
+//   node bench/web_bench.mjs build/web/site
+// - a sample redraw (the core call plus putImageData): the median over 30
+//   batches of 50 redraws of the per-redraw time (the browser's clock is
+//   coarsened to 0.1 ms, so single redraws cannot be timed one by one);
+// - the first sample on screen after navigation, from a cold cache (no
+//   service worker, nothing cached), loopback server: median of 7 loads;
+// - the whole site gzip-compressed (gzip -9 per file), the font aside.
+
+import { gzipSync } from 'node:zlib';
+import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { join } from 'node:path';
+import { launch } from '../tests/web/browsers.mjs';
+import { serveSite } from '../tests/web/server.mjs';
+
+const site = process.argv[2] ?? 'build/web/site';
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+
+function files(dir) {
+  return readdirSync(dir).flatMap((n) => (statSync(join(dir, n)).isDirectory() ? files(join(dir, n)) : [join(dir, n)]));
+}
+
+let gzipBytes = 0;
+let fontBytes = 0;
+for (const f of files(site)) {
+  const zipped = gzipSync(readFileSync(f), { level: 9 }).length;
+  if (f.endsWith('.ttf')) fontBytes += zipped;
+  else gzipBytes += zipped;
+}
+
+const server = await serveSite(site);
+const browser = await launch('chromium');
+
+const firsts = [];
+for (let i = 0; i < 7; i++) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setCacheEnabled(false);
+  await page.goto(server.url);
+  await page.waitForSelector('html[data-ready]');
+  firsts.push(await page.evaluate(() => performance.getEntriesByName('gridora-first-sample')[0].startTime));
+  await context.close();
+}
+
+const page = await browser.newPage();
+await page.goto(server.url);
+await page.waitForSelector('html[data-ready]');
+const batches = await page.evaluate(async () => {
+  const { loadCore } = await import('./core.js');
+  const core = await loadCore();
+  const context = document.getElementById('sample').getContext('2d');
+  const out = [];
+  for (let b = 0; b < 30; b++) {
+    const start = performance.now();
+    for (let i = 0; i < 50; i++) {
+      const pixels = core.sample(3, 0, (b * 50 + i) % 91);
+      context.putImageData(new ImageData(pixels, 357, 397), 0, 0);
+    }
+    out.push((performance.now() - start) / 50);
+  }
+  return out;
+});
+await browser.close();
+await server.stop();
+
+const ms = (x) => `${x.toFixed(3)} ms`;
+console.log(`sample redraw (spacetime, core + putImageData): median ${ms(median(batches))}, ` +
+  `fastest batch ${ms(Math.min(...batches))}, slowest ${ms(Math.max(...batches))}`);
+console.log(`first sample after navigation (cold): median ${ms(median(firsts))}, ` +
+  `fastest ${ms(Math.min(...firsts))}, slowest ${ms(Math.max(...firsts))}`);
+console.log(`site gzip -9: ${(gzipBytes / 1024).toFixed(1)} KB without the font (font ${(fontBytes / 1024).toFixed(1)} KB)`);
