@@ -306,6 +306,7 @@ describe(`Gridora in ${browserName}`, () => {
     // The size box lies hidden under the "Spacetime" group: no focus stops there.
     assert.deepEqual(await tabs(3), ['velocity', 'print', 'who']);
     assert.deepEqual(await tabs(3, true), ['print', 'velocity', 'kind']);
+    assert.notEqual((await tabs(1, true))[0], 'size');
     await page.focus('#velocity');
     const label = () => page.$eval('#velocity-label', (e) => e.textContent);
     const keys = [['ArrowLeft', 'v = 0.59 c'], ['ArrowRight', 'v = 0.60 c'], ['ArrowRight', 'v = 0.61 c'],
