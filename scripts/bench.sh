@@ -30,7 +30,7 @@ done
 [ -x /usr/bin/time ] || { echo "bench.sh: /usr/bin/time is missing (package 'time')" >&2; exit 1; }
 
 echo "Building the benchmarks in $build (Release)..." >&2
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGRIDORA_BUILD_BENCH=ON >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGRIDORA_BUILD_BENCH=ON -DGRIDORA_WEB=OFF >/dev/null
 targets=(bench_samples bench_pages empty_sheet minimal_window gridora-sheet)
 have_app=0
 if grep -q '^first_paint:' "$build/bench/Makefile" 2>/dev/null; then

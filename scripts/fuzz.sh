@@ -23,7 +23,7 @@ cmake -S . -B build-fuzz \
   -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
   -DGRIDORA_FUZZ=ON -DGRIDORA_SANITIZE=ON \
-  -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=OFF \
+  -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=OFF -DGRIDORA_WEB=OFF \
   -DGRIDORA_WERROR="$werror" >/dev/null
 cmake --build build-fuzz -j2
 # gridora-sheet built by clang must not need the printing libraries.

@@ -24,7 +24,7 @@ command -v valgrind >/dev/null || { echo "long-session.sh: valgrind is missing (
 
 echo "Building long_session in $build (Release, with symbols for valgrind)..." >&2
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-g \
-  -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=ON >/dev/null
+  -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=ON -DGRIDORA_WEB=OFF >/dev/null
 cmake --build "$build" -j2 --target long_session >/dev/null
 
 work=${LONG_SESSION_KEEP:-$(mktemp -d)}

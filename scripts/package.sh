@@ -41,7 +41,7 @@ cxxflags=$(echo "$cxxflags" | sed -e 's/ -g / /g' -e 's/ -O2 / /g' -e 's/^ *//' 
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 step "Building a Release tree in $build"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=OFF \
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=OFF -DGRIDORA_WEB=OFF \
   -DGRIDORA_WERROR="$werror" -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
 cmake --build "$build" -j2
 

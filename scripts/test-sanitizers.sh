@@ -50,7 +50,7 @@ status=0
 # gridora-sheet may swallow it; linked statically it writes its log file.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
   -DCMAKE_CXX_FLAGS=-fsanitize=float-cast-overflow -DCMAKE_EXE_LINKER_FLAGS=-static-libubsan \
-  -DGRIDORA_SANITIZE=ON -DGRIDORA_BUILD_TESTS=ON -DGRIDORA_BUILD_BENCH=OFF -DGRIDORA_WERROR="$werror" >/dev/null
+  -DGRIDORA_SANITIZE=ON -DGRIDORA_BUILD_TESTS=ON -DGRIDORA_BUILD_BENCH=OFF -DGRIDORA_WEB=OFF -DGRIDORA_WERROR="$werror" >/dev/null
 # Test discovery runs the test programs while building, under the sanitizers.
 cmake --build "$build" -j"$jobs" || status=$?
 if [ "$status" -eq 0 ]; then
