@@ -5,8 +5,7 @@
 import { loadCore, SAMPLE_HEIGHT, SAMPLE_WIDTH } from './core.js';
 import { PAPERS, pageLayout, RESOLUTIONS } from './papers.js';
 import { parsePaintList } from './paint-list.js';
-import { pageSvg } from './page-svg.js';
-import { pagePdf } from './page-pdf.js';
+import { PAGE_FONT_FACE, pageSvg } from './page-svg.js';
 import { safeFileName } from './file-name.js';
 
 const SPACETIME = 3;
@@ -159,7 +158,7 @@ function preparePrint() {
 
 // As on the desktop: a spacetime sample is redrawn before its page, a grid
 // sample after it.
-function printCommand() {
+async function printCommand() {
   if (ui.kind.selectedIndex >= SPACETIME) {
     drawSample();
     preparePrint();
@@ -167,6 +166,8 @@ function printCommand() {
     preparePrint();
     drawSample();
   }
+  // The page's font is fetched the first time a page needs it.
+  await document.fonts.load(`12px ${PAGE_FONT_FACE}`).catch(() => {});
   window.print();
 }
 
@@ -175,6 +176,7 @@ async function downloadPdf() {
   ui.status.textContent = 'Making the PDF…';
   try {
     const page = currentPage();
+    const { pagePdf } = await import('./page-pdf.js');
     if (!fontBytes) fontBytes = new Uint8Array(await (await fetch('DejaVuSans.ttf')).arrayBuffer());
     const pdf = await pagePdf(page.ops, page.layout, page.dpi, fontBytes);
     const link = document.createElement('a');

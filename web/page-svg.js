@@ -3,7 +3,9 @@
 // page in device pixels of the chosen resolution.
 
 const SVG = 'http://www.w3.org/2000/svg';
-export const PAGE_FONT = '"Gridora Sans", "DejaVu Sans", "Liberation Sans", sans-serif';
+/** The font shipped with the site (DejaVu Sans), which the printed page uses. */
+export const PAGE_FONT_FACE = '"Gridora Sans"';
+const PAGE_FONT = `${PAGE_FONT_FACE}, "DejaVu Sans", "Liberation Sans", sans-serif`;
 
 function element(name, attributes) {
   const e = document.createElementNS(SVG, name);
