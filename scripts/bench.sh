@@ -30,13 +30,9 @@ done
 [ -x /usr/bin/time ] || { echo "bench.sh: /usr/bin/time is missing (package 'time')" >&2; exit 1; }
 
 echo "Building the benchmarks in $build (Release)..." >&2
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGRIDORA_BUILD_BENCH=ON -DGRIDORA_WEB=OFF >/dev/null
-targets=(bench_samples bench_pages empty_sheet minimal_window gridora-sheet)
-have_app=0
-if grep -q '^first_paint:' "$build/bench/Makefile" 2>/dev/null; then
-  have_app=1
-  targets+=(bench_window first_paint minimal_window_gridora_libs)
-fi
+cmake --preset bench -B "$build" >/dev/null
+targets=(bench_samples bench_pages empty_sheet minimal_window gridora-sheet bench_window first_paint
+  minimal_window_gridora_libs)
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 
 work=${BENCH_KEEP:-$(mktemp -d)}
@@ -59,7 +55,7 @@ gbench() { # NAME EXECUTABLE [ARGS...]: one Google Benchmark run into NAME.json
 gbench samples "$bin/bench/bench_samples"
 gbench pages "$bin/bench/bench_pages" --benchmark_filter='^(pdf|png) '
 gbench growth "$bin/bench/bench_pages" --benchmark_filter='^growth/'
-[ "$have_app" = 1 ] && gbench window "$bin/bench/bench_window"
+gbench window "$bin/bench/bench_window"
 
 sheet="$bin/src/cli/gridora-sheet"
 echo "Timing whole processes..." >&2
@@ -67,10 +63,8 @@ hyperfine -N --warmup 3 --runs "$runs" --export-json "$work/sheet.json" \
   -n "floor" "$bin/bench/empty_sheet $work/empty.pdf" \
   -n "floor text" "$bin/bench/empty_sheet --text $work/label.pdf" \
   -n "log3" "$sheet --kind log --decades 3 --page 4800x6600 -o $work/log.pdf" >"$work/sheet.log" 2>&1
-startup=(-n "minimal" "$bin/bench/minimal_window" -n "minimal text" "$bin/bench/minimal_window --text")
-if [ "$have_app" = 1 ]; then
-  startup+=(-n "minimal text libs" "$bin/bench/minimal_window_gridora_libs --text" -n "gridora" "$bin/bench/first_paint")
-fi
+startup=(-n "minimal" "$bin/bench/minimal_window" -n "minimal text" "$bin/bench/minimal_window --text"
+  -n "minimal text libs" "$bin/bench/minimal_window_gridora_libs --text" -n "gridora" "$bin/bench/first_paint")
 hyperfine -N --warmup 3 --runs "$runs" --export-json "$work/startup.json" "${startup[@]}" >"$work/startup.log" 2>&1
 
 peak() { # Peak resident memory in KB of a command, the median of five runs.
@@ -85,14 +79,12 @@ echo "Measuring peak memory..." >&2
   echo "log3_png $(peak "$sheet" --kind log --decades 3 --paper letter --dpi 600 -o "$work/log.png")"
   echo "st60_png $(peak "$sheet" --kind spacetime --velocity 0.60 --paper letter --dpi 600 -o "$work/st.png")"
 } >"$work/memory.txt"
-if [ "$have_app" = 1 ]; then
-  for _ in 1 2 3 4 5; do "$bin/bench/first_paint" --phases 2>&1 | grep ' ms$'; done >"$work/phases.txt"
-fi
+for _ in 1 2 3 4 5; do "$bin/bench/first_paint" --phases 2>&1 | grep ' ms$'; done >"$work/phases.txt"
 
-python3 - "$work" "$have_app" <<'PY'
+python3 - "$work" <<'PY'
 import json, os, statistics, sys
 
-work, have_app = sys.argv[1], sys.argv[2] == "1"
+work = sys.argv[1]
 
 def load(name):
     """name -> {'median','min','max'} in ms, plus counters, from a benchmark JSON."""
@@ -120,7 +112,6 @@ def load(name):
     return out
 
 samples, pages, growth = load("samples"), load("pages"), load("growth")
-window = load("window")
 
 def hyper(name):
     path = os.path.join(work, name + ".json")
@@ -153,11 +144,10 @@ for name in ["Log 3x3", "Spacetime 0.00", "Spacetime 0.60", "Spacetime 0.90"]:
     if m:
         row("sample", f"{name}: strokes replayed, surface only", m, floor, "(where the time goes)")
 
-if window:
-    m = window["window/scroll step"]
-    row("window", "scroll step: slsbChange + repaint", m, None, "<= 1 ms", m["median"] <= 1.0,
-        f"paints/step: picture {m.get('picture paints', 0):.0f}, label {m.get('label paints', 0):.0f}, "
-        f"bar {m.get('scroll bar paints', 0):.0f}")
+m = load("window")["window/scroll step"]
+row("window", "scroll step: slsbChange + repaint", m, None, "<= 1 ms", m["median"] <= 1.0,
+    f"paints/step: picture {m.get('picture paints', 0):.0f}, label {m.get('label paints', 0):.0f}, "
+    f"bar {m.get('scroll bar paints', 0):.0f}")
 
 for device, label, floor_key in [("pdf 4800x6600", "PDF 4800x6600", None), ("png Letter 600 dpi", "PNG Letter 600 dpi", None)]:
     f = pages[f"{device}/floor"]
@@ -193,16 +183,15 @@ row("process", "gridora-sheet Log 3x3 to PDF: peak memory", None, None, "<= 40 M
 base = startup["minimal"]["median"]
 row("start", "minimal window: floor", startup["minimal"])
 row("start", "minimal window with one line of text", startup["minimal text"], base)
-if have_app:
-    row("start", "same, loading Gridora's libraries", startup["minimal text libs"], base)
-    g = startup["gridora"]
-    row("start", "Gridora to first painted main window", g, base, "<= 1.5x", g["median"] <= 1.5 * base)
-    phases = {}
-    for line in open(os.path.join(work, "phases.txt")):
-        name, value = line.rsplit(None, 2)[0].strip(), float(line.rsplit(None, 2)[1])
-        phases.setdefault(name, []).append(value)
-    row("start", "  of which (in-process, medians)", None, None, "", None,
-        ", ".join(f"{k} {statistics.median(v):.1f}" for k, v in phases.items()))
+row("start", "same, loading Gridora's libraries", startup["minimal text libs"], base)
+g = startup["gridora"]
+row("start", "Gridora to first painted main window", g, base, "<= 1.5x", g["median"] <= 1.5 * base)
+phases = {}
+for line in open(os.path.join(work, "phases.txt")):
+    name, value = line.rsplit(None, 2)[0].strip(), float(line.rsplit(None, 2)[1])
+    phases.setdefault(name, []).append(value)
+row("start", "  of which (in-process, medians)", None, None, "", None,
+    ", ".join(f"{k} {statistics.median(v):.1f}" for k, v in phases.items()))
 
 for device in ["pdf", "png"]:
     for dpi in [150, 300, 600, 1200]:

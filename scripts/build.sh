@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds Gridora in ./build (warnings are errors under CI).
+# Configures and builds Gridora in ./build with the "dev" preset
+# (CMakePresets.json; warnings are errors when $CI is set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-werror=OFF
-[ -n "${CI:-}" ] && werror=ON
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDORA_WERROR="$werror" >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j"$(nproc)"

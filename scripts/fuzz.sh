@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (build-fuzz, clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60) from a
+# Builds the libFuzzer targets (the "fuzz" preset: build-fuzz, clang,
+# AddressSanitizer and UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60) from a
 # copy of its seed corpus. Fails on any crash, hang (-timeout=10), leak,
 # memory blow-up or sanitizer report. New corpus entries and crash inputs go
 # to a temporary directory, never into the repository; it is kept, and named,
@@ -17,15 +17,8 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
   exit 2
 fi
 
-werror=OFF
-[ -n "${CI:-}" ] && werror=ON
-cmake -S . -B build-fuzz \
-  -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-  -DGRIDORA_FUZZ=ON -DGRIDORA_SANITIZE=ON \
-  -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=OFF -DGRIDORA_WEB=OFF \
-  -DGRIDORA_WERROR="$werror" >/dev/null
-cmake --build build-fuzz -j2
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
 # gridora-sheet built by clang must not need the printing libraries.
 ctest --test-dir build-fuzz --output-on-failure
 
@@ -35,7 +28,7 @@ export XDG_RUNTIME_DIR="$work/runtime" # Qt wants one; there is no session
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:allocator_may_return_null=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$root/scripts/sanitizers/lsan.supp:print_suppressions=0"
 
 failed=()
 for target in canvas sheets options; do

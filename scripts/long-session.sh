@@ -23,8 +23,7 @@ pages=${LONG_SESSION_PAGES:-200}
 command -v valgrind >/dev/null || { echo "long-session.sh: valgrind is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 
 echo "Building long_session in $build (Release, with symbols for valgrind)..." >&2
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-g \
-  -DGRIDORA_BUILD_TESTS=OFF -DGRIDORA_BUILD_BENCH=ON -DGRIDORA_WEB=OFF >/dev/null
+cmake --preset long-session -B "$build" >/dev/null
 cmake --build "$build" -j2 --target long_session >/dev/null
 
 work=${LONG_SESSION_KEEP:-$(mktemp -d)}
