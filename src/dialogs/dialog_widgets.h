@@ -66,7 +66,6 @@ public:
 
     Tpanel(const QColor &colour, Edge edge, QWidget *parent = nullptr);
 
-    QColor colour() const { return colour_; }
     /// Width of the sunken edge in pixels: 2 or 0. Children are placed
     /// relative to the area inside it.
     int edgeWidth() const { return edge_ == Edge::Sunken ? 2 : 0; }

@@ -41,7 +41,6 @@ public:
 
     const QPrinter &printer() const { return *printer_; }
     int dpi() const { return dpi_; }
-    bool printing() const { return page_ != nullptr; }
 
     using HeldJobHandler = std::function<void(const QString &queue, const QString &title)>;
     void setHeldJobHandler(HeldJobHandler handler) { heldJobHandler_ = std::move(handler); }

@@ -94,8 +94,6 @@ public:
     void TextOut(int X, int Y, const std::string &Text);
     void CopyRect(const TRect &Dest, const TCanvas &Canvas, const TRect &Source);
 
-    TPoint PenPos() const { return penPos_; }
-
     /// Points the canvas at another surface; pen, brush and font stay as they are.
     void setSurface(Surface *surface) { surface_ = surface; }
     Surface *surface() const { return surface_; }
