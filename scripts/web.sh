@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 port="${1:-8080}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset dev >/dev/null
 cmake --build build -j"$(nproc)" --target web
 echo "Gridora is at http://127.0.0.1:${port}/  (Ctrl+C stops it)"
 exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/site
