@@ -7,6 +7,7 @@ import { PAPERS, pageLayout, RESOLUTIONS } from './papers.js';
 import { parsePaintList } from './paint-list.js';
 import { PAGE_FONT_FACE, pageSvg } from './page-svg.js';
 import { safeFileName } from './file-name.js';
+import { fileNames, typedNames } from './names.js';
 
 const SPACETIME = 3;
 const KIND_NAMES = ['Squared', 'Semi log', 'Log', 'Spacetime'];
@@ -141,19 +142,26 @@ function saveSettings() {
   }
 }
 
-function currentPage() {
+function currentPage(name = ui.who.value) {
   const dpi = Number(ui.dpi.value);
   const layout = pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi);
   const kind = ui.kind.selectedIndex;
   const ops = parsePaintList(core.pagePaint(kind, ui.size.selectedIndex, Number(ui.velocity.value),
-    ui.who.value, layout.width, layout.height, dpi));
+    name, layout.width, layout.height, dpi));
   return { ops, layout, dpi, kind };
 }
 
-function preparePrint() {
-  const { ops, layout, dpi } = currentPage();
-  ui.printPage.className = layout.pageName;
-  ui.printPage.replaceChildren(pageSvg(ops, layout, dpi));
+// One sheet for each name given, or the window's own page.
+function preparePrint(names = [ui.who.value]) {
+  const sheets = names.map((name) => {
+    const { ops, layout, dpi } = currentPage(name);
+    ui.printPage.className = layout.pageName;
+    const sheet = document.createElement('div');
+    sheet.className = 'sheet';
+    sheet.append(pageSvg(ops, layout, dpi));
+    return sheet;
+  });
+  ui.printPage.replaceChildren(...sheets);
 }
 
 // As on the desktop: a spacetime sample is redrawn before its page, a grid
@@ -171,25 +179,89 @@ async function printCommand() {
   window.print();
 }
 
-async function downloadPdf() {
-  ui.download.disabled = true;
-  ui.status.textContent = 'Making the PDF…';
+// Saves one page per name as one PDF file, without a dialog.
+async function savePdf(names, fileName, button, status) {
+  button.disabled = true;
+  status.textContent = 'Making the PDF…';
   try {
-    const page = currentPage();
-    const { pagePdf } = await import('./page-pdf.js');
+    const pages = names.map((name) => currentPage(name));
+    const { pagesPdf } = await import('./page-pdf.js');
     if (!fontBytes) fontBytes = new Uint8Array(await (await fetch('DejaVuSans.ttf')).arrayBuffer());
-    const pdf = await pagePdf(page.ops, page.layout, page.dpi, fontBytes);
+    const pdf = await pagesPdf(pages.map((p) => p.ops), pages[0].layout, pages[0].dpi, fontBytes);
     const link = document.createElement('a');
-    link.download = safeFileName(KIND_NAMES[page.kind], ui.who.value);
+    link.download = fileName;
     link.href = URL.createObjectURL(pdf);
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
-    ui.status.textContent = `Saved ${link.download}.`;
+    status.textContent = `Saved ${link.download}.`;
   } catch (error) {
-    ui.status.textContent = `The PDF could not be made: ${error.message}`;
+    status.textContent = `The PDF could not be made: ${error.message}`;
   } finally {
-    ui.download.disabled = false;
+    button.disabled = false;
   }
+}
+
+function downloadPdf() {
+  return savePdf([ui.who.value], safeFileName(KIND_NAMES[ui.kind.selectedIndex], ui.who.value), ui.download,
+    ui.status);
+}
+
+// ------------------------------------------------------------------ class set
+
+const classSet = {
+  dialog: $('class-set'), names: $('names'), file: $('names-file'), skipHeader: $('skip-header'),
+  count: $('page-count'), print: $('class-print'), download: $('class-download'), close: $('class-close'),
+  open: $('class-set-open'),
+};
+let loadedFile = '';
+
+function classNames() {
+  return typedNames(classSet.names.value);
+}
+
+function showPageCount() {
+  const n = classNames().length;
+  classSet.count.textContent = n === 0 ? 'No names yet.' : n === 1 ? '1 page will print.' : `${n} pages will print.`;
+  classSet.print.disabled = n === 0;
+  classSet.download.disabled = n === 0;
+}
+
+function showFileNames() {
+  classSet.names.value = fileNames(loadedFile, classSet.skipHeader.checked).join('\n');
+  showPageCount();
+}
+
+async function loadNamesFile() {
+  const file = classSet.file.files[0];
+  if (!file) return;
+  loadedFile = await file.text();
+  showFileNames();
+}
+
+// One print job, one page per name, in order; the Who box is left alone.
+async function printClassSet() {
+  const names = classNames();
+  if (names.length === 0) return;
+  preparePrint(names);
+  await document.fonts.load(`12px ${PAGE_FONT_FACE}`).catch(() => {});
+  window.print();
+}
+
+function downloadClassSet() {
+  const names = classNames();
+  if (names.length === 0) return undefined;
+  const kind = KIND_NAMES[ui.kind.selectedIndex];
+  return savePdf(names, `${kind} - class set.pdf`, classSet.download, classSet.count);
+}
+
+function wireClassSet() {
+  classSet.open.addEventListener('click', () => { showPageCount(); classSet.dialog.showModal(); });
+  classSet.close.addEventListener('click', () => classSet.dialog.close());
+  classSet.names.addEventListener('input', showPageCount);
+  classSet.file.addEventListener('change', loadNamesFile);
+  classSet.skipHeader.addEventListener('change', () => { if (loadedFile) showFileNames(); });
+  classSet.print.addEventListener('click', printClassSet);
+  classSet.download.addEventListener('click', downloadClassSet);
 }
 
 // ------------------------------------------------------------------ start
@@ -221,6 +293,7 @@ async function start() {
   ui.velocity.addEventListener('wheel', velocityWheel, { passive: false });
   ui.print.addEventListener('click', printCommand);
   ui.download.addEventListener('click', downloadPdf);
+  wireClassSet();
   for (const box of [ui.paper, ui.orientation, ui.dpi]) box.addEventListener('change', saveSettings);
   addEventListener('resize', scaleSample);
   document.documentElement.dataset.ready = 'true';

@@ -1,5 +1,5 @@
-// The printed page as a one-page PDF file: the same painting operations as the
-// printed SVG, in device pixels of the chosen resolution, a margin in from the
+// The printed page as a PDF file (one page, or a class set's page for each
+// name): the same painting operations as the printed SVG, in device pixels of the chosen resolution, a margin in from the
 // paper's edges, with the text in an embedded TrueType font.
 //
 // The PDF is written here rather than by a library: the well-kept ones need a
@@ -159,30 +159,37 @@ class PdfFile {
  * in the TrueType font `fontBytes`.
  */
 export async function pagePdf(ops, layout, dpi, fontBytes) {
-  const hasText = ops.some((op) => op.op === 'text');
+  return pagesPdf([ops], layout, dpi, fontBytes);
+}
+
+/** A PDF Blob with one page of `layout` for each list of operations in `pages`. */
+export async function pagesPdf(pages, layout, dpi, fontBytes) {
+  const hasText = pages.some((ops) => ops.some((op) => op.op === 'text'));
   const run = hasText ? new GlyphRun(new TrueType(fontBytes)) : null;
-  const content = contentStream(ops, layout, dpi, run);
 
   const pdf = new PdfFile();
   const catalog = pdf.reserve();
-  const pages = pdf.reserve();
-  const page = pdf.reserve();
-  pdf.set(catalog, `<< /Type /Catalog /Pages ${pages} 0 R >>`);
-  pdf.set(pages, `<< /Type /Pages /Kids [${page} 0 R] /Count 1 >>`);
-  const contents = await pdf.stream('', encoder.encode(content));
-  let resources = '<< >>';
+  const tree = pdf.reserve();
+  const pageObjects = pages.map(() => pdf.reserve());
+  const fontObject = run ? pdf.reserve() : 0;
+  pdf.set(catalog, `<< /Type /Catalog /Pages ${tree} 0 R >>`);
+  pdf.set(tree, `<< /Type /Pages /Kids [${pageObjects.map((n) => `${n} 0 R`).join(' ')}] /Count ${pages.length} >>`);
+  const resources = run ? `<< /Font << /F1 ${fontObject} 0 R >> >>` : '<< >>';
+  const w = num(layout.inches.width * 72);
+  const h = num(layout.inches.height * 72);
+  for (const [i, ops] of pages.entries()) {
+    const contents = await pdf.stream('', encoder.encode(contentStream(ops, layout, dpi, run)));
+    pdf.set(pageObjects[i], `<< /Type /Page /Parent ${tree} 0 R /MediaBox [0 0 ${w} ${h}] /Resources ${resources} /Contents ${contents} 0 R >>`);
+  }
   if (run) {
+    // After every page: the widths and the text map name each glyph used.
     const f = run.font;
     const em = (x) => Math.round((x * 1000) / f.unitsPerEm);
     const file = await pdf.stream(`/Length1 ${fontBytes.length}`, fontBytes);
     const descriptor = pdf.add(`<< /Type /FontDescriptor /FontName /GridoraSans /Flags 32 /FontBBox [${f.bbox.map(em).join(' ')}] /ItalicAngle 0 /Ascent ${em(f.ascent)} /Descent ${em(f.descent)} /CapHeight ${em(f.ascent)} /StemV 80 /FontFile2 ${file} 0 R >>`);
     const cid = pdf.add(`<< /Type /Font /Subtype /CIDFontType2 /BaseFont /GridoraSans /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor ${descriptor} 0 R /CIDToGIDMap /Identity /W [${widthsArray(run)}] >>`);
     const unicode = await pdf.stream('', encoder.encode(toUnicodeCMap(run)));
-    const font = pdf.add(`<< /Type /Font /Subtype /Type0 /BaseFont /GridoraSans /Encoding /Identity-H /DescendantFonts [${cid} 0 R] /ToUnicode ${unicode} 0 R >>`);
-    resources = `<< /Font << /F1 ${font} 0 R >> >>`;
+    pdf.set(fontObject, `<< /Type /Font /Subtype /Type0 /BaseFont /GridoraSans /Encoding /Identity-H /DescendantFonts [${cid} 0 R] /ToUnicode ${unicode} 0 R >>`);
   }
-  const w = num(layout.inches.width * 72);
-  const h = num(layout.inches.height * 72);
-  pdf.set(page, `<< /Type /Page /Parent ${pages} 0 R /MediaBox [0 0 ${w} ${h}] /Resources ${resources} /Contents ${contents} 0 R >>`);
   return pdf.bytes();
 }
