@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 port="${1:-8080}"
-cmake --preset dev >/dev/null
+cmake --preset dev -DGRIDORA_WEB=ON >/dev/null
 cmake --build build -j"$(nproc)" --target web
 echo "Gridora is at http://127.0.0.1:${port}/  (Ctrl+C stops it)"
 exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/site
