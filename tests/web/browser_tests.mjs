@@ -61,7 +61,7 @@ function recordPrintsAndDownloads() {
 async function openPage({ before: prepare } = {}) {
   const page = await browser.newPage();
   const problems = [];
-  page.on('console', (m) => { if (m.type() === 'error' || m.type() === 'warn') problems.push(m.text()); });
+  page.on('console', (m) => { if (m.type() === 'error') problems.push(m.text()); });
   page.on('pageerror', (e) => problems.push(e.message));
   await page.evaluateOnNewDocument(recordPrintsAndDownloads);
   if (prepare) await page.evaluateOnNewDocument(prepare);
