@@ -16,16 +16,16 @@
 
 namespace {
 
-constexpr int kWidth = 357;
-constexpr int kHeight = 397;
-constexpr int kWindowWidth = 383;
-constexpr int kWindowHeight = 525;
+using gridora::sheets::kSampleHeight;
+using gridora::sheets::kSampleWidth;
+using gridora::sheets::kWindowHeight;
+using gridora::sheets::kWindowWidth;
 
 // The floor: an image of the picture's size and format filled white, by the
 // toolkit's own whole-image fill, and nothing else.
 void BM_SampleFloor(benchmark::State &state)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(kSampleWidth, kSampleHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);
         benchmark::DoNotOptimize(image.constBits());
@@ -38,10 +38,10 @@ BENCHMARK(BM_SampleFloor)->Name("sample/floor")->Apply(spread);
 // carry over from redraw to redraw.
 void gridSample(benchmark::State &state, int kind, int sizeChoice)
 {
-    gridora::ImageSurface surface(kWidth, kHeight);
+    gridora::ImageSurface surface(kSampleWidth, kSampleHeight);
     gridora::TCanvas canvas(&surface);
     for (auto _ : state) {
-        gridora::gridpaper::drawGridSample(canvas, kWidth, kHeight, kind, sizeChoice);
+        gridora::gridpaper::drawGridSample(canvas, kSampleWidth, kSampleHeight, kind, sizeChoice);
         benchmark::DoNotOptimize(surface.image().constBits());
         benchmark::ClobberMemory();
     }
@@ -49,10 +49,10 @@ void gridSample(benchmark::State &state, int kind, int sizeChoice)
 
 void spacetimeSample(benchmark::State &state, int position)
 {
-    gridora::ImageSurface surface(kWidth, kHeight);
+    gridora::ImageSurface surface(kSampleWidth, kSampleHeight);
     gridora::TCanvas canvas(&surface);
     for (auto _ : state) {
-        gridora::spacetime::drawSpacetimeSample(canvas, kWidth, kHeight, position, kWindowWidth,
+        gridora::spacetime::drawSpacetimeSample(canvas, kSampleWidth, kSampleHeight, position, kWindowWidth,
                                                 kWindowHeight);
         benchmark::DoNotOptimize(surface.image().constBits());
         benchmark::ClobberMemory();
@@ -84,8 +84,8 @@ public:
     };
     std::vector<Stroke> strokes;
 
-    int width() const override { return kWidth; }
-    int height() const override { return kHeight; }
+    int width() const override { return kSampleWidth; }
+    int height() const override { return kSampleHeight; }
     void line(gridora::TPoint from, gridora::TPoint to, const gridora::TPen &pen,
               const gridora::TBrush &brush) override
     {
@@ -101,7 +101,7 @@ public:
 
 void replay(benchmark::State &state, const RecordingSurface &recording)
 {
-    gridora::ImageSurface surface(kWidth, kHeight);
+    gridora::ImageSurface surface(kSampleWidth, kSampleHeight);
     for (auto _ : state) {
         for (const auto &s : recording.strokes) {
             if (s.isLine)
@@ -119,7 +119,7 @@ void surfaceShareGrid(benchmark::State &state, int kind, int sizeChoice)
 {
     RecordingSurface recording;
     gridora::TCanvas canvas(&recording);
-    gridora::gridpaper::drawGridSample(canvas, kWidth, kHeight, kind, sizeChoice);
+    gridora::gridpaper::drawGridSample(canvas, kSampleWidth, kSampleHeight, kind, sizeChoice);
     replay(state, recording);
 }
 
@@ -130,7 +130,7 @@ void surfaceShareSpacetime(benchmark::State &state, int position)
     // The second redraw, as on every scroll step: the pen the first one left.
     for (int i = 0; i < 2; ++i) {
         recording.strokes.clear();
-        gridora::spacetime::drawSpacetimeSample(canvas, kWidth, kHeight, position, kWindowWidth, kWindowHeight);
+        gridora::spacetime::drawSpacetimeSample(canvas, kSampleWidth, kSampleHeight, position, kWindowWidth, kWindowHeight);
     }
     replay(state, recording);
 }

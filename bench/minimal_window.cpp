@@ -4,6 +4,8 @@
 // so that the start includes setting up the fonts, as any window with words
 // in it must.
 
+#include "sheet_constants.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -38,7 +40,7 @@ int main(int argc, char *argv[])
     int toolkitArgc = argc > 0 ? 1 : 0;
     QApplication application(toolkitArgc, argv);
     QWidget window;
-    window.resize(383, 525);
+    window.resize(gridora::sheets::kWindowWidth, gridora::sheets::kWindowHeight);
     if (argc > 1 && std::strcmp(argv[1], "--text") == 0)
         (new QLabel(QStringLiteral("Choose Your Graph"), &window))->move(10, 10);
     FirstPaint firstPaint;

@@ -6,6 +6,7 @@
 #include "file_targets.h"
 #include "fuzz_support.h"
 #include "painter_surface.h"
+#include "sheet_constants.h"
 #include "trace_surface.h"
 
 #include <QBuffer>
@@ -177,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         onImage(in, width, height);
         break;
     }
-    case Where::SampleImage: onImage(in, 357, 397); break;
+    case Where::SampleImage: onImage(in, sheets::kSampleWidth, sheets::kSampleHeight); break;
     case Where::Page: onPage(in); break;
     case Where::Trace: onTrace(in); break;
     }

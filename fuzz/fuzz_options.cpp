@@ -56,11 +56,11 @@ bool asksForHelpOrVersion(const QStringList &arguments)
 void checkRequest(const SheetRequest &r)
 {
     const int kind = static_cast<int>(r.kind);
-    if (kind < 0 || kind > 3 || r.sizeChoice < 0 || r.sizeChoice > 2 || r.position < 0 || r.position > 90)
+    if (kind < 0 || kind > sheets::kSpacetime || r.sizeChoice < 0 || r.sizeChoice > 2 || r.position < 0 || r.position > 90)
         fail("accepted a kind, decade count or velocity out of range");
     if (r.width < 1 || r.height < 1 || r.width > kMaxPagePixels || r.height > kMaxPagePixels || r.dpi < 1)
         fail("accepted a page out of range");
-    if (r.sample && (r.width != kSampleWidth || r.height != kSampleHeight))
+    if (r.sample && (r.width != sheets::kSampleWidth || r.height != sheets::kSampleHeight))
         fail("a sample of the wrong size");
     if (r.output.isEmpty())
         fail("accepted a request without an output");

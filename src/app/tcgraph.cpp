@@ -2,8 +2,10 @@
 
 #include "aboutbox.h"
 #include "choicebox.h"
+#include "gridora_version.h"
 #include "grid_sheets.h"
 #include "printer_setup.h"
+#include "sheet_constants.h"
 #include "spacetime_sheets.h"
 #include "timage.h"
 
@@ -29,12 +31,9 @@ namespace gridora::app {
 
 namespace {
 
-constexpr int kClientWidth = 383;
-constexpr int kClientHeight = 525;
-constexpr int kPictureWidth = 357;
-constexpr int kPictureHeight = 397;
+using sheets::kSpacetime;
+
 const QColor kPaleYellow(0xFE, 0xFD, 0xC7);
-constexpr int kSpacetime = 3;
 
 // Group boxes and labels show the window's pale yellow; the controls the user
 // types into or presses keep the desktop's own colours.
@@ -124,7 +123,7 @@ void Tcgraph::buildMenu()
 void Tcgraph::buildControls()
 {
     auto *client = named(new QWidget(this), "client");
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setFixedSize(sheets::kWindowWidth, sheets::kWindowHeight);
     fillWith(client, kPaleYellow);
     // The desktop's sans-serif face, 13 pixels high, for every control.
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -150,7 +149,7 @@ void Tcgraph::buildControls()
     GroupBox2->setGeometry(8, 104, 361, 417);
     fillWith(GroupBox2, kPaleYellow);
 
-    Graphdisplay = named(new TImage(kPictureWidth, kPictureHeight, GroupBox2), "Graphdisplay");
+    Graphdisplay = named(new TImage(sheets::kSampleWidth, sheets::kSampleHeight, GroupBox2), "Graphdisplay");
     Graphdisplay->move(2, 18);
 
     // Shown, it covers the "Graph" group and its size box completely.
@@ -287,7 +286,7 @@ void Tcgraph::FormActivate()
         return;
     aboutBox_->ProductName->setText(QStringLiteral("Product Name: Gridora"));
     aboutBox_->setWindowTitle(QStringLiteral("Gridora"));
-    aboutBox_->Version->setText(QStringLiteral("Version: 0.95"));
+    aboutBox_->Version->setText(QStringLiteral("Version: %1").arg(QLatin1String(kVersion)));
     aboutBox_->ProductName->adjustSize();
     aboutBox_->Version->adjustSize();
     showModal(*aboutBox_);

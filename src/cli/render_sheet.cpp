@@ -26,19 +26,20 @@ PageFormat pageFormat(Format format)
 
 void drawSample(const SheetRequest &r, TCanvas &canvas)
 {
-    if (r.kind == Kind::Spacetime)
-        spacetime::drawSpacetimeSample(canvas, r.width, r.height, r.position, kWindowWidth, kWindowHeight);
+    if (r.kind == sheets::kSpacetime)
+        spacetime::drawSpacetimeSample(canvas, r.width, r.height, r.position, sheets::kWindowWidth,
+                                       sheets::kWindowHeight);
     else
-        gridpaper::drawGridSample(canvas, r.width, r.height, static_cast<int>(r.kind), r.sizeChoice);
+        gridpaper::drawGridSample(canvas, r.width, r.height, r.kind, r.sizeChoice);
 }
 
 void printPage(const SheetRequest &r, TPrinter &printer)
 {
     const std::string name = r.name.toStdString();
-    if (r.kind == Kind::Spacetime)
+    if (r.kind == sheets::kSpacetime)
         spacetime::printSpacetimePage(printer, r.position, name);
     else
-        gridpaper::printGridPage(printer, static_cast<int>(r.kind), r.sizeChoice, name);
+        gridpaper::printGridPage(printer, r.kind, r.sizeChoice, name);
 }
 
 std::unique_ptr<PrintTarget> makeTarget(const SheetRequest &r, QIODevice &out, std::ostream &trace)

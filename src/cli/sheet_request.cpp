@@ -1,5 +1,7 @@
 #include "sheet_request.h"
 
+#include "gridora_version.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -29,16 +31,16 @@ ParseResult failure(const QString &message)
     return {std::nullopt, message, 2};
 }
 
-std::optional<Kind> kindNamed(const QString &text)
+std::optional<sheets::GraphKind> kindNamed(const QString &text)
 {
     if (text == QLatin1String("squared"))
-        return Kind::Squared;
+        return sheets::kSquared;
     if (text == QLatin1String("semilog"))
-        return Kind::SemiLog;
+        return sheets::kSemiLog;
     if (text == QLatin1String("log"))
-        return Kind::Log;
+        return sheets::kLog;
     if (text == QLatin1String("spacetime"))
-        return Kind::Spacetime;
+        return sheets::kSpacetime;
     return std::nullopt;
 }
 
@@ -116,7 +118,9 @@ ParseResult parseCommandLine(const QStringList &arguments)
                                      QStringLiteral("Name written in the page's top-left corner."),
                                      QStringLiteral("text"));
     const QCommandLineOption sampleOpt(QStringLiteral("sample"),
-                                       QStringLiteral("Draw the window's 357 x 397 sample picture."));
+                                       QStringLiteral("Draw the window's %1 x %2 sample picture.")
+                                           .arg(sheets::kSampleWidth)
+                                           .arg(sheets::kSampleHeight));
     const QCommandLineOption pageOpt(QStringLiteral("page"),
                                      QStringLiteral("Printable area in device pixels, e.g. 4800x6600."),
                                      QStringLiteral("WxH"));
@@ -148,7 +152,7 @@ ParseResult parseCommandLine(const QStringList &arguments)
         return {std::nullopt, help, 0};
     }
     if (parser.isSet(versionOpt))
-        return {std::nullopt, QStringLiteral("gridora-sheet 0.95\n"), 0};
+        return {std::nullopt, QStringLiteral("gridora-sheet %1\n").arg(QLatin1String(kVersion)), 0};
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
 
@@ -187,8 +191,8 @@ ParseResult parseCommandLine(const QStringList &arguments)
 
     if (parser.isSet(sampleOpt)) {
         request.sample = true;
-        request.width = kSampleWidth;
-        request.height = kSampleHeight;
+        request.width = sheets::kSampleWidth;
+        request.height = sheets::kSampleHeight;
         request.dpi = 96;
     } else if (parser.isSet(pageOpt)) {
         static const QRegularExpression size(QStringLiteral("^([0-9]{1,9})[xX]([0-9]{1,9})$"));

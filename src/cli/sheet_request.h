@@ -5,22 +5,18 @@
 #include <QString>
 #include <QStringList>
 
+#include "sheet_constants.h"
+
 #include <optional>
 
 namespace gridora::cli {
 
-enum class Kind { Squared = 0, SemiLog = 1, Log = 2, Spacetime = 3 };
 enum class Format { Pdf, Svg, Png, Trace };
 
-/// The window's sample picture and the window it sits in.
-inline constexpr int kSampleWidth = 357;
-inline constexpr int kSampleHeight = 397;
-inline constexpr int kWindowWidth = 383;
-inline constexpr int kWindowHeight = 525;
 inline constexpr int kMaxPagePixels = 20000;
 
 struct SheetRequest {
-    Kind kind = Kind::Squared;
+    sheets::GraphKind kind = sheets::kSquared;
     int sizeChoice = 0; // decades − 1
     int position = 60;  // velocity × 100
     QString name;

@@ -1,19 +1,23 @@
 #include "grid_sheets.h"
 
 #include "exact.h"
+#include "rulings.h"
+#include "sheet_constants.h"
 
+#include <span>
 #include <string>
 
 namespace gridora::gridpaper {
 
 namespace {
 
-constexpr int kColumns = 50;    // linear columns across: 51 vertical rulings
-constexpr int kRows = 75;       // linear rows down, "Squared" only: 76 rulings
-constexpr int kBlock = 5;       // every fifth linear ruling is heavy
-constexpr int kSampleMargin = 20;
+using sheets::kSampleMargin;
+
+constexpr int kColumns = 50; // linear columns across: 51 vertical rulings
+constexpr int kRows = 75;    // linear rows down, "Squared" only: 76 rulings
 
 bool isWholeMark(int v) { return v % 100 == 0; }
+bool isHalfMark(int v) { return v % 50 == 0; }
 
 // A logarithmic axis of D decades over E pixels, its bottom (or left) end at
 // offset 0. Offsets are whole pixels from that end.
@@ -26,82 +30,102 @@ struct LogAxis {
     }
 };
 
-// The sample cuts the unit from v/100 to v/100 + 1 by its drawn length g on
-// the axis being divided: g < 10 → 50, < 20 → 25, < 50 → 10, else 5.
-int sampleStep(const LogAxis &axis, int v)
+// ------------------------------------------------------- walking a decade
+
+// A rung of the spacing test: a unit shorter than `below` pixels is cut with
+// `step`. The rungs are tried coarsest first.
+struct Rung {
+    int below;
+    int step;
+};
+
+// How the sample and the page walk a decade: everything in which they differ.
+struct DecadeRules {
+    std::span<const Rung> ladder;
+    int finestStep;      // for a unit no rung holds
+    int firstStep;       // of the unit from 1 to 2; 0 when the spacing test chooses it
+    bool measuredAcross; // every unit measured on the width-based decade length,
+                         // whichever axis it divides; else on its own axis
+    int wholeWidth;      // pen width at the whole marks 1 to 10
+    int halfWidth;       // pen width at the half marks; 1 is every other mark's
+};
+
+constexpr Rung kSampleLadder[] = {{10, 50}, {20, 25}, {50, 10}};
+constexpr DecadeRules kSampleDecade{.ladder = kSampleLadder,
+                                    .finestStep = 5,
+                                    .firstStep = 0,
+                                    .measuredAcross = false,
+                                    .wholeWidth = 2,
+                                    .halfWidth = 1};
+
+constexpr Rung kPageLadder[] = {{100, 50}, {200, 25}, {400, 20}, {600, 10}};
+constexpr DecadeRules kPageDecade{.ladder = kPageLadder,
+                                  .finestStep = 5,
+                                  .firstStep = 5,
+                                  .measuredAcross = true,
+                                  .wholeWidth = 4,
+                                  .halfWidth = 2};
+
+// The step for the unit from v/100 to v/100 + 1, by its length measured on
+// `measure`.
+int spacingStep(const DecadeRules &rules, const LogAxis &measure, int v)
 {
     const int u = v / 100;
-    auto atLeast = [&](int t) { return exact::logLengthAtLeast(axis.E, axis.D, u + 1, u, t); };
-    if (!atLeast(10))
-        return 50;
-    if (!atLeast(20))
-        return 25;
-    if (!atLeast(50))
-        return 10;
-    return 5;
+    for (const Rung &rung : rules.ladder)
+        if (!exact::logLengthAtLeast(measure.E, measure.D, u + 1, u, rung.below))
+            return rung.step;
+    return rules.finestStep;
 }
 
-// The page measures every unit against the width-based decade length W / D,
-// whichever axis it divides, with thresholds 100, 200, 400 and 600 pixels.
-int pageStep(int W, int D, int v)
+// Walks the marks v = 100..1000 of every decade of `axis`, the bottom (or
+// left) one first, with the pen width each mark gets, re-choosing the step at
+// every whole mark. gridWidth is the width of the grid the axis belongs to.
+// mark(d, v) draws one mark with the canvas's pen.
+template <class DrawMark>
+void walkDecades(TCanvas &canvas, const DecadeRules &rules, const LogAxis &axis, int gridWidth, DrawMark mark)
 {
-    const int u = v / 100;
-    auto atLeast = [&](int t) { return exact::logLengthAtLeast(W, D, u + 1, u, t); };
-    if (!atLeast(100))
-        return 50;
-    if (!atLeast(200))
-        return 25;
-    if (!atLeast(400))
-        return 20;
-    if (!atLeast(600))
-        return 10;
-    return 5;
+    const LogAxis measure = rules.measuredAcross ? LogAxis{gridWidth, axis.D} : axis;
+    for (int d = 0; d < axis.D; ++d) {
+        canvas.Pen.Width = rules.wholeWidth;
+        int v = 100;
+        int s = rules.firstStep != 0 ? rules.firstStep : spacingStep(rules, measure, v);
+        while (v <= 1000) {
+            mark(d, v);
+            canvas.Pen.Width = 1;
+            v += s;
+            if (isHalfMark(v))
+                canvas.Pen.Width = rules.halfWidth;
+            if (isWholeMark(v)) {
+                canvas.Pen.Width = rules.wholeWidth;
+                s = spacingStep(rules, measure, v);
+            }
+        }
+    }
 }
 
 // ---------------------------------------------------------------- the sample
 
-void sampleLinearVerticals(TCanvas &canvas, int W, int H)
+sheets::LinearRulings sampleColumns(int W)
 {
-    for (int i = 0; i <= kColumns; ++i) {
-        canvas.Pen.Width = i % kBlock == 0 ? 2 : 1;
-        const int x = kSampleMargin + i * (W - 2 * kSampleMargin) / kColumns;
-        canvas.MoveTo(x, H - kSampleMargin);
-        canvas.LineTo(x, kSampleMargin);
-    }
+    return {kColumns, W - 2 * kSampleMargin, kColumns, 2};
 }
 
-void sampleLinearHorizontals(TCanvas &canvas, int W, int H)
+sheets::LinearRulings sampleRows(int H)
 {
-    for (int j = 0; j <= kRows; ++j) {
-        canvas.Pen.Width = j % kBlock == 0 ? 2 : 1;
-        const int y = (H - kSampleMargin) - j * (H - 2 * kSampleMargin) / kRows;
-        canvas.MoveTo(kSampleMargin, y);
-        canvas.LineTo(W - kSampleMargin, y);
-    }
+    return {kRows, H - 2 * kSampleMargin, kRows, 2};
 }
 
 void sampleDecades(TCanvas &canvas, int W, int T, const LogAxis &axis, bool verticalsToo)
 {
-    for (int d = 0; d < axis.D; ++d) {
-        int v = 100;
-        int s = sampleStep(axis, v);
-        canvas.Pen.Width = 2;
-        while (v <= 1000) {
-            const int o = axis.offset(d, v);
-            canvas.MoveTo(kSampleMargin, T + axis.E - o);
-            canvas.LineTo(W - kSampleMargin, T + axis.E - o);
-            if (verticalsToo) {
-                canvas.MoveTo(kSampleMargin + o, T);
-                canvas.LineTo(kSampleMargin + o, T + axis.E);
-            }
-            canvas.Pen.Width = 1;
-            v += s;
-            if (isWholeMark(v)) {
-                canvas.Pen.Width = 2;
-                s = sampleStep(axis, v);
-            }
+    walkDecades(canvas, kSampleDecade, axis, W - 2 * kSampleMargin, [&](int d, int v) {
+        const int o = axis.offset(d, v);
+        canvas.MoveTo(kSampleMargin, T + axis.E - o);
+        canvas.LineTo(W - kSampleMargin, T + axis.E - o);
+        if (verticalsToo) {
+            canvas.MoveTo(kSampleMargin + o, T);
+            canvas.LineTo(kSampleMargin + o, T + axis.E);
         }
-    }
+    });
 }
 
 // ---------------------------------------------------------------- the page
@@ -118,7 +142,7 @@ struct PageFrame {
         PageFrame f{};
         f.PW = printer.PageWidth();
         f.PH = printer.PageHeight();
-        f.M = 3 * f.PW / 40; // trunc(0.075 × PW), without the 0.075
+        f.M = sheets::pageMargin(f.PW);
         f.W = f.PW - 2 * f.M;
         f.H = f.PH - 2 * f.M;
         f.Yb = f.PH - f.M;
@@ -126,28 +150,15 @@ struct PageFrame {
     }
 };
 
-void pageLinearVerticals(TCanvas &canvas, const PageFrame &f)
+// A heavy linear ruling of the page runs 10 px past the bottom or left edge.
+sheets::LinearRulings pageColumns(const PageFrame &f)
 {
-    for (int i = 0; i <= kColumns; ++i) {
-        const bool heavy = i % kBlock == 0;
-        canvas.Pen.Width = heavy ? 4 : 1;
-        const int tick = heavy ? 10 : 0;
-        const int x = f.M + i * f.W / kColumns;
-        canvas.MoveTo(x, f.Yb + tick);
-        canvas.LineTo(x, f.M);
-    }
+    return {kColumns, f.W, kColumns, 4, 10};
 }
 
-void pageLinearHorizontals(TCanvas &canvas, const PageFrame &f)
+sheets::LinearRulings pageRows(const PageFrame &f)
 {
-    for (int j = 0; j <= kRows; ++j) {
-        const bool heavy = j % kBlock == 0;
-        canvas.Pen.Width = heavy ? 4 : 1;
-        const int tick = heavy ? 10 : 0;
-        const int y = f.Yb - j * f.H / kRows;
-        canvas.MoveTo(f.M - tick, y);
-        canvas.LineTo(f.M + f.W, y);
-    }
+    return {kRows, f.H, kRows, 4, 10};
 }
 
 // One mark of the logarithmic page: its tick and label follow the pen width
@@ -175,22 +186,8 @@ void pageMark(TCanvas &canvas, const PageFrame &f, int T, const LogAxis &axis, b
 
 void pageDecades(TCanvas &canvas, const PageFrame &f, int T, const LogAxis &axis, bool verticalsToo)
 {
-    for (int d = 0; d < axis.D; ++d) {
-        canvas.Pen.Width = 4;
-        int v = 100;
-        int s = 5; // the unit from 1 to 2 is always cut into twenty
-        while (v <= 1000) {
-            pageMark(canvas, f, T, axis, verticalsToo, d, v);
-            canvas.Pen.Width = 1;
-            v += s;
-            if (v % 50 == 0)
-                canvas.Pen.Width = 2;
-            if (isWholeMark(v)) {
-                canvas.Pen.Width = 4;
-                s = pageStep(f.W, axis.D, v);
-            }
-        }
-    }
+    walkDecades(canvas, kPageDecade, axis, f.W,
+                [&](int d, int v) { pageMark(canvas, f, T, axis, verticalsToo, d, v); });
 }
 
 } // namespace
@@ -203,14 +200,14 @@ void drawGridSample(TCanvas &canvas, int W, int H, int kind, int sizeChoice)
 
     const int c = 10 * kind + sizeChoice;
     if (c < 20)
-        sampleLinearVerticals(canvas, W, H);
-    if (c < 20 && kind == kSquared)
-        sampleLinearHorizontals(canvas, W, H);
+        sheets::drawVerticalRulings(canvas, sampleColumns(W), kSampleMargin, H - kSampleMargin, kSampleMargin);
+    if (c < 20 && kind == sheets::kSquared)
+        sheets::drawHorizontalRulings(canvas, sampleRows(H), H - kSampleMargin, kSampleMargin, W - kSampleMargin);
     if (c < 10 || sizeChoice < 0)
         return;
 
     const int D = sizeChoice + 1;
-    const bool log = kind == kLog;
+    const bool log = kind == sheets::kLog;
     const int E = log ? W - 2 * kSampleMargin : H - 2 * kSampleMargin;
     const int T = log ? (H - (W - 2 * kSampleMargin)) / 2 : kSampleMargin;
     sampleDecades(canvas, W, T, LogAxis{E, D}, log);
@@ -227,11 +224,11 @@ void printGridPage(TPrinter &printer, int kind, int sizeChoice, const std::strin
     const PageFrame f = PageFrame::of(printer);
     const int c = 10 * kind + sizeChoice;
     if (c < 20)
-        pageLinearVerticals(canvas, f);
-    if (c < 20 && kind == kSquared)
-        pageLinearHorizontals(canvas, f);
+        sheets::drawVerticalRulings(canvas, pageColumns(f), f.M, f.Yb, f.M);
+    if (c < 20 && kind == sheets::kSquared)
+        sheets::drawHorizontalRulings(canvas, pageRows(f), f.Yb, f.M, f.M + f.W);
     if (c >= 10) {
-        const bool log = kind == kLog;
+        const bool log = kind == sheets::kLog;
         const int T = log ? (f.PH - f.W) / 2 : f.M;
         const int E = log ? f.W : f.H;
         canvas.Font.Size = 5;

@@ -1,6 +1,8 @@
 #include "spacetime_sheets.h"
 
 #include "exact.h"
+#include "rulings.h"
+#include "sheet_constants.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -47,12 +49,14 @@ private:
     const std::int64_t Q2;
 };
 
-constexpr int kSampleMargin = 20;
+using sheets::kSampleMargin;
+
 constexpr int kSampleCells = 25;
 
+// Every fifth moving-grid line is solid, as every fifth rest-grid line is heavy.
 TPenStyle styleFor(int J)
 {
-    return J % 5 == 0 ? TPenStyle::psSolid : TPenStyle::psDot;
+    return sheets::isHeavyRuling(J) ? TPenStyle::psSolid : TPenStyle::psDot;
 }
 
 void line(TCanvas &canvas, TPoint from, TPoint to)
@@ -107,16 +111,9 @@ void sampleMovingGrid(TCanvas &canvas, const MovingFrame &f, const SampleLayout 
 
 void sampleRestGrid(TCanvas &canvas, const SampleLayout &g)
 {
-    for (int i = 0; i <= kSampleCells; ++i) {
-        canvas.Pen.Width = i % 5 == 0 ? 2 : 1;
-        const int x = kSampleMargin + i * g.b / kSampleCells;
-        line(canvas, {x, g.Yb}, {x, g.Yb - g.b});
-    }
-    for (int i = 0; i <= kSampleCells; ++i) {
-        canvas.Pen.Width = i % 5 == 0 ? 2 : 1;
-        const int y = g.Yb - i * g.b / kSampleCells;
-        line(canvas, {kSampleMargin, y}, {kSampleMargin + g.b, y});
-    }
+    const sheets::LinearRulings cells{kSampleCells, g.b, kSampleCells, 2};
+    sheets::drawVerticalRulings(canvas, cells, kSampleMargin, g.Yb, g.Yb - g.b);
+    sheets::drawHorizontalRulings(canvas, cells, g.Yb, kSampleMargin, kSampleMargin + g.b);
 }
 
 // ---------------------------------------------------------------- the page
@@ -135,7 +132,7 @@ struct PageLayout {
         PW = printer.PageWidth();
         PH = printer.PageHeight();
         h = PH / 2;
-        m = 3 * PW / 40;
+        m = sheets::pageMargin(PW);
         gw = PW - 2 * m;
         tall = 30 * gw / 25;
         Yb = PH - (PH - tall) / 2;
@@ -162,18 +159,11 @@ void pageMovingGrid(TCanvas &canvas, const MovingFrame &f, const PageLayout &g)
     }
 }
 
+// 25 columns and 30 rows of square cells, gw / 25 pixels a side.
 void pageRestGrid(TCanvas &canvas, const PageLayout &g)
 {
-    for (int i = 0; i <= 25; ++i) {
-        canvas.Pen.Width = i % 5 == 0 ? 5 : 1;
-        const int x = g.m + i * g.gw / 25;
-        line(canvas, {x, g.Yb}, {x, g.Yb - g.tall});
-    }
-    for (int i = 0; i <= 30; ++i) {
-        canvas.Pen.Width = i % 5 == 0 ? 5 : 1;
-        const int y = g.Yb - i * g.gw / 25;
-        line(canvas, {g.m, y}, {g.m + g.gw, y});
-    }
+    sheets::drawVerticalRulings(canvas, {25, g.gw, 25, 5}, g.m, g.Yb, g.Yb - g.tall);
+    sheets::drawHorizontalRulings(canvas, {30, g.gw, 25, 5}, g.Yb, g.m, g.m + g.gw);
 }
 
 } // namespace

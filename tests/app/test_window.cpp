@@ -4,6 +4,7 @@
 #include "app_test_support.h"
 #include "choicebox.h"
 #include "grid_sheets.h"
+#include "gridora_version.h"
 #include "licenseform.h"
 #include "painter_surface.h"
 #include "qprinter_target.h"
@@ -794,7 +795,7 @@ private slots:
         QCOMPARE(w.modals[0], static_cast<QDialog *>(&about));
         QCOMPARE(about.windowTitle(), QStringLiteral("Gridora"));
         QCOMPARE(about.ProductName->text(), QStringLiteral("Product Name: Gridora"));
-        QCOMPARE(about.Version->text(), QStringLiteral("Version: 0.95"));
+        QCOMPARE(about.Version->text(), QStringLiteral("Version: %1").arg(QLatin1String(gridora::kVersion)));
 
         QWidget elsewhere;
         elsewhere.show();

@@ -7,6 +7,7 @@
 // box carries the texts the main window gives it at start-up.
 
 #include "aboutbox.h"
+#include "gridora_version.h"
 #include "licenseform.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ int main(int argc, char **argv)
     Taboutboxp about(&licence);
     about.setWindowTitle(QStringLiteral("Gridora"));
     about.ProductName->setText(QStringLiteral("Product Name: Gridora"));
-    about.Version->setText(QStringLiteral("Version: 0.95"));
+    about.Version->setText(QStringLiteral("Version: %1").arg(QLatin1String(gridora::kVersion)));
 
     about.show();
     const bool aboutSaved = about.grab().save(out.filePath(QStringLiteral("about-box.png")));
