@@ -7,6 +7,7 @@
 #include "printer.h"
 #include "raster_surface.h"
 #include "sample_raster.h"
+#include "sheet_constants.h"
 #include "spacetime_sheets.h"
 #include "trace_surface.h"
 
@@ -21,8 +22,7 @@
 namespace {
 
 using namespace gridora;
-
-constexpr int kSpacetime = 3;
+using sheets::kSpacetime;
 
 // The page for one printer: what a print job draws on whichever surface the
 // document opens.
