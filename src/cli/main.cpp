@@ -1,5 +1,6 @@
 // gridora-sheet: one sheet of Gridora graph paper into a file, no desktop needed.
 
+#include "names_input.h"
 #include "page_memory.h"
 #include "sheet_output.h"
 #include "sheet_request.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 using namespace gridora::cli;
 
@@ -51,11 +53,19 @@ int main(int argc, char **argv)
         }
         return complain(parsed.message, parsed.exitStatus);
     }
-    const SheetRequest &request = *parsed.request;
+    SheetRequest request = *parsed.request;
     // A path that is not UTF-8 would come back as a different name: the page
     // goes to the path asked for or nowhere.
     if (!arguments.allUtf8 && request.output.contains(QChar::ReplacementCharacter))
         return complain(QStringLiteral("the output path '%1' is not valid UTF-8").arg(request.output), 2);
+    if (!arguments.allUtf8 && request.namesFile.contains(QChar::ReplacementCharacter))
+        return complain(QStringLiteral("the names file path '%1' is not valid UTF-8").arg(request.namesFile), 2);
+    if (!request.namesFile.isEmpty()) {
+        NamesInput input = readNamesFile(request);
+        if (!input.error.isEmpty())
+            return complain(input.error, 2);
+        request.names = std::move(input.names);
+    }
     if (const auto refusal = memoryRefusal(request, availableMemory()))
         return complain(*refusal, 2);
 

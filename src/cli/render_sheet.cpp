@@ -1,5 +1,6 @@
 #include "render_sheet.h"
 
+#include "class_set.h"
 #include "file_targets.h"
 #include "grid_sheets.h"
 #include "printer.h"
@@ -31,6 +32,11 @@ void drawSample(const SheetRequest &r, TCanvas &canvas)
                                        sheets::kWindowHeight);
     else
         gridpaper::drawGridSample(canvas, r.width, r.height, r.kind, r.sizeChoice);
+}
+
+classset::SheetChoice sheetChoice(const SheetRequest &r)
+{
+    return {static_cast<int>(r.kind), r.sizeChoice, r.position};
 }
 
 void printPage(const SheetRequest &r, TPrinter &printer)
@@ -84,6 +90,13 @@ void renderPage(const SheetRequest &r, QIODevice &out)
 }
 
 } // namespace
+
+void renderClassSet(const SheetRequest &request, QIODevice &out)
+{
+    TPrinter printer(std::make_unique<FilePrintTarget>(PageFormat::Pdf, &out, request.width, request.height,
+                                                       request.dpi, request.paperInches));
+    classset::printClassSet(printer, sheetChoice(request), request.names);
+}
 
 void renderSheet(const SheetRequest &request, QIODevice &out)
 {

@@ -11,4 +11,8 @@ namespace gridora::cli {
 /// with a readable reason when the sheet cannot be drawn or written.
 void renderSheet(const SheetRequest &request, QIODevice &out);
 
+/// Writes the class set, a page for each of `request.names` in order, to
+/// `out` as one PDF document. Throws as renderSheet does.
+void renderClassSet(const SheetRequest &request, QIODevice &out);
+
 } // namespace gridora::cli

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -37,6 +38,15 @@ QByteArray drawnSheet(const SheetRequest &request)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     renderSheet(request, buffer);
+    return bytes;
+}
+
+QByteArray drawnClassSet(const SheetRequest &request)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    renderClassSet(request, buffer);
     return bytes;
 }
 
@@ -110,11 +120,58 @@ int writeToFile(const QByteArray &page, const QString &path)
     return 0;
 }
 
+// One file per page. A failed write removes the pages this run wrote
+// before it, so that a run leaves the whole set or none of it.
+int writePageFiles(const SheetRequest &request)
+{
+    if (isExistingNonRegularFile(request.output) || QFileInfo(request.output).isDir())
+        return complain(QStringLiteral("a class set in this format is one file per name, numbered beside '%1', "
+                                       "which is no plain file")
+                            .arg(request.output),
+                        2);
+    QStringList written;
+    const auto removeWritten = [&] {
+        for (const QString &path : std::as_const(written))
+            QFile::remove(path);
+    };
+    try {
+        for (std::size_t i = 0; i < request.names.size(); ++i) {
+            SheetRequest page = request;
+            page.name = QString::fromStdString(request.names[i]);
+            page.names.clear();
+            const QString path = pageFileName(request.output, i + 1, request.names.size());
+            if (const int status = writeToFile(drawnSheet(page), path); status != 0) {
+                removeWritten();
+                return status;
+            }
+            written << path;
+        }
+    } catch (...) {
+        removeWritten();
+        throw;
+    }
+    return 0;
+}
+
 } // namespace
+
+QString pageFileName(const QString &output, std::size_t page, std::size_t pages)
+{
+    const QFileInfo file(output);
+    const int width = static_cast<int>(QString::number(pages).size());
+    QString name = file.completeBaseName() + QStringLiteral("-%1").arg(page, width, 10, QLatin1Char('0'));
+    if (!file.suffix().isEmpty())
+        name += QLatin1Char('.') + file.suffix();
+    // Only the number is new: the file stays in the output's folder, written
+    // as the output gave it.
+    return output.left(output.size() - file.fileName().size()) + name;
+}
 
 int writeSheet(const SheetRequest &request)
 {
-    const QByteArray page = drawnSheet(request);
+    if (!request.names.empty() && request.format != Format::Pdf)
+        return writePageFiles(request);
+    const QByteArray page = request.names.empty() ? drawnSheet(request) : drawnClassSet(request);
     if (request.output == QLatin1String("-"))
         return writeToStandardOutput(page);
     if (isExistingNonRegularFile(request.output))

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 namespace gridora::cli {
 
 /// Prints "gridora-sheet: message" on standard error and returns `status`.
@@ -14,7 +16,14 @@ int complain(const QString &message, int status);
 
 /// Draws the requested sheet and writes it where the request says. Returns
 /// the exit status: 0, or 1 (2 when the output cannot be opened) after
-/// complaining.
+/// complaining. A class set (request.names) goes into one PDF, or in the
+/// other formats into one file per name, named by pageFileName.
 int writeSheet(const SheetRequest &request);
+
+/// The file of page `page` (from 1) of `pages` in a class set written to
+/// `output`: "DIR/STEM.EXT" gives "DIR/STEM-07.EXT", the number padded with
+/// zeros to the width of `pages`. Names never become part of a file name, so
+/// no name can lead a page out of the output's folder.
+QString pageFileName(const QString &output, std::size_t page, std::size_t pages);
 
 } // namespace gridora::cli

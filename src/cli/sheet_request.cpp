@@ -103,7 +103,8 @@ ParseResult parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Draws one Gridora sheet of graph paper into a file."));
+        QStringLiteral("Draws one Gridora sheet of graph paper into a file, or one page per pupil "
+                       "with --names-file."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption kindOpt(QStringLiteral("kind"),
                                      QStringLiteral("Paper: squared, semilog, log or spacetime."),
@@ -117,6 +118,14 @@ ParseResult parseCommandLine(const QStringList &arguments)
     const QCommandLineOption nameOpt(QStringLiteral("name"),
                                      QStringLiteral("Name written in the page's top-left corner."),
                                      QStringLiteral("text"));
+    const QCommandLineOption namesFileOpt(QStringLiteral("names-file"),
+                                          QStringLiteral("One page per name in FILE (- for standard input): a name "
+                                                         "per line, or the first column of a CSV file."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption csvOpt(QStringLiteral("csv"),
+                                    QStringLiteral("Read the names file as CSV (the default for a file named *.csv)."));
+    const QCommandLineOption skipHeaderOpt(QStringLiteral("skip-header"),
+                                           QStringLiteral("The names file's first line holds column titles."));
     const QCommandLineOption sampleOpt(QStringLiteral("sample"),
                                        QStringLiteral("Draw the window's %1 x %2 sample picture.")
                                            .arg(sheets::kSampleWidth)
@@ -137,7 +146,8 @@ ParseResult parseCommandLine(const QStringList &arguments)
     const QCommandLineOption outputOpt(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                        QStringLiteral("Output file, or - for standard output."),
                                        QStringLiteral("file"));
-    parser.addOptions({kindOpt, decadesOpt, velocityOpt, nameOpt, sampleOpt, pageOpt, paperOpt,
+    parser.addOptions({kindOpt, decadesOpt, velocityOpt, nameOpt, namesFileOpt, csvOpt, skipHeaderOpt, sampleOpt,
+                       pageOpt, paperOpt,
                        landscapeOpt, dpiOpt, formatOpt, outputOpt});
     const QCommandLineOption helpOpt = parser.addHelpOption();
     const QCommandLineOption versionOpt = parser.addVersionOption();
@@ -176,6 +186,19 @@ ParseResult parseCommandLine(const QStringList &arguments)
         return failure(why);
     request.position = *position;
     request.name = parser.value(nameOpt);
+    if (parser.isSet(namesFileOpt)) {
+        if (parser.isSet(nameOpt))
+            return failure(QStringLiteral("give --name or --names-file, not both"));
+        if (parser.isSet(sampleOpt))
+            return failure(QStringLiteral("--names-file goes with printed pages, not --sample"));
+        request.namesFile = parser.value(namesFileOpt);
+        if (request.namesFile.isEmpty())
+            return failure(QStringLiteral("--names-file needs a file, or - for standard input"));
+        request.namesCsv = parser.isSet(csvOpt);
+        request.skipHeader = parser.isSet(skipHeaderOpt);
+    } else if (parser.isSet(csvOpt) || parser.isSet(skipHeaderOpt)) {
+        return failure(QStringLiteral("--csv and --skip-header go with --names-file only"));
+    }
 
     const int modes = int(parser.isSet(sampleOpt)) + int(parser.isSet(pageOpt)) + int(parser.isSet(paperOpt));
     if (modes > 1)
@@ -243,6 +266,9 @@ ParseResult parseCommandLine(const QStringList &arguments)
                                .arg(request.output));
         request.format = *format;
     }
+    if (!request.namesFile.isEmpty() && request.format != Format::Pdf && request.output == QLatin1String("-"))
+        return failure(QStringLiteral("a class set in %1 is one file per name: give -o FILE, not -o -")
+                           .arg(parser.value(formatOpt)));
     return {request, QString(), 0};
 }
 

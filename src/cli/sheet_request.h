@@ -8,6 +8,8 @@
 #include "sheet_constants.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace gridora::cli {
 
@@ -27,6 +29,12 @@ struct SheetRequest {
     QSizeF paperInches; // the whole sheet, for --paper
     Format format = Format::Pdf;
     QString output;     // a path, or "-" for standard output
+
+    // A class set, --names-file: one page per name.
+    QString namesFile;  // a path, or "-" for standard input; empty: one page for `name`
+    bool namesCsv = false;
+    bool skipHeader = false;
+    std::vector<std::string> names; // read from namesFile before drawing
 };
 
 /// The outcome of reading a command line: a request, or what to print and the

@@ -213,9 +213,8 @@ void drawGridSample(TCanvas &canvas, int W, int H, int kind, int sizeChoice)
     sampleDecades(canvas, W, T, LogAxis{E, D}, log);
 }
 
-void printGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string &name)
+void drawGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string &name)
 {
-    PrintJob job(printer);
     TCanvas &canvas = printer.Canvas();
     canvas.Pen.Color = clBlack;
     canvas.Font.Size = 12;
@@ -235,6 +234,12 @@ void printGridPage(TPrinter &printer, int kind, int sizeChoice, const std::strin
         if (sizeChoice >= 0)
             pageDecades(canvas, f, T, LogAxis{E, sizeChoice + 1}, log);
     }
+}
+
+void printGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string &name)
+{
+    PrintJob job(printer);
+    drawGridPage(printer, kind, sizeChoice, name);
     job.finish();
 }
 

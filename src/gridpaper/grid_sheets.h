@@ -19,9 +19,12 @@ namespace gridora::gridpaper {
 /// with whatever pen the canvas held before.
 void drawGridSample(TCanvas &canvas, int width, int height, int kind, int sizeChoice);
 
-/// Prints one page: the name at the top-left, then the rulings, laid out in
-/// device pixels of the printer's printable area. Throws EPrinter when the
-/// document cannot be opened, having drawn nothing.
+/// Draws the page on the printer's open document: the name at the top-left,
+/// then the rulings, laid out in device pixels of the printer's printable area.
+void drawGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string &name);
+
+/// Prints drawGridPage's page as a document of its own. Throws EPrinter when
+/// the document cannot be opened, having drawn nothing.
 void printGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string &name);
 
 } // namespace gridora::gridpaper

@@ -11,10 +11,28 @@
 
 namespace gridora {
 
+namespace {
+
+// The whole sheet is the printable area, its origin at the paper's corner.
+QPageLayout marginlessLayout(QSizeF inches)
+{
+    const QPageSize size(inches, QPageSize::Inch, QString(), QPageSize::FuzzyMatch);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+}
+
+} // namespace
+
 FilePrintTarget::FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi,
                                  QSizeF paperInches)
     : format_(format), out_(out), width_(width), height_(height), dpi_(dpi),
-      paperInches_(paperInches.isEmpty() ? QSizeF(double(width) / dpi, double(height) / dpi) : paperInches)
+      layout_(marginlessLayout(paperInches.isEmpty() ? QSizeF(double(width) / dpi, double(height) / dpi)
+                                                     : paperInches))
+{
+}
+
+FilePrintTarget::FilePrintTarget(QIODevice *out, const QPageLayout &layout, int dpi)
+    : format_(PageFormat::Pdf), out_(out), width_(layout.paintRectPixels(dpi).width()),
+      height_(layout.paintRectPixels(dpi).height()), dpi_(dpi), layout_(layout)
 {
 }
 
@@ -28,8 +46,7 @@ Surface &FilePrintTarget::beginDocument()
     case PageFormat::Pdf: {
         pdf_ = std::make_unique<QPdfWriter>(out_);
         pdf_->setResolution(dpi_);
-        const QPageSize size(paperInches_, QPageSize::Inch, QString(), QPageSize::FuzzyMatch);
-        pdf_->setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        pdf_->setPageLayout(layout_);
         pdf_->setCreator(QStringLiteral("Gridora"));
         page_ = std::make_unique<PainterSurface>(pdf_.get(), width_, height_, dpi_);
         break;
@@ -53,6 +70,14 @@ Surface &FilePrintTarget::beginDocument()
         break;
     }
     return *page_;
+}
+
+void FilePrintTarget::newPage()
+{
+    if (!pdf_ || !page_)
+        throw EPrinter(kOnePageOnly);
+    if (!pdf_->newPage())
+        throw EPrinter("The page could not be written");
 }
 
 void FilePrintTarget::endDocument()

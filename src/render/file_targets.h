@@ -6,6 +6,7 @@
 #include "painter_surface.h"
 #include "printer.h"
 
+#include <QPageLayout>
 #include <QSizeF>
 
 #include <memory>
@@ -26,11 +27,17 @@ class FilePrintTarget : public PrintTarget {
 public:
     FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi,
                     QSizeF paperInches = {});
+    /// A PDF laid out as a printer lays out its pages: `layout`'s paper, the
+    /// printable area inside its margins at `dpi`, the origin at that area's
+    /// top-left corner.
+    FilePrintTarget(QIODevice *out, const QPageLayout &layout, int dpi);
     ~FilePrintTarget() override;
 
     int pageWidth() const override { return width_; }
     int pageHeight() const override { return height_; }
     Surface &beginDocument() override;
+    /// PDF only: the other formats hold one page.
+    void newPage() override;
     void endDocument() override;
     void abortDocument() override;
 
@@ -40,7 +47,7 @@ private:
     int width_;
     int height_;
     int dpi_;
-    QSizeF paperInches_;
+    QPageLayout layout_;
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QSvgGenerator> svg_;
     std::unique_ptr<PainterSurface> page_;

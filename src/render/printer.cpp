@@ -40,6 +40,13 @@ void TPrinter::BeginDoc()
     canvas_.setSurface(&page);
 }
 
+void TPrinter::NewPage()
+{
+    if (!active_)
+        throw EPrinter(kPrintingNotInProgress);
+    active_->newPage();
+}
+
 void TPrinter::EndDoc()
 {
     if (!active_)

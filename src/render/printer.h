@@ -20,9 +20,11 @@ public:
 inline constexpr const char *kNoDefaultPrinter = "There is no default printer currently selected";
 inline constexpr const char *kPrinterNotValid = "Printer selected is not valid";
 inline constexpr const char *kPrintingInProgress = "Printing in progress";
+inline constexpr const char *kPrintingNotInProgress = "Printing not in progress";
+inline constexpr const char *kOnePageOnly = "This kind of file holds one page only";
 
 /// Where a document goes: a real printer queue, a PDF or SVG file, an image,
-/// or a recorder. One document holds one page here.
+/// or a recorder. A document holds one page unless newPage adds more.
 class PrintTarget {
 public:
     virtual ~PrintTarget() = default;
@@ -33,6 +35,9 @@ public:
 
     /// Opens the document; throws EPrinter when the target cannot be opened.
     virtual Surface &beginDocument() = 0;
+    /// Ends the page of the open document and starts the next one, drawn on
+    /// the same surface. Throws EPrinter when the target holds one page only.
+    virtual void newPage() { throw EPrinter(kOnePageOnly); }
     /// Finishes and sends the document; throws EPrinter when that fails.
     virtual void endDocument() = 0;
     /// Drops an open document without sending it.
@@ -51,6 +56,7 @@ public:
     int pageWidth() const override { return found().pageWidth(); }
     int pageHeight() const override { return found().pageHeight(); }
     Surface &beginDocument() override { return found().beginDocument(); }
+    void newPage() override { found().newPage(); }
     void endDocument() override { found().endDocument(); }
     void abortDocument() override
     {
@@ -82,6 +88,10 @@ public:
     PrintTarget *target() const { return target_.get(); }
 
     void BeginDoc();
+    /// Ends the page and starts the next page of the same document; the
+    /// canvas keeps its pen, brush and font. Throws EPrinter when no document
+    /// is open or the target holds one page only.
+    void NewPage();
     void EndDoc();
     /// Ends an open document without sending it; harmless when none is open.
     void Abort();

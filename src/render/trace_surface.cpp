@@ -94,6 +94,12 @@ Surface &TracePrintTarget::beginDocument()
     return *page_;
 }
 
+void TracePrintTarget::newPage()
+{
+    if (page_)
+        page_->writeLine("newpage");
+}
+
 void TracePrintTarget::endDocument()
 {
     if (page_)

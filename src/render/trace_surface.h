@@ -1,6 +1,6 @@
 #pragma once
 // A surface that draws nothing and writes down every call, one line each:
-//   surface W H | begindoc | moveto X Y | lineto X Y PEN | rect X1 Y1 X2 Y2 PEN #brush
+//   surface W H | begindoc | newpage | moveto X Y | lineto X Y PEN | rect X1 Y1 X2 Y2 PEN #brush
 //   | text X Y SIZE "TEXT" | copyrect DX1 DY1 DX2 DY2 SX1 SY1 SX2 SY2 | enddoc
 // where PEN is #rrggbb/WIDTH/solid|dot. Tests compare sheets through it.
 
@@ -44,6 +44,7 @@ public:
     int pageWidth() const override { return width_; }
     int pageHeight() const override { return height_; }
     Surface &beginDocument() override;
+    void newPage() override;
     void endDocument() override;
     void abortDocument() override;
 

@@ -240,9 +240,8 @@ void drawSpacetimeSample(TCanvas &canvas, int W, int H, int position, int window
     canvas.Rectangle(0, 0, W, g.Yb - g.b);
 }
 
-void printSpacetimePage(TPrinter &printer, int position, const std::string &name)
+void drawSpacetimePage(TPrinter &printer, int position, const std::string &name)
 {
-    PrintJob job(printer);
     TCanvas &canvas = printer.Canvas();
     const PageLayout g(printer);
     canvas.Pen.Color = clWhite;
@@ -275,6 +274,12 @@ void printSpacetimePage(TPrinter &printer, int position, const std::string &name
 
     canvas.Font.Size = 12;
     canvas.TextOut(10, 10, velocityLine(name, position));
+}
+
+void printSpacetimePage(TPrinter &printer, int position, const std::string &name)
+{
+    PrintJob job(printer);
+    drawSpacetimePage(printer, position, name);
     job.finish();
 }
 

@@ -18,8 +18,12 @@ inline constexpr int kMaxPosition = 90;
 void drawSpacetimeSample(TCanvas &canvas, int width, int height, int position, int windowWidth,
                          int windowHeight);
 
-/// Prints one page for velocity `position` with "NAME   v = 0.60 c" at its
-/// top-left. Throws EPrinter when the document cannot be opened.
+/// Draws the page for velocity `position` on the printer's open document,
+/// with "NAME   v = 0.60 c" at its top-left.
+void drawSpacetimePage(TPrinter &printer, int position, const std::string &name);
+
+/// Prints drawSpacetimePage's page as a document of its own. Throws EPrinter
+/// when the document cannot be opened.
 void printSpacetimePage(TPrinter &printer, int position, const std::string &name);
 
 /// The text line of the printed page: name, three spaces, "v = 0.60 c".
