@@ -2,6 +2,8 @@
 
 #include "aboutbox.h"
 #include "choicebox.h"
+#include "classset.h"
+#include "file_targets.h"
 #include "gridora_version.h"
 #include "grid_sheets.h"
 #include "printer_setup.h"
@@ -10,6 +12,8 @@
 #include "timage.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +23,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -34,6 +40,36 @@ namespace {
 using sheets::kSpacetime;
 
 const QColor kPaleYellow(0xFE, 0xFD, 0xC7);
+
+// A PDF saved while there is no printer: A4 at 600 dots per inch, inside a
+// margin of 5 mm on every side, about what a desktop printer cannot reach.
+constexpr int kPdfFallbackDpi = 600;
+constexpr double kPdfFallbackMarginMm = 5.0;
+
+// Long class sets show their progress once they take longer than this.
+constexpr int kProgressAfterMs = 500;
+
+const char *const kClassSetCancelled = "The class set was cancelled: nothing was sent to the printer.";
+const char *const kPdfCancelled = "Saving the PDF file was cancelled: nothing was written.";
+
+// The page a PDF file gets: as on the printer the print command uses, its
+// paper, margins and resolution, or the fallback when there is none.
+struct PdfPage {
+    QPageLayout layout;
+    int dpi;
+};
+
+PdfPage pdfPageFor(TPrinter &printer)
+{
+    const PrintTarget *target = printer.target();
+    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(target))
+        target = deferred->lookUp();
+    if (const auto *queue = dynamic_cast<const QPrinterTarget *>(target))
+        return {queue->printer().pageLayout(), queue->dpi()};
+    const QMarginsF margins(kPdfFallbackMarginMm, kPdfFallbackMarginMm, kPdfFallbackMarginMm, kPdfFallbackMarginMm);
+    return {QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter),
+            kPdfFallbackDpi};
+}
 
 // Group boxes and labels show the window's pale yellow; the controls the user
 // types into or presses keep the desktop's own colours.
@@ -109,6 +145,9 @@ void Tcgraph::buildMenu()
     Graph1 = named(MainMenu1->addMenu(QStringLiteral("&Graph")), "Graph1");
     Print1 = named(Graph1->addAction(QStringLiteral("&Print")), "Print1");
     Printsetup1 = named(Graph1->addAction(QStringLiteral("Print &Setup")), "Printsetup1");
+    N2 = named(Graph1->addSeparator(), "N2");
+    ClassSet1 = named(Graph1->addAction(QStringLiteral("&Class Set...")), "ClassSet1");
+    SaveasPDF1 = named(Graph1->addAction(QStringLiteral("Save &as PDF...")), "SaveasPDF1");
     N1 = named(Graph1->addSeparator(), "N1");
     exit1 = named(Graph1->addAction(QStringLiteral("E&xit")), "exit1");
     Help1 = named(MainMenu1->addMenu(QStringLiteral("&Help")), "Help1");
@@ -116,6 +155,8 @@ void Tcgraph::buildMenu()
 
     connect(Print1, &QAction::triggered, this, [this] { handle([this] { Print1Click(); }); });
     connect(Printsetup1, &QAction::triggered, this, [this] { handle([this] { Printsetup1Click(); }); });
+    connect(ClassSet1, &QAction::triggered, this, [this] { handle([this] { ClassSet1Click(); }); });
+    connect(SaveasPDF1, &QAction::triggered, this, [this] { handle([this] { SaveasPDF1Click(); }); });
     connect(exit1, &QAction::triggered, this, [this] { handle([this] { exit1Click(); }); });
     connect(About1, &QAction::triggered, this, [this] { handle([this] { About1Click(); }); });
 }
@@ -352,6 +393,26 @@ void Tcgraph::Printsetup1Click()
     printer_.setTarget(print::printerTarget(std::move(chosen)));
 }
 
+void Tcgraph::ClassSet1Click()
+{
+    Tclassset &dialog = classSetDialog();
+    dialog.setSheet(sheetDescription());
+    if (showModal(dialog) != QDialog::Accepted)
+        return;
+    const std::vector<std::string> names = dialog.names();
+    if (names.empty())
+        return;
+    if (dialog.choice() == Tclassset::Choice::Print)
+        printClassSet(names);
+    else
+        savePdf(names);
+}
+
+void Tcgraph::SaveasPDF1Click()
+{
+    savePdf({whocp->text().toStdString()});
+}
+
 void Tcgraph::exit1Click()
 {
     close();
@@ -390,6 +451,90 @@ void Tcgraph::samplespaceClick()
 void Tcgraph::spaceprClick()
 {
     spacetime::printSpacetimePage(printer_, slsb->value(), whocp->text().toStdString());
+}
+
+// --- Class sets and PDF files ------------------------------------------------
+
+Tclassset &Tcgraph::classSetDialog()
+{
+    if (!classSet_)
+        classSet_ = new Tclassset(this);
+    return *classSet_;
+}
+
+classset::SheetChoice Tcgraph::sheetChoice() const
+{
+    return {Graphtyp->currentIndex(), graphsize->currentIndex(), slsb->value()};
+}
+
+QString Tcgraph::sheetDescription() const
+{
+    if (Graphtyp->currentIndex() >= kSpacetime)
+        return QStringLiteral("\"Spacetime\" paper (%1)").arg(sllb->text());
+    return QStringLiteral("\"%1\" paper (%2)").arg(Graphtyp->currentText(), graphsize->currentText());
+}
+
+classset::SetOutcome Tcgraph::runClassSet(TPrinter &printer, const std::vector<std::string> &names,
+                                          const QString &doing)
+{
+    QProgressDialog progress(doing, QStringLiteral("Cancel"), 0, static_cast<int>(names.size()), this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressAfterMs);
+    progress.setValue(0);
+    return classset::printClassSet(printer, sheetChoice(), names,
+                                   [&](std::size_t done, std::size_t) { return classSetGoesOn(progress, done); });
+}
+
+void Tcgraph::printClassSet(const std::vector<std::string> &names)
+{
+    if (runClassSet(printer_, names, QStringLiteral("Printing the class set...")) == classset::SetOutcome::Cancelled)
+        reportNote(QString::fromUtf8(kClassSetCancelled));
+}
+
+void Tcgraph::savePdf(const std::vector<std::string> &names)
+{
+    const QString path = choosePdfFile();
+    if (path.isEmpty())
+        return;
+    // Drawn whole in memory first: the file is touched only once the pages
+    // are complete, and then written under a temporary name and renamed.
+    const PdfPage page = pdfPageFor(printer_);
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    TPrinter pdfPrinter(std::make_unique<FilePrintTarget>(&buffer, page.layout, page.dpi));
+    if (runClassSet(pdfPrinter, names, QStringLiteral("Saving the PDF file...")) == classset::SetOutcome::Cancelled) {
+        reportNote(QString::fromUtf8(kPdfCancelled));
+        return;
+    }
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
+    if (!saved)
+        reportError(QStringLiteral("The PDF file \"%1\" could not be saved: %2.").arg(path, file.errorString()));
+}
+
+bool Tcgraph::classSetGoesOn(QProgressDialog &progress, std::size_t done)
+{
+    progress.setValue(static_cast<int>(done));
+    return !progress.wasCanceled();
+}
+
+QString Tcgraph::choosePdfFile()
+{
+    QFileDialog dialog(this, QStringLiteral("Save as PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void Tcgraph::reportNote(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Gridora"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 // --- Plumbing ---------------------------------------------------------------

@@ -13,13 +13,17 @@
 // Selections made from code fire no handler: the boxes report only the user's
 // choices (`activated`), and the velocity scroll bar only the user's moves.
 
+#include "class_set.h"
 #include "printer.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <exception>
+#include <string>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -31,9 +35,11 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPrinter;
+class QProgressDialog;
 class QPushButton;
 class QScrollBar;
 class Taboutboxp;
+class Tclassset;
 
 namespace gridora::app {
 
@@ -63,6 +69,9 @@ public:
     QMenu *Graph1;
     QAction *Print1;
     QAction *Printsetup1;
+    QAction *N2;
+    QAction *ClassSet1;
+    QAction *SaveasPDF1;
     QAction *N1;
     QAction *exit1;
     QMenu *Help1;
@@ -95,8 +104,14 @@ public:
     void p1to3btClick();
     void Print1Click();
     void Printsetup1Click();
+    void ClassSet1Click();
+    void SaveasPDF1Click();
     void exit1Click();
     void About1Click();
+
+    /// The class-set dialog, made when it is first needed; its names stay
+    /// from one opening to the next.
+    Tclassset &classSetDialog();
 
     // The drawing and printing actions behind the four hidden buttons.
     void graphbtClick();
@@ -112,6 +127,13 @@ protected:
     virtual bool runPrintDialog(QPrinter &printer);
     /// Shows an error the way the desktop shows any program's errors.
     virtual void reportError(const QString &text);
+    /// Tells the user something that is no error.
+    virtual void reportNote(const QString &text);
+    /// Asks where to save a PDF file; empty when the user cancels.
+    virtual QString choosePdfFile();
+    /// Shows that `done` pages of a class set are drawn; false once the user
+    /// has cancelled the set.
+    virtual bool classSetGoesOn(QProgressDialog &progress, std::size_t done);
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -121,6 +143,11 @@ private:
     void buildMenu();
     void nameControlsForScreenReaders();
     void printCommand();
+    classset::SheetChoice sheetChoice() const;
+    QString sheetDescription() const;
+    classset::SetOutcome runClassSet(TPrinter &printer, const std::vector<std::string> &names, const QString &doing);
+    void printClassSet(const std::vector<std::string> &names);
+    void savePdf(const std::vector<std::string> &names);
     /// Runs the action behind `button` by clicking it; an error the action
     /// raised comes out of here, after the click.
     void click(QAbstractButton *button);
@@ -130,6 +157,7 @@ private:
 
     TPrinter &printer_;
     Taboutboxp *aboutBox_ = nullptr;
+    Tclassset *classSet_ = nullptr;
     std::array<std::array<QString, 3>, 4> sizeLabels_;
     int clickDepth_ = 0;
     std::exception_ptr actionError_;

@@ -125,6 +125,12 @@ Surface &QPrinterTarget::beginDocument()
     return *page_;
 }
 
+void QPrinterTarget::newPage()
+{
+    if (!page_ || !printer_->newPage())
+        throw EPrinter(kPrinterNotValid);
+}
+
 void QPrinterTarget::endDocument()
 {
     if (!page_)

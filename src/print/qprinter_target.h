@@ -33,6 +33,8 @@ public:
     /// was chosen (Qt would silently print on the default one instead) or when
     /// the printer refuses to open.
     Surface &beginDocument() override;
+    /// A page more in the same job.
+    void newPage() override;
     void endDocument() override;
     /// Queues do not take back what they have been given, so an aborted page is
     /// handed over on hold under a title of its own and the held-job handler is

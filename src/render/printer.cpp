@@ -4,9 +4,7 @@ namespace gridora {
 
 PrintTarget &FirstUseTarget::found() const
 {
-    if (!target_)
-        target_ = lookup_();
-    if (!target_)
+    if (!lookUp())
         throw EPrinter(kNoDefaultPrinter);
     return *target_;
 }

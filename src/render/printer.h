@@ -66,6 +66,14 @@ public:
 
     /// The queue found so far, if any, without looking.
     PrintTarget *foundSoFar() const { return target_.get(); }
+    /// The queue, looked up now if none has been found yet; null when there
+    /// is none.
+    PrintTarget *lookUp() const
+    {
+        if (!target_)
+            target_ = lookup_();
+        return target_.get();
+    }
 
 private:
     PrintTarget &found() const;

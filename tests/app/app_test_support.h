@@ -68,6 +68,11 @@ public:
             onBegin();
         return *page_;
     }
+    void newPage() override
+    {
+        if (page_)
+            page_->writeLine("newpage");
+    }
     void endDocument() override
     {
         ++ended;

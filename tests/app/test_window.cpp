@@ -244,14 +244,15 @@ private slots:
             return list;
         };
         QCOMPARE(texts(w.MainMenu1->actions()), (QStringList{"&Graph", "&Help"}));
-        QCOMPARE(texts(w.Graph1->actions()), (QStringList{"&Print", "Print &Setup", "-", "E&xit"}));
+        QCOMPARE(texts(w.Graph1->actions()),
+                 (QStringList{"&Print", "Print &Setup", "-", "&Class Set...", "Save &as PDF...", "-", "E&xit"}));
         QCOMPARE(texts(w.Help1->actions()), QStringList{"&About"});
         QStringList names;
         for (const QAction *action : w.Graph1->actions() + w.Help1->actions()) {
             names << action->objectName();
             QVERIFY(action->shortcuts().isEmpty());
         }
-        QCOMPARE(names, (QStringList{"Print1", "Printsetup1", "N1", "exit1", "About1"}));
+        QCOMPARE(names, (QStringList{"Print1", "Printsetup1", "N2", "ClassSet1", "SaveasPDF1", "N1", "exit1", "About1"}));
         QCOMPARE(w.Graph1->objectName(), QStringLiteral("Graph1"));
         QCOMPARE(w.Help1->objectName(), QStringLiteral("Help1"));
     }

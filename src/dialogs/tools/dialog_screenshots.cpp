@@ -1,17 +1,21 @@
-// Renders the README's pictures of the two information dialogs with their own
-// widgets, off screen:
+// Renders the README's and the user guide's pictures of the dialogs with their
+// own widgets, off screen:
 //
 //   gridora-dialog-screenshots DIRECTORY
 //
-// writes DIRECTORY/about-box.png and DIRECTORY/licence-viewer.png. The About
-// box carries the texts the main window gives it at start-up.
+// writes DIRECTORY/about-box.png, DIRECTORY/licence-viewer.png and
+// DIRECTORY/class-set.png. The About box carries the texts the main window
+// gives it at start-up; the class set a short class list with a header row.
 
 #include "aboutbox.h"
+#include "classset.h"
 #include "gridora_version.h"
 #include "licenseform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollBar>
@@ -42,7 +46,16 @@ int main(int argc, char **argv)
     const bool licenceSaved = licence.grab().save(out.filePath(QStringLiteral("licence-viewer.png")));
     licence.hide();
 
-    if (!aboutSaved || !licenceSaved) {
+    Tclassset classSet;
+    classSet.setSheet(QStringLiteral("\"Semi log\" paper (10x2 cycle)"));
+    classSet.namesmm->setPlainText(QStringLiteral("Pupil\nAda Lovelace\nBo Brandt\nCyra Demir\nDaniel Okafor\n"
+                                                  "Emma Schmidt\nFatima Haddad\nGreta Nilsson\nHugo Moreau"));
+    classSet.headercb->setChecked(true);
+    classSet.show();
+    const bool classSetSaved = classSet.grab().save(out.filePath(QStringLiteral("class-set.png")));
+    classSet.hide();
+
+    if (!aboutSaved || !licenceSaved || !classSetSaved) {
         std::fprintf(stderr, "gridora-dialog-screenshots: cannot write into %s\n", argv[1]);
         return 1;
     }

@@ -1,0 +1,300 @@
+// The class set and the PDF file in the window: one document with a page per
+// name, cancelling that leaves nothing behind, and PDF files laid out as the
+// printer lays out its pages, or on A4 when there is none.
+#include "app_test_support.h"
+#include "class_set.h"
+#include "classset.h"
+#include "grid_sheets.h"
+#include "spacetime_sheets.h"
+#include "pdf_support.h"
+#include "qprinter_target.h"
+#include "trace_lines.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace gridora;
+using namespace gridora::app;
+using namespace gridora::app::test;
+using namespace gridora::tracetest;
+
+namespace {
+
+// A window whose PDF file dialog, notes and progress are stand-ins.
+class ClassSetWindow : public TestWindow {
+public:
+    using TestWindow::TestWindow;
+
+    QString pdfPath;
+    QStringList notes;
+    std::size_t cancelAfter = 0; ///< pages drawn before the user cancels; 0: never
+
+protected:
+    QString choosePdfFile() override { return pdfPath; }
+    void reportNote(const QString &text) override { notes << text; }
+    bool classSetGoesOn(QProgressDialog &, std::size_t done) override { return cancelAfter == 0 || done < cancelAfter; }
+};
+
+// The names as the teacher types them into the dialog, and her choice.
+void fill(Tclassset &dialog, const QString &names, bool header, QPushButton *Tclassset::*button)
+{
+    dialog.namesmm->setPlainText(names);
+    dialog.headercb->setChecked(header);
+    (dialog.*button)->click();
+}
+
+std::vector<std::string> pages(const std::string &trace)
+{
+    std::vector<std::string> split{""};
+    for (const std::string &line : splitLines(trace)) {
+        if (line == "newpage")
+            split.emplace_back();
+        else if (line != "begindoc" && line != "enddoc" && line.rfind("surface ", 0) != 0)
+            split.back() += line + "\n";
+    }
+    return split;
+}
+
+// The pages of pressing "&Print" once per name: one document each, on one
+// printer whose canvas keeps its settings from page to page.
+std::vector<std::string> singlePages(int kind, int size, const std::vector<std::string> &names)
+{
+    std::ostringstream trace;
+    TPrinter printer(std::make_unique<TracePrintTarget>(trace, 4800, 6600));
+    std::vector<std::string> split;
+    for (const std::string &name : names) {
+        trace.str({});
+        if (kind == 3)
+            spacetime::printSpacetimePage(printer, 60, name);
+        else
+            gridpaper::printGridPage(printer, kind, size, name);
+        split.push_back(pages(trace.str()).front());
+    }
+    return split;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString pdfText(const QString &pdf, int page)
+{
+    return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                                 QString::number(page), pdf, QStringLiteral("-")})
+        .trimmed();
+}
+
+// Heavy verticals of the Squared page where its trace puts them, on the
+// rasterized PDF whose printable area starts at `origin`.
+QString checkHeavyVerticals(const QString &pdf, QSize area, QPoint origin, int dpi)
+{
+    const QImage sheet = rasterize(pdf, dpi);
+    if (sheet.isNull())
+        return QStringLiteral("no picture of the PDF");
+    const auto strokes = strokesWhere(strokesOf(traceOfPage(area.width(), area.height(), [](TPrinter &p) {
+                                          gridpaper::printGridPage(p, 0, 0, "");
+                                      })),
+                                      [](const Stroke &s) { return s.x1 == s.x2 && penWidth(s) == 4; });
+    if (strokes.size() != 11)
+        return QStringLiteral("%1 heavy verticals in the trace").arg(strokes.size());
+    for (const Stroke &s : strokes) {
+        const int y = origin.y() + (s.y1 + s.y2) / 2 + 3; // off the horizontal rulings
+        if (!inkNear(sheet, origin.x() + s.x1, y, 1))
+            return QStringLiteral("no heavy vertical at x = %1").arg(s.x1);
+        if (!blankNear(sheet, origin.x() + s.x1 + 20, y, 1))
+            return QStringLiteral("ink beside the heavy vertical at x = %1").arg(s.x1);
+    }
+    return {};
+}
+
+} // namespace
+
+class ClassSetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printsOneDocumentWithAPagePerNameInOrder_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("size");
+        QTest::newRow("Semi log, 10x3 cycle") << 1 << 2;
+        QTest::newRow("Spacetime") << 3 << 0;
+    }
+
+    void printsOneDocumentWithAPagePerNameInOrder()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, size);
+        auto target = std::make_unique<RecordingTarget>();
+        RecordingTarget &recorded = *target;
+        TPrinter printer(std::move(target));
+        ClassSetWindow w(printer);
+        pick(w.Graphtyp, kind);
+        if (size)
+            pick(w.graphsize, size);
+        QTest::keyClicks(w.whocp, QStringLiteral("Teacher"));
+        // A header row, blank lines, spaces, a duplicate, a tab, right-to-left letters.
+        fill(w.classSetDialog(), QString::fromUtf8("Pupil\n\n  Ada \nBo\tB\n\xD7\xA9\xD7\xA8\xD7\x94\nAda\n"), true,
+             &Tclassset::printbt);
+        QCOMPARE(w.classSetDialog().countlb->text(), QStringLiteral("4 pages will print."));
+        w.ClassSet1->trigger();
+
+        QCOMPARE(w.errors, QStringList());
+        QCOMPARE(recorded.begun, 1);
+        QCOMPARE(recorded.ended, 1);
+        const std::vector<std::string> names = {"Ada", "Bo\tB", "\xD7\xA9\xD7\xA8\xD7\x94", "Ada"};
+        const std::vector<std::string> printed = pages(recorded.trace.str());
+        QCOMPARE(printed.size(), names.size());
+        QVERIFY(printed == singlePages(kind, size, names));
+        QCOMPARE(w.whocp->text(), QStringLiteral("Teacher"));
+    }
+
+    void cancelledHalfWaySendsNothing()
+    {
+        auto target = std::make_unique<RecordingTarget>();
+        RecordingTarget &recorded = *target;
+        TPrinter printer(std::move(target));
+        ClassSetWindow w(printer);
+        w.cancelAfter = 2;
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy\nDee"), false, &Tclassset::printbt);
+        w.ClassSet1->trigger();
+        QCOMPARE(recorded.begun, 1);
+        QCOMPARE(recorded.aborted, 1);
+        QCOMPARE(recorded.ended, 0);
+        QCOMPARE(w.notes, QStringList{"The class set was cancelled: nothing was sent to the printer."});
+        QCOMPARE(w.errors, QStringList());
+        QVERIFY(!printer.Printing());
+
+        // The printer is free again for the next set.
+        w.cancelAfter = 0;
+        w.ClassSet1->trigger();
+        QCOMPARE(recorded.ended, 1);
+    }
+
+    void aPrinterErrorIsTheSinglePagesError()
+    {
+        auto target = std::make_unique<RecordingTarget>();
+        target->refusal = kPrinterNotValid;
+        TPrinter printer(std::move(target));
+        ClassSetWindow w(printer);
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &Tclassset::printbt);
+        w.ClassSet1->trigger();
+        w.Print1->trigger();
+        QCOMPARE(w.errors, (QStringList{kPrinterNotValid, kPrinterNotValid}));
+    }
+
+    void dialogReadsATeachersFile()
+    {
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("7b.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBFPupil,Class\r\n\r\n  Ada Lovelace ,7b\r\n\"Bo\r\nBrandt\",7b\r\n\r\n");
+        file.close();
+        Tclassset dialog;
+        QCOMPARE(dialog.countlb->text(), QStringLiteral("No names yet."));
+        QVERIFY(!dialog.printbt->isEnabled());
+        QCOMPARE(dialog.loadFile(csv), QString());
+        QCOMPARE(dialog.namesmm->toPlainText(), QStringLiteral("Pupil\nAda Lovelace\nBo Brandt"));
+        QCOMPARE(dialog.countlb->text(), QStringLiteral("3 pages will print."));
+        QTest::mouseClick(dialog.headercb, Qt::LeftButton);
+        QCOMPARE(dialog.countlb->text(), QStringLiteral("2 pages will print."));
+        QCOMPARE(dialog.names(), (std::vector<std::string>{"Ada Lovelace", "Bo Brandt"}));
+
+        const QString latin1 = dir.filePath(QStringLiteral("list.txt"));
+        QFile bad(latin1);
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("Ada\nJos\xE9\n");
+        bad.close();
+        QCOMPARE(dialog.loadFile(latin1), QStringLiteral("Line 2 of list.txt is not UTF-8 text."));
+        QCOMPARE(dialog.names().size(), std::size_t(2)); // the box is left as it was
+
+        dialog.namesmm->setPlainText(QStringLiteral("Ada\n") + QString(201, QLatin1Char('x')));
+        QCOMPARE(dialog.countlb->text(), QStringLiteral("Line 2 holds a name longer than 200 characters."));
+        QVERIFY(!dialog.printbt->isEnabled() && !dialog.pdfbt->isEnabled());
+    }
+
+    // No printer: A4 at 600 dots per inch inside a 5 mm margin.
+    void pdfWithoutAPrinterIsA4()
+    {
+        QVERIFY(havePoppler());
+        TPrinter none(std::make_unique<FirstUseTarget>([] { return std::unique_ptr<PrintTarget>(); }));
+        ClassSetWindow w(none);
+        QTemporaryDir dir;
+        w.pdfPath = dir.filePath(QStringLiteral("sheet.pdf"));
+        w.SaveasPDF1->trigger();
+        QCOMPARE(w.errors, QStringList());
+        const PdfInfo info = pdfInfo(w.pdfPath);
+        QCOMPARE(info.pages, 1);
+        QCOMPARE(info.points.toSize(), QSize(595, 842));
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                             QPageLayout::Millimeter);
+        const QRect area = a4.paintRectPixels(600);
+        const QString failure = checkHeavyVerticals(w.pdfPath, area.size(), area.topLeft(), 600);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet.pdf"});
+    }
+
+    // A printer set up for Letter, landscape, wide margins, 300 dots per inch.
+    void pdfIsLaidOutAsOnThePrinter()
+    {
+        QVERIFY(havePoppler());
+        QTemporaryDir dir;
+        auto queue = std::make_unique<QPrinter>();
+        queue->setOutputFormat(QPrinter::PdfFormat);
+        queue->setOutputFileName(dir.filePath(QStringLiteral("queue.pdf")));
+        queue->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                                         QMarginsF(20, 10, 15, 12), QPageLayout::Millimeter));
+        auto target = std::make_unique<QPrinterTarget>(std::move(queue), 300);
+        const QRect area = target->printer().pageLayout().paintRectPixels(300);
+        TPrinter printer(std::move(target));
+        ClassSetWindow w(printer);
+        w.pdfPath = dir.filePath(QStringLiteral("set.pdf"));
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &Tclassset::pdfbt);
+        w.ClassSet1->trigger();
+        QCOMPARE(w.errors, QStringList());
+        const PdfInfo info = pdfInfo(w.pdfPath);
+        QCOMPARE(info.pages, 3);
+        QCOMPARE(info.points.toSize(), QSize(792, 612));
+        for (int page = 1; page <= 3; ++page)
+            QVERIFY(pdfText(w.pdfPath, page).startsWith(QStringList{"Ada", "Bo", "Cy"}[page - 1]));
+        const QString failure = checkHeavyVerticals(w.pdfPath, area.size(), area.topLeft(), 300);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("queue.pdf")))); // nothing went to the printer
+    }
+
+    void aFailedOrCancelledSaveLeavesNoFile()
+    {
+        TPrinter none(std::make_unique<FirstUseTarget>([] { return std::unique_ptr<PrintTarget>(); }));
+        ClassSetWindow w(none);
+        QTemporaryDir dir;
+        w.pdfPath = dir.filePath(QStringLiteral("missing/sheet.pdf"));
+        w.SaveasPDF1->trigger();
+        QCOMPARE(w.errors.size(), 1);
+        QVERIFY2(w.errors[0].startsWith(QStringLiteral("The PDF file \"%1\" could not be saved: ").arg(w.pdfPath)),
+                 qPrintable(w.errors[0]));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+
+        // An existing file stays as it was when the set is cancelled.
+        w.pdfPath = dir.filePath(QStringLiteral("kept.pdf"));
+        QFile kept(w.pdfPath);
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("precious") == 8);
+        kept.close();
+        w.cancelAfter = 1;
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &Tclassset::pdfbt);
+        w.ClassSet1->trigger();
+        QCOMPARE(w.notes, QStringList{"Saving the PDF file was cancelled: nothing was written."});
+        QCOMPARE(contents(w.pdfPath), QByteArray("precious"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"kept.pdf"});
+    }
+};
+
+QTEST_MAIN(ClassSetTest)
+#include "test_class_set.moc"
