@@ -2,6 +2,7 @@
 // name, cancelling that leaves nothing behind, and PDF files laid out as the
 // printer lays out its pages, or on A4 when there is none.
 #include "app_test_support.h"
+#include "class_set_support.h"
 #include "class_set.h"
 #include "classset.h"
 #include "grid_sheets.h"
@@ -24,29 +25,6 @@ using namespace gridora::app::test;
 using namespace gridora::tracetest;
 
 namespace {
-
-// A window whose PDF file dialog, notes and progress are stand-ins.
-class ClassSetWindow : public TestWindow {
-public:
-    using TestWindow::TestWindow;
-
-    QString pdfPath;
-    QStringList notes;
-    std::size_t cancelAfter = 0; ///< pages drawn before the user cancels; 0: never
-
-protected:
-    QString choosePdfFile() override { return pdfPath; }
-    void reportNote(const QString &text) override { notes << text; }
-    bool classSetGoesOn(QProgressDialog &, std::size_t done) override { return cancelAfter == 0 || done < cancelAfter; }
-};
-
-// The names as the teacher types them into the dialog, and her choice.
-void fill(Tclassset &dialog, const QString &names, bool header, QPushButton *Tclassset::*button)
-{
-    dialog.namesmm->setPlainText(names);
-    dialog.headercb->setChecked(header);
-    (dialog.*button)->click();
-}
 
 std::vector<std::string> pages(const std::string &trace)
 {

@@ -1,0 +1,127 @@
+// A class set through the real print server: one job whose pages are, in
+// order, the pages a single print of each name makes; a cancelled set never
+// reaches the queue's output.
+#include "class_set_support.h"
+#include "cups_support.h"
+#include "pdf_support.h"
+#include "printer_setup.h"
+#include "qprinter_target.h"
+
+#include <QLineEdit>
+
+#include <QSet>
+
+#include <cstring>
+
+using namespace gridora;
+using namespace gridora::app;
+using namespace gridora::app::test;
+
+namespace {
+
+QImage rasterizePage(const QString &file, int page, int dpi)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
+    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                                         QStringLiteral("-singlefile"), QStringLiteral("-f"), number,
+                                         QStringLiteral("-l"), number, file, prefix});
+    QImageReader reader(prefix + QStringLiteral(".pgm"));
+    reader.setAllocationLimit(0);
+    return reader.read().convertToFormat(QImage::Format_Grayscale8);
+}
+
+// Rows from `top` down differ nowhere.
+bool sameBelow(const QImage &a, const QImage &b, int top)
+{
+    if (a.size() != b.size() || a.isNull())
+        return false;
+    for (int y = top; y < a.height(); ++y)
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), std::size_t(a.width())) != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+class CupsClassSetTest : public QObject {
+    Q_OBJECT
+
+    QStringList arrived_;
+
+    QStringList awaitJobs(const QSet<QString> &before)
+    {
+        if (!QTest::qWaitFor(queueEmpty, 60000))
+            return {};
+        const QSet<QString> fresh = arrivedPdfs() - before;
+        arrived_ += QStringList(fresh.begin(), fresh.end());
+        return QStringList(fresh.begin(), fresh.end());
+    }
+
+private slots:
+    void initTestCase() { QVERIFY2(havePoppler(), "pdfinfo, pdftoppm and pdftotext (poppler-utils) are needed"); }
+
+    void cleanup()
+    {
+        if (!QTest::currentTestFailed())
+            for (const QString &file : std::as_const(arrived_))
+                QFile::remove(file);
+        arrived_.clear();
+    }
+
+    // cups-pdf passes pages through Ghostscript, which drops the text's
+    // character map (pdftotext reads symbols): each page is compared, pixel
+    // for pixel, with the single print of its name instead.
+    void threeNamesAreOneJobOfThePagesASinglePrintMakes()
+    {
+        TPrinter printer(defaultPrinterTarget());
+        ClassSetWindow w(printer);
+        pick(w.Graphtyp, 1);
+        pick(w.graphsize, 1);
+        const QStringList names = {"Ada", "Bo", "Cy"};
+        QStringList singles;
+        for (const QString &name : names) {
+            w.whocp->setText(name);
+            const QSet<QString> before = arrivedPdfs();
+            w.Print1->trigger();
+            const QStringList arrived = awaitJobs(before);
+            QCOMPARE(arrived.size(), 1);
+            singles << arrived[0];
+        }
+
+        const QSet<QString> before = arrivedPdfs();
+        fill(w.classSetDialog(), names.join(QLatin1Char('\n')), false, &Tclassset::printbt);
+        w.ClassSet1->trigger();
+        QCOMPARE(w.errors, QStringList());
+        const QStringList set = awaitJobs(before);
+        QCOMPARE(set.size(), 1);
+        QCOMPARE(pdfInfo(set[0]).pages, 3);
+        const auto *queue = dynamic_cast<const QPrinterTarget *>(printer.target());
+        QVERIFY(queue);
+        for (int page = 1; page <= 3; ++page) {
+            const QImage single = rasterizePage(singles[page - 1], 1, queue->dpi());
+            QVERIFY2(sameBelow(rasterizePage(set[0], page, queue->dpi()), single, 0),
+                     qPrintable(QStringLiteral("page %1 is not the single print of %2").arg(page).arg(names[page - 1])));
+        }
+        // The names differ where they are written, so the order is checked too.
+        QVERIFY(!sameBelow(rasterizePage(singles[0], 1, queue->dpi()), rasterizePage(singles[1], 1, queue->dpi()), 0));
+    }
+
+    void cancelledHalfWayNothingArrives()
+    {
+        TPrinter printer(defaultPrinterTarget());
+        ClassSetWindow w(printer);
+        w.cancelAfter = 2;
+        const QSet<QString> before = arrivedPdfs();
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &Tclassset::printbt);
+        w.ClassSet1->trigger();
+        QCOMPARE(w.notes, QStringList{"The class set was cancelled: nothing was sent to the printer."});
+        QCOMPARE(w.errors, QStringList());
+        QVERIFY(QTest::qWaitFor(queueEmpty, 60000));
+        QCOMPARE(arrivedPdfs() - before, QSet<QString>());
+    }
+};
+
+QTEST_MAIN(CupsClassSetTest)
+#include "test_cups_class_set.moc"
