@@ -1,9 +1,12 @@
 // Printed pages into files, as gridora-sheet and the window's PDF route write
 // them: each sheet into a PDF on a 4800 x 6600 page and into a 600 dpi Letter
 // PNG, each against the floor of an empty page on the same device and size.
-// The growth benchmarks follow the page's cost across resolutions.
+// The growth benchmarks follow the page's cost across resolutions. The class
+// set benchmarks put 30 pupils' pages into one A4 PDF at 600 dpi, against
+// thirty single-page PDFs drawn one after another in the same process.
 
 #include "bench_gui_main.h"
+#include "class_set.h"
 #include "file_targets.h"
 #include "grid_sheets.h"
 #include "printer.h"
@@ -16,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -107,11 +111,72 @@ void registerGrowth(const char *device, PageFormat format)
     }
 }
 
+// A4 at 600 dpi, the whole sheet: gridora-sheet --paper a4 --dpi 600.
+constexpr PageSize kA4{4960, 7015, 600};
+constexpr int kPupils = 30;
+
+std::vector<std::string> pupils()
+{
+    std::vector<std::string> names;
+    for (int i = 1; i <= kPupils; ++i)
+        names.push_back("Pupil " + std::to_string(i) + " Example");
+    return names;
+}
+
+void classSet(benchmark::State &state, gridora::classset::SheetChoice sheet)
+{
+    const std::vector<std::string> names = pupils();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        TPrinter printer(std::make_unique<FilePrintTarget>(PageFormat::Pdf, &out, kA4.width, kA4.height, kA4.dpi));
+        gridora::classset::printClassSet(printer, sheet, names);
+        bytes = out.size();
+    }
+    state.counters["bytes"] = benchmark::Counter(double(bytes));
+}
+
+void singlePages(benchmark::State &state, gridora::classset::SheetChoice sheet)
+{
+    const std::vector<std::string> names = pupils();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        bytes = 0;
+        for (const std::string &name : names) {
+            QBuffer out;
+            out.open(QIODevice::WriteOnly);
+            TPrinter printer(
+                std::make_unique<FilePrintTarget>(PageFormat::Pdf, &out, kA4.width, kA4.height, kA4.dpi));
+            gridora::classset::printClassSet(printer, sheet, {name});
+            bytes += out.size();
+        }
+    }
+    state.counters["bytes"] = benchmark::Counter(double(bytes));
+}
+
+void registerClassSets()
+{
+    const std::pair<const char *, gridora::classset::SheetChoice> sheets[] = {
+        {"Squared", {0, 0, 60}}, {"Log 3x3", {2, 2, 60}}, {"Spacetime 0.60", {3, 0, 60}}};
+    for (const auto &[name, sheet] : sheets) {
+        benchmark::RegisterBenchmark((std::string("classset/set of 30/") + name).c_str(),
+                                     [sheet = sheet](benchmark::State &state) { classSet(state, sheet); })
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(spread);
+        benchmark::RegisterBenchmark((std::string("classset/30 single pages/") + name).c_str(),
+                                     [sheet = sheet](benchmark::State &state) { singlePages(state, sheet); })
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(spread);
+    }
+}
+
 const bool registered = [] {
     registerPages("pdf 4800x6600", PageFormat::Pdf, kPdfPage);
     registerPages("png Letter 600 dpi", PageFormat::Png, letter(600));
     registerGrowth("pdf", PageFormat::Pdf);
     registerGrowth("png", PageFormat::Png);
+    registerClassSets();
     return true;
 }();
 

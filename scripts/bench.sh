@@ -56,6 +56,7 @@ gbench samples "$bin/bench/bench_samples"
 gbench pages "$bin/bench/bench_pages" --benchmark_filter='^(pdf|png) '
 gbench growth "$bin/bench/bench_pages" --benchmark_filter='^growth/'
 gbench window "$bin/bench/bench_window"
+gbench classset "$bin/bench/bench_pages" --benchmark_filter='^classset/'
 
 sheet="$bin/src/cli/gridora-sheet"
 echo "Timing whole processes..." >&2
@@ -63,6 +64,11 @@ hyperfine -N --warmup 3 --runs "$runs" --export-json "$work/sheet.json" \
   -n "floor" "$bin/bench/empty_sheet $work/empty.pdf" \
   -n "floor text" "$bin/bench/empty_sheet --text $work/label.pdf" \
   -n "log3" "$sheet --kind log --decades 3 --page 4800x6600 -o $work/log.pdf" >"$work/sheet.log" 2>&1
+for i in $(seq 30); do echo "Pupil $i Example"; done >"$work/pupils.txt"
+hyperfine -N --warmup 3 --runs "$runs" --export-json "$work/names.json" \
+  -n "one" "$sheet --kind squared --paper a4 --dpi 600 --name Pupil -o $work/one.pdf" \
+  -n "thirty" "$sheet --kind squared --paper a4 --dpi 600 --names-file $work/pupils.txt -o $work/thirty.pdf" \
+  >"$work/names.log" 2>&1
 startup=(-n "minimal" "$bin/bench/minimal_window" -n "minimal text" "$bin/bench/minimal_window --text"
   -n "minimal text libs" "$bin/bench/minimal_window_gridora_libs --text" -n "gridora" "$bin/bench/first_paint")
 hyperfine -N --warmup 3 --runs "$runs" --export-json "$work/startup.json" "${startup[@]}" >"$work/startup.log" 2>&1
@@ -112,13 +118,14 @@ def load(name):
     return out
 
 samples, pages, growth = load("samples"), load("pages"), load("growth")
+classset = load("classset")
 
 def hyper(name):
     path = os.path.join(work, name + ".json")
     return {r["command"]: {"median": r["median"] * 1e3, "min": r["min"] * 1e3, "max": r["max"] * 1e3}
             for r in json.load(open(path))["results"]}
 
-sheet, startup = hyper("sheet"), hyper("startup")
+sheet, startup, names = hyper("sheet"), hyper("startup"), hyper("names")
 memory = dict(line.split() for line in open(os.path.join(work, "memory.txt")))
 
 rows = []
@@ -179,6 +186,18 @@ row("process", "gridora-sheet Log 3x3 against that", m, t["median"], "(the rest)
 log_kb, floor_kb = int(memory["log3_pdf"]), int(memory["floor_pdf"])
 row("process", "gridora-sheet Log 3x3 to PDF: peak memory", None, None, "<= 40 MB", log_kb <= 40 * 1024,
     f"{log_kb / 1024:.1f} MB (floor {floor_kb / 1024:.1f} MB)")
+
+for name in ["Squared", "Log 3x3", "Spacetime 0.60"]:
+    single, whole = classset[f"classset/30 single pages/{name}"], classset[f"classset/set of 30/{name}"]
+    row("class set", f"{name}: 30 single A4 600 dpi PDFs, one process", single, None, "", None,
+        f"{single['bytes'] / 1000:.1f} KB in all")
+    ok = whole["median"] <= 1.2 * single["median"] and whole["bytes"] <= 400000
+    row("class set", f"{name}: one 30-page PDF", whole, single["median"], "<= 1.2x, <= 400 KB", ok,
+        f"{whole['bytes'] / 1000:.1f} KB")
+one, thirty = names["one"], names["thirty"]
+row("class set", "gridora-sheet Squared A4 600 dpi, one page", one)
+row("class set", "gridora-sheet --names-file, 30 names", thirty, one["median"], "<= 2x",
+    thirty["median"] <= 2 * one["median"])
 
 base = startup["minimal"]["median"]
 row("start", "minimal window: floor", startup["minimal"])
