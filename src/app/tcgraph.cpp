@@ -54,18 +54,10 @@ const char *const kPdfCancelled = "Saving the PDF file was cancelled: nothing wa
 
 // The page a PDF file gets: as on the printer the print command uses, its
 // paper, margins and resolution, or the fallback when there is none.
-struct PdfPage {
-    QPageLayout layout;
-    int dpi;
-};
-
-PdfPage pdfPageFor(TPrinter &printer)
+print::PageSetup pdfPageFor(const TPrinter &printer)
 {
-    const PrintTarget *target = printer.target();
-    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(target))
-        target = deferred->lookUp();
-    if (const auto *queue = dynamic_cast<const QPrinterTarget *>(target))
-        return {queue->printer().pageLayout(), queue->dpi()};
+    if (auto setup = print::pageSetupOf(printer))
+        return *setup;
     const QMarginsF margins(kPdfFallbackMarginMm, kPdfFallbackMarginMm, kPdfFallbackMarginMm, kPdfFallbackMarginMm);
     return {QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter),
             kPdfFallbackDpi};
@@ -498,7 +490,7 @@ void Tcgraph::savePdf(const std::vector<std::string> &names)
         return;
     // Drawn whole in memory first: the file is touched only once the pages
     // are complete, and then written under a temporary name and renamed.
-    const PdfPage page = pdfPageFor(printer_);
+    const print::PageSetup page = pdfPageFor(printer_);
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);

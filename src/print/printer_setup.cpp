@@ -106,6 +106,16 @@ std::unique_ptr<QPrinter> printerToSetUp(const TPrinter &printer)
     return edited;
 }
 
+std::optional<PageSetup> pageSetupOf(const TPrinter &printer)
+{
+    const PrintTarget *target = printer.target();
+    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(target))
+        target = deferred->lookUp();
+    if (const auto *queue = dynamic_cast<const QPrinterTarget *>(target))
+        return PageSetup{queue->printer().pageLayout(), queue->dpi()};
+    return std::nullopt;
+}
+
 void cancelHeldJob(const QString &queue, const QString &title)
 {
     const QByteArray name = queue.toUtf8();

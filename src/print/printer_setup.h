@@ -5,10 +5,12 @@
 
 #include "printer.h"
 
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -46,6 +48,16 @@ std::unique_ptr<PrintTarget> startupPrinterTarget();
 /// (the program's default queue is not looked up just to set it up). Editing
 /// it leaves `printer` untouched.
 std::unique_ptr<QPrinter> printerToSetUp(const TPrinter &printer);
+
+/// The paper, margins and resolution pages on a queue are laid out with.
+struct PageSetup {
+    QPageLayout layout;
+    int dpi = kFallbackDpi;
+};
+
+/// The page set-up of the queue `printer` prints on, the program's default
+/// queue looked up now if it has not been yet; empty when there is no queue.
+std::optional<PageSetup> pageSetupOf(const TPrinter &printer);
 
 /// Cancels this user's active job titled `title` on `queue`, if there is one.
 void cancelHeldJob(const QString &queue, const QString &title);

@@ -22,6 +22,8 @@
 using namespace gridora;
 using namespace gridora::app;
 using namespace gridora::app::test;
+using namespace gridora::print;
+using namespace gridora::print::test;
 using namespace gridora::tracetest;
 
 namespace {
