@@ -21,19 +21,6 @@ using namespace gridora::print::test;
 
 namespace {
 
-QImage rasterizePage(const QString &file, int page, int dpi)
-{
-    QTemporaryDir dir;
-    const QString prefix = dir.filePath(QStringLiteral("page"));
-    const QString number = QString::number(page);
-    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                                         QStringLiteral("-singlefile"), QStringLiteral("-f"), number,
-                                         QStringLiteral("-l"), number, file, prefix});
-    QImageReader reader(prefix + QStringLiteral(".pgm"));
-    reader.setAllocationLimit(0);
-    return reader.read().convertToFormat(QImage::Format_Grayscale8);
-}
-
 // Rows from `top` down differ nowhere.
 bool sameBelow(const QImage &a, const QImage &b, int top)
 {
@@ -108,12 +95,12 @@ private slots:
         const auto *queue = dynamic_cast<const QPrinterTarget *>(printer.target());
         QVERIFY(queue);
         for (int page = 1; page <= 3; ++page) {
-            const QImage single = rasterizePage(singles[page - 1], 1, queue->dpi());
-            QVERIFY2(sameBelow(rasterizePage(set[0], page, queue->dpi()), single, 0),
+            const QImage single = rasterize(singles[page - 1], queue->dpi(), 1);
+            QVERIFY2(sameBelow(rasterize(set[0], queue->dpi(), page), single, 0),
                      qPrintable(QStringLiteral("page %1 is not the single print of %2").arg(page).arg(names[page - 1])));
         }
         // The names differ where they are written, so the order is checked too.
-        QVERIFY(!sameBelow(rasterizePage(singles[0], 1, queue->dpi()), rasterizePage(singles[1], 1, queue->dpi()), 0));
+        QVERIFY(!sameBelow(rasterize(singles[0], queue->dpi(), 1), rasterize(singles[1], queue->dpi(), 1), 0));
     }
 
     void cancelledHalfWayNothingArrives()

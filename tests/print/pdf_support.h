@@ -41,15 +41,16 @@ inline PdfInfo pdfInfo(const QString &file)
     return info;
 }
 
-/// The first page in grey levels at `dpi`, without anti-aliasing.
-inline QImage rasterize(const QString &file, int dpi)
+/// Page `page` (the first by default) in grey levels at `dpi`, without anti-aliasing.
+inline QImage rasterize(const QString &file, int dpi, int page = 1)
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
     runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
                                          QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
                                          QStringLiteral("no"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
-                                         QStringLiteral("1"), file, prefix});
+                                         number, QStringLiteral("-l"), number, file, prefix});
     QImageReader reader(prefix + QStringLiteral(".pgm"));
     reader.setAllocationLimit(0); // a sheet at 600 dpi is larger than Qt reads by default
     return reader.read().convertToFormat(QImage::Format_Grayscale8);
