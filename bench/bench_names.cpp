@@ -8,6 +8,7 @@
 #include "bench_gui_main.h"
 #include "file_targets.h"
 #include "grid_sheets.h"
+#include "image_surface.h"
 #include "painter_surface.h"
 #include "printer.h"
 #include "spacetime_sheets.h"

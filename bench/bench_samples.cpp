@@ -4,6 +4,7 @@
 
 #include "bench_gui_main.h"
 #include "grid_sheets.h"
+#include "image_surface.h"
 #include "painter_surface.h"
 #include "spacetime_sheets.h"
 

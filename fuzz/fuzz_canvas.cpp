@@ -5,6 +5,7 @@
 
 #include "file_targets.h"
 #include "fuzz_support.h"
+#include "image_surface.h"
 #include "painter_surface.h"
 #include "sheet_constants.h"
 #include "trace_surface.h"
@@ -123,7 +124,6 @@ void onImage(InputReader &in, int width, int height)
     ImageSurface surface(guarded.picture());
     TCanvas canvas(&surface);
     drawCalls(in, canvas, std::max(width, height));
-    surface.finish();
     guarded.checkPaintsHere(surface.image());
     guarded.checkGuards();
 }

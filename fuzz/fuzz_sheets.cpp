@@ -9,6 +9,7 @@
 #include "file_targets.h"
 #include "fuzz_support.h"
 #include "grid_sheets.h"
+#include "image_surface.h"
 #include "painter_surface.h"
 #include "printer.h"
 #include "spacetime_sheets.h"
@@ -94,7 +95,6 @@ void sampleOnImage(const Inputs &s, QImage::Format format)
     ImageSurface surface(guarded.picture());
     TCanvas canvas(&surface);
     drawSample(canvas, s);
-    surface.finish();
     guarded.checkPaintsHere(surface.image());
     guarded.checkGuards();
 }
@@ -147,7 +147,6 @@ private:
     {
         if (!page_)
             return;
-        page_->finish();
         guarded_.checkPaintsHere(page_->image());
         guarded_.checkGuards();
         page_.reset();

@@ -4,7 +4,7 @@
 // shows whenever it is painted, also while a modal dialog is open over it.
 
 #include "canvas.h"
-#include "painter_surface.h"
+#include "image_surface.h"
 
 #include <QWidget>
 

@@ -1,6 +1,7 @@
 #include "licenseform.h"
 
 #include "agreement_strip.h"
+#include "image_surface.h"
 #include "dialog_widgets.h"
 
 #include <QGroupBox>

@@ -62,13 +62,15 @@ Surface &FilePrintTarget::beginDocument()
         break;
     case PageFormat::Png:
         try {
-            page_ = std::make_unique<ImageSurface>(width_, height_, dpi_, QImage::Format_Grayscale8);
+            image_ = std::make_unique<ImageSurface>(width_, height_, dpi_, QImage::Format_Grayscale8);
         } catch (const std::bad_alloc &) {
             throw EPrinter("There is not enough memory for a page image of " + std::to_string(width_) + " x " +
                            std::to_string(height_) + " pixels");
         }
         break;
     }
+    if (image_)
+        return *image_;
     return *page_;
 }
 
@@ -82,10 +84,9 @@ void FilePrintTarget::newPage()
 
 void FilePrintTarget::endDocument()
 {
-    bool ok = page_ && page_->finish();
-    if (ok && format_ == PageFormat::Png)
-        ok = static_cast<ImageSurface &>(*page_).image().save(out_, "PNG");
+    bool ok = image_ ? image_->image().save(out_, "PNG") : page_ && page_->finish();
     page_.reset();
+    image_.reset();
     pdf_.reset();
     svg_.reset();
     if (!ok)
@@ -95,6 +96,7 @@ void FilePrintTarget::endDocument()
 void FilePrintTarget::abortDocument()
 {
     page_.reset();
+    image_.reset();
     pdf_.reset();
     svg_.reset();
 }

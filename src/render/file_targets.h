@@ -3,6 +3,7 @@
 // SVG keep the rulings as vectors, PNG paints them into a greyscale image.
 // Each writes to a device the caller has opened and commits it.
 
+#include "image_surface.h"
 #include "painter_surface.h"
 #include "printer.h"
 
@@ -50,7 +51,8 @@ private:
     QPageLayout layout_;
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QSvgGenerator> svg_;
-    std::unique_ptr<PainterSurface> page_;
+    std::unique_ptr<PainterSurface> page_; // a PDF or SVG page
+    std::unique_ptr<ImageSurface> image_;  // a PNG page
 };
 
 } // namespace gridora

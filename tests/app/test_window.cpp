@@ -6,6 +6,7 @@
 #include "grid_sheets.h"
 #include "gridora_version.h"
 #include "licenseform.h"
+#include "image_surface.h"
 #include "painter_surface.h"
 #include "qprinter_target.h"
 #include "spacetime_sheets.h"

@@ -2,6 +2,7 @@
 // narrowing copy and the scroll bar's steps.
 
 #include "agreement_strip.h"
+#include "image_surface.h"
 #include "dialog_widgets.h"
 #include "licenseform.h"
 

@@ -2,13 +2,16 @@
 // three bytes, red, green, blue, per pixel) and its name. The 9 grid samples
 // (three kinds, three sizes) and the 91 spacetime samples (velocity 0..90)
 // are each drawn with a new canvas on a 357 × 397 picture, as the window
-// draws its first sample and `gridora-sheet --sample` draws every one.
+// draws its first sample and `gridora-sheet --sample` draws every one:
 //
-//   sample_pixel_digests > tests/pixels/sample-pixels.sha256
+//   sample_pixel_digests window   through the window's image surface
+//   sample_pixel_digests core     through sampleRgba, the core alone
 //
-// regenerates the saved digests (docs/raster.md says when).
+// `sample_pixel_digests > tests/pixels/sample-pixels.sha256` regenerates the
+// saved digests (docs/raster.md says when).
 #include "grid_sheets.h"
-#include "painter_surface.h"
+#include "image_surface.h"
+#include "sample_raster.h"
 #include "spacetime_sheets.h"
 
 #include <QCryptographicHash>
@@ -19,8 +22,15 @@
 
 namespace {
 
-constexpr int kWidth = 357, kHeight = 397;
-constexpr int kWindowWidth = 383, kWindowHeight = 525;
+using gridora::SampleChoice;
+
+std::vector<char> rgbOf(const std::vector<std::uint8_t> &rgba)
+{
+    std::vector<char> bytes;
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4)
+        bytes.insert(bytes.end(), {char(rgba[i]), char(rgba[i + 1]), char(rgba[i + 2])});
+    return bytes;
+}
 
 std::vector<char> rgbOf(const QImage &picture)
 {
@@ -33,9 +43,21 @@ std::vector<char> rgbOf(const QImage &picture)
     return bytes;
 }
 
-void print(const QImage &picture, const std::string &name)
+std::vector<char> windowSample(const SampleChoice &choice)
 {
-    const std::vector<char> bytes = rgbOf(picture);
+    constexpr int W = gridora::kSamplePictureWidth, H = gridora::kSamplePictureHeight;
+    gridora::ImageSurface surface(W, H);
+    gridora::TCanvas canvas(&surface);
+    if (choice.kind == 3)
+        gridora::spacetime::drawSpacetimeSample(canvas, W, H, choice.velocity, gridora::kSampleWindowWidth,
+                                                gridora::kSampleWindowHeight);
+    else
+        gridora::gridpaper::drawGridSample(canvas, W, H, choice.kind, choice.sizeChoice);
+    return rgbOf(surface.image());
+}
+
+void print(const std::vector<char> &bytes, const std::string &name)
+{
     const QByteArray digest = QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())),
                                                        QCryptographicHash::Sha256);
     std::printf("%s %s\n", digest.toHex().constData(), name.c_str());
@@ -43,21 +65,17 @@ void print(const QImage &picture, const std::string &name)
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
+    const bool core = argc > 1 && std::string(argv[1]) == "core";
+    auto sample = [&](const SampleChoice &choice) {
+        return core ? rgbOf(gridora::sampleRgba(choice)) : windowSample(choice);
+    };
     const char *kinds[] = {"squared", "semilog", "log"};
     for (int kind = 0; kind < 3; ++kind)
-        for (int size = 0; size < 3; ++size) {
-            gridora::ImageSurface surface(kWidth, kHeight);
-            gridora::TCanvas canvas(&surface);
-            gridora::gridpaper::drawGridSample(canvas, kWidth, kHeight, kind, size);
-            print(surface.image(), std::string(kinds[kind]) + "-" + std::to_string(size));
-        }
-    for (int position = 0; position <= gridora::spacetime::kMaxPosition; ++position) {
-        gridora::ImageSurface surface(kWidth, kHeight);
-        gridora::TCanvas canvas(&surface);
-        gridora::spacetime::drawSpacetimeSample(canvas, kWidth, kHeight, position, kWindowWidth, kWindowHeight);
-        print(surface.image(), "spacetime-" + std::to_string(position));
-    }
+        for (int size = 0; size < 3; ++size)
+            print(sample({kind, size, 0}), std::string(kinds[kind]) + "-" + std::to_string(size));
+    for (int position = 0; position <= gridora::spacetime::kMaxPosition; ++position)
+        print(sample({3, 0, position}), "spacetime-" + std::to_string(position));
     return 0;
 }

@@ -1,4 +1,5 @@
 // The image surface, pixel by pixel where it matters.
+#include "image_surface.h"
 #include "painter_surface.h"
 
 #include <QFontInfo>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <stdexcept>
 #include <cmath>
 #include <functional>
 #include <tuple>
@@ -501,6 +503,31 @@ TEST(CopyRect, PartlyShowingDestinationIsThatPartOfTheWholeStretch)
             ASSERT_EQ(window.image(), expected) << "dest " << dest.Left << "," << dest.Top << " source "
                                                 << source.Left << "," << source.Top;
         }
+}
+
+} // namespace
+
+namespace {
+
+// Formats the raster cannot write are refused before anything is drawn: a
+// 1-bit image once had 4 bytes a pixel written into its 1 bit a pixel.
+TEST(ImageSurface, RefusesImageFormatsItCannotPaint)
+{
+    for (const auto format : {QImage::Format_Mono, QImage::Format_MonoLSB, QImage::Format_Indexed8,
+                              QImage::Format_RGB888, QImage::Format_RGB16, QImage::Format_Grayscale16}) {
+        EXPECT_THROW(ImageSurface(40, 30, 96, format), std::invalid_argument) << format;
+        QImage picture(40, 30, format);
+        EXPECT_THROW(ImageSurface{picture}, std::invalid_argument) << format;
+    }
+    for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
+                              QImage::Format_Grayscale8}) {
+        QImage picture(40, 30, format);
+        picture.fill(Qt::white);
+        ImageSurface surface(picture);
+        surface.line({0, 10}, {39, 10}, TPen{clBlack, 2, TPenStyle::psSolid}, TBrush{});
+        EXPECT_EQ(surface.image().pixel(20, 9), kBlack) << format;
+        EXPECT_EQ(surface.image().pixel(20, 11), kWhite) << format;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Hostile text on painted surfaces: control characters, right-to-left and
 // bidi controls, very long lines. Each stays one line starting at its corner.
+#include "image_surface.h"
 #include "painter_surface.h"
 #include "spacetime_sheets.h"
 #include "text_line.h"
