@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-  libgl-dev libgmp-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libgl-dev libboost-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   poppler-utils libxml2-utils python3 hyperfine time
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev valgrind
+  emscripten nodejs
   dpkg-dev fakeroot file lintian desktop-file-utils appstream groff-base man-db
   emscripten libboost-dev chromium firefox-esr
 )

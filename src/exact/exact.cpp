@@ -1,6 +1,6 @@
 #include "exact.h"
 
-#include <gmpxx.h>
+#include <boost/multiprecision/cpp_int.hpp>
 
 #include <array>
 #include <atomic>
@@ -13,6 +13,8 @@ namespace gridora::exact {
 
 namespace {
 
+using Big = boost::multiprecision::cpp_int;
+
 std::atomic<std::uint64_t> surdSlow{0};
 std::atomic<std::uint64_t> logSlow{0};
 
@@ -21,13 +23,13 @@ std::atomic<std::uint64_t> logSlow{0};
 // formulas here is a few units of 2^-64 relative, some 10^7 times smaller.
 constexpr long double kBand = 1e-12L;
 
-int signOf(const mpz_class &x)
+int signOf(const Big &x)
 {
-    return sgn(x);
+    return x.sign();
 }
 
 // Sign of g + e·√f, f ≥ 0.
-int signOneRoot(const mpz_class &g, const mpz_class &e, const mpz_class &f)
+int signOneRoot(const Big &g, const Big &e, const Big &f)
 {
     const int se = (f == 0) ? 0 : signOf(e);
     const int sg = signOf(g);
@@ -35,27 +37,26 @@ int signOneRoot(const mpz_class &g, const mpz_class &e, const mpz_class &f)
         return sg;
     if (sg == 0 || sg == se)
         return se;
-    const mpz_class cmp = e * e * f - g * g; // |e√f| against |g|
+    const Big cmp = e * e * f - g * g; // |e√f| against |g|
     const int c = signOf(cmp);
     return c > 0 ? se : (c < 0 ? sg : 0);
 }
 
 // Folds a·√m into c when m is a perfect square.
-void foldSquare(mpz_class &c, mpz_class &a, mpz_class &m)
+void foldSquare(Big &c, Big &a, Big &m)
 {
     if (a == 0 || m == 0) {
         a = 0;
         return;
     }
-    mpz_class root;
-    if (mpz_perfect_square_p(m.get_mpz_t())) {
-        mpz_sqrt(root.get_mpz_t(), m.get_mpz_t());
+    const Big root = boost::multiprecision::sqrt(m); // the whole part
+    if (root * root == m) {
         c += a * root;
         a = 0;
     }
 }
 
-int signSurds(mpz_class c, mpz_class a, mpz_class m, mpz_class b, mpz_class n)
+int signSurds(Big c, Big a, Big m, Big b, Big n)
 {
     foldSquare(c, a, m);
     foldSquare(c, b, n);
@@ -66,16 +67,16 @@ int signSurds(mpz_class c, mpz_class a, mpz_class m, mpz_class b, mpz_class n)
     // X = a√m + b√n with both roots irrational.
     const int sX = signOneRoot(0, a, m) == signOneRoot(0, b, n)
                        ? signOneRoot(0, a, m)
-                       : signOf(mpz_class(a * a * m - b * b * n)) * signOneRoot(0, a, m);
+                       : signOf(Big(a * a * m - b * b * n)) * signOneRoot(0, a, m);
     const int sc = signOf(c);
     if (sX == 0)
         return sc;
     if (sc == 0 || sc == sX)
         return sX;
     // Opposite signs: whichever of |X| and |c| is larger decides, by X² − c².
-    const mpz_class g = a * a * m + b * b * n - c * c;
-    const mpz_class e = 2 * a * b;
-    return sX * signOneRoot(g, e, mpz_class(m * n));
+    const Big g = a * a * m + b * b * n - c * c;
+    const Big e = 2 * a * b;
+    return sX * signOneRoot(g, e, Big(m * n));
 }
 
 __extension__ typedef __int128 Wide;
@@ -84,7 +85,7 @@ __extension__ typedef __int128 Wide;
 std::optional<std::int64_t> exactRoot(std::int64_t m)
 {
     if (m < 0 || m >= (std::int64_t(1) << 62))
-        return std::nullopt; // left to GMP
+        return std::nullopt; // left to the big integers
     auto root = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(m)));
     while (root > 0 && root * root > m)
         --root;
@@ -97,7 +98,7 @@ std::optional<std::int64_t> exactRoot(std::int64_t m)
 
 // The sign in 128-bit whole numbers when at most one root is irrational and
 // the squares fit; the sheets' values always do. Empty otherwise.
-std::optional<int> signWithoutGmp(const SurdSum &s)
+std::optional<int> signInWords(const SurdSum &s)
 {
     Wide c = s.c;
     std::int64_t a = 0, m = 0; // the one irrational term left, if any
@@ -130,9 +131,9 @@ std::optional<int> signWithoutGmp(const SurdSum &s)
     return diff > 0 ? sa : (diff < 0 ? sc : 0);
 }
 
-mpz_class big(std::int64_t v)
+Big big(std::int64_t v)
 {
-    return mpz_class(static_cast<long>(v));
+    return Big(v);
 }
 
 long double approx(const SurdSum &s, long double &scale)
@@ -178,7 +179,7 @@ int sign(const SurdSum &s)
 {
     if (s.m < 0 || s.n < 0)
         throw std::domain_error("square root of a negative number");
-    if (const auto fast = signWithoutGmp(s))
+    if (const auto fast = signInWords(s))
         return *fast;
     return signSurds(big(s.c), big(s.a), big(s.m), big(s.b), big(s.n));
 }
@@ -209,15 +210,15 @@ int signScaledLog(std::int64_t E, std::int64_t num, std::int64_t den, std::int64
     if (E < 0)
         return -signScaledLog(-E, num, den, -R);
     // E·log10(num/den) against R  ⇔  num^E against 10^R · den^E.
-    mpz_class lhs, rhs, ten;
-    mpz_ui_pow_ui(lhs.get_mpz_t(), static_cast<unsigned long>(num), static_cast<unsigned long>(E));
-    mpz_ui_pow_ui(rhs.get_mpz_t(), static_cast<unsigned long>(den), static_cast<unsigned long>(E));
-    mpz_ui_pow_ui(ten.get_mpz_t(), 10, static_cast<unsigned long>(R >= 0 ? R : -R));
+    using boost::multiprecision::pow;
+    Big lhs = pow(Big(num), static_cast<unsigned>(E));
+    Big rhs = pow(Big(den), static_cast<unsigned>(E));
+    const Big ten = pow(Big(10), static_cast<unsigned>(R >= 0 ? R : -R));
     if (R >= 0)
         rhs *= ten;
     else
         lhs *= ten;
-    return sgn(mpz_class(lhs - rhs));
+    return Big(lhs - rhs).sign();
 }
 
 std::int64_t truncLogOffset(std::int64_t E, int D, int d, int v)

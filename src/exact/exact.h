@@ -6,7 +6,9 @@
 // numbers (294 − 20 × 1.25 × 12.68 comes out as −22.99999999999994), so each
 // value here is first computed in long double with an error far below 1e-12,
 // and only when that lands within a safety band of a whole number (or of a
-// threshold) is the question settled exactly, in whole numbers with GMP.
+// threshold) is the question settled exactly, in whole numbers: 128-bit words
+// where they suffice, else Boost.Multiprecision's cpp_int (header-only, so
+// the core builds anywhere a C++20 compiler does, Emscripten included).
 
 #include <cstdint>
 

@@ -1,8 +1,9 @@
-// Exact truncation: checked against 512-bit GMP floating point, which shares
-// nothing with the code under test but the library.
+// Exact truncation: checked against 512-bit binary floating point
+// (Boost.Multiprecision's cpp_bin_float), which shares nothing with the code
+// under test but the library.
 #include "exact.h"
 
-#include <gmpxx.h>
+#include <boost/multiprecision/cpp_bin_float.hpp>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,17 +17,14 @@ namespace {
 // value is not within 1e-100 of a whole number without being one.
 std::int64_t wideTruncate(const SurdSum &s)
 {
-    mpf_class c(s.c, 512), a(s.a, 512), m(s.m, 512), b(s.b, 512), n(s.n, 512), d(s.d, 512);
-    mpf_class v = (c + a * sqrt(m) + b * sqrt(n)) / d;
-    mpf_class t(0, 512);
-    mpf_trunc(t.get_mpf_t(), v.get_mpf_t());
+    using Float = boost::multiprecision::number<
+        boost::multiprecision::cpp_bin_float<512, boost::multiprecision::digit_base_2>>;
+    const Float v = (Float(s.c) + Float(s.a) * sqrt(Float(s.m)) + Float(s.b) * sqrt(Float(s.n))) / Float(s.d);
     // A value a hair below a whole number that is really whole: snap.
-    mpf_class r(0, 512);
-    mpf_class half = v + mpf_class(v >= 0 ? 0.5 : -0.5, 512);
-    mpf_trunc(r.get_mpf_t(), half.get_mpf_t());
-    if (abs(v - r) < mpf_class("1e-100", 512))
-        return r.get_si();
-    return t.get_si();
+    const Float r = trunc(v + Float(v >= 0 ? 0.5 : -0.5));
+    if (abs(v - r) < Float("1e-100"))
+        return r.convert_to<std::int64_t>();
+    return trunc(v).convert_to<std::int64_t>();
 }
 
 TEST(ExactTruncate, WholeValuesThatDoublesMiss)
