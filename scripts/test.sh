@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole suite, the
+# portable core built with em++ and tested under node (scripts/test-wasm.sh), the
 # same suite again under AddressSanitizer and UndefinedBehaviorSanitizer, each
 # libFuzzer target for a minute, and the Debian package's build and checks.
 #
@@ -17,6 +18,7 @@ bash scripts/install-deps.sh
 bash scripts/build.sh
 ctest --preset dev -j"$(nproc)"
 [ "$quick" = 1 ] && exit 0
+bash scripts/test-wasm.sh build
 bash scripts/test-sanitizers.sh
 bash scripts/fuzz.sh 60
 bash scripts/package.sh
