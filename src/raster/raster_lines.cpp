@@ -216,30 +216,55 @@ void fillPixels(const PixelBuffer &pixels, int left, int top, int width, int hei
 
 // ---- Wide lines ----
 
-// √M with M up to 2^127: its whole part, and whether it is exact.
-struct Root {
-    Wide whole;
+// The wide-line rule works in whole numbers of up to about 4·coordinate²·w²:
+// 128 bits for end points anywhere in the int range, but 64 bits for lines of
+// a sheet, which keeps the browser's core (where 128-bit division is done in
+// software) fast. Both give the same pixels.
+template <class Whole> struct Arithmetic;
+template <> struct Arithmetic<long long> {
+    using Unsigned = unsigned long long;
+};
+template <> struct Arithmetic<Wide> {
+    using Unsigned = UWide;
+};
+
+// Coordinates and pen widths below these keep every product under 2^62.
+constexpr long long kNarrowCoordinateLimit = 1LL << 20;
+constexpr int kNarrowWidthLimit = 1 << 8;
+
+bool fitsInSixtyFourBits(TPoint from, TPoint to, int width)
+{
+    auto small = [](int v) { return std::llabs(static_cast<long long>(v)) < kNarrowCoordinateLimit; };
+    return small(from.X) && small(from.Y) && small(to.X) && small(to.Y) && width < kNarrowWidthLimit;
+}
+
+// √M: its whole part, and whether it is exact.
+template <class Whole> struct Root {
+    Whole whole;
     bool exact;
 };
 
-Root rootOf(UWide m)
+template <class Whole> Root<Whole> rootOf(typename Arithmetic<Whole>::Unsigned m)
 {
-    auto r = static_cast<UWide>(std::sqrt(static_cast<long double>(m)));
+    using Unsigned = typename Arithmetic<Whole>::Unsigned;
+    // A double's root is within a step or two below 2^62; beyond, long double's.
+    auto r = sizeof(Unsigned) == 8 ? static_cast<Unsigned>(std::sqrt(static_cast<double>(m)))
+                                   : static_cast<Unsigned>(std::sqrt(static_cast<long double>(m)));
     while (r > 0 && r * r > m)
         --r;
     while ((r + 1) * (r + 1) <= m)
         ++r;
-    return {static_cast<Wide>(r), r * r == m};
+    return {static_cast<Whole>(r), r * r == m};
 }
 
 // A bound k + q·√M (q = −1, 0 or 1) of one of the pen rectangle's edges.
-struct Bound {
-    Wide k;
+template <class Whole> struct Bound {
+    Whole k;
     int q;
 };
 
 // floor(k + q·√M).
-Wide floorOf(const Bound &b, const Root &root)
+template <class Whole> Whole floorOf(const Bound<Whole> &b, const Root<Whole> &root)
 {
     if (b.q == 0)
         return b.k;
@@ -251,7 +276,9 @@ Wide floorOf(const Bound &b, const Root &root)
 // The whole x with low < α·x + β ≤ high, as [first, last] (possibly empty).
 // For whole t, t > v ⇔ t ≥ ⌊v⌋ + 1 and t ≤ v ⇔ t ≤ ⌊v⌋, and
 // ⌊(k + q√M) / m⌋ = ⌊⌊k + q√M⌋ / m⌋ for m > 0: only whole numbers are used.
-void narrowSpan(Wide alpha, Wide beta, Bound low, Bound high, const Root &root, Wide &first, Wide &last)
+template <class Whole>
+void narrowSpan(Whole alpha, Whole beta, Bound<Whole> low, Bound<Whole> high, const Root<Whole> &root, Whole &first,
+                Whole &last)
 {
     low.k -= beta;
     high.k -= beta;
@@ -267,7 +294,7 @@ void narrowSpan(Wide alpha, Wide beta, Bound low, Bound high, const Root &root, 
         last = std::min(last, floorDiv(floorOf(high, root), alpha));
     } else {
         // x < low / α and x ≥ high / α; with α < 0, ⌈v / α⌉ = −⌊v / |α|⌋.
-        const Wide m = -alpha;
+        const Whole m = -alpha;
         last = std::min(last, -floorDiv(floorOf(low, root), m) - 1);
         first = std::max(first, -floorDiv(floorOf(high, root), m));
     }
@@ -277,9 +304,10 @@ void narrowSpan(Wide alpha, Wide beta, Bound low, Bound high, const Root &root, 
 // of pixel (x, y) is (2x + 1, 2y + 1): whole numbers throughout.
 constexpr long long kScale = 2;
 
-template <class Pixel>
+template <class Whole, class Pixel>
 void drawWideLine(const PixelBuffer &pixels, TPoint from, TPoint to, int width, bool dotted, Ink<Pixel> ink)
 {
+    using Unsigned = typename Arithmetic<Whole>::Unsigned;
     // A is the end the direction d = B − A leaves rightwards (or, plumb,
     // downwards); n, across, points right (or, level, down). A centre C is
     // inside when −w|d| < n·(C − 2A) ≤ w|d| and −c < d·(C − 2A) ≤ 2|d|² + c,
@@ -287,13 +315,13 @@ void drawWideLine(const PixelBuffer &pixels, TPoint from, TPoint to, int width, 
     TPoint a = from, b = to;
     if (b.X < a.X || (b.X == a.X && b.Y < a.Y))
         std::swap(a, b);
-    const Wide dx = Wide(b.X) - a.X, dy = Wide(b.Y) - a.Y;
-    const Wide nx = dy > 0 ? dy : -dy, ny = dy > 0 ? -dx : dx;
-    const UWide lengthSquared = static_cast<UWide>(dx * dx + dy * dy);
-    const UWide half = UWide(kScale / 2) * UWide(width);
-    const Root root = rootOf(lengthSquared * half * half); // w|d|
+    const Whole dx = Whole(b.X) - a.X, dy = Whole(b.Y) - a.Y;
+    const Whole nx = dy > 0 ? dy : -dy, ny = dy > 0 ? -dx : dx;
+    const Unsigned lengthSquared = static_cast<Unsigned>(dx * dx + dy * dy);
+    const Unsigned half = Unsigned(kScale / 2) * Unsigned(width);
+    const Root<Whole> root = rootOf<Whole>(lengthSquared * half * half); // w|d|
     const int cap = dotted ? 0 : 1;
-    const Wide w = width;
+    const Whole w = width;
     // Rows the rectangle can reach.
     const long long top = std::max<long long>(std::min(a.Y, b.Y) - static_cast<long long>(w), 0);
     const long long bottom = std::min<long long>(std::max(a.Y, b.Y) + static_cast<long long>(w), pixels.height - 1);
@@ -308,12 +336,12 @@ void drawWideLine(const PixelBuffer &pixels, TPoint from, TPoint to, int width, 
     for (long long y = top; y <= bottom; ++y) {
         // With C the centre and A2 = 2A: n·(C − A2) = 2n_x·x + n_x(1 − 2A_x) + n_y(2y + 1 − 2A_y),
         // and d·(C − A2) alike.
-        const Wide ey = kScale * Wide(y) + 1 - kScale * Wide(a.Y);
-        const Wide ex0 = 1 - kScale * Wide(a.X);
-        Wide first = 0, last = pixels.width - 1;
-        narrowSpan(kScale * nx, nx * ex0 + ny * ey, {0, -1}, {0, 1}, root, first, last);
-        narrowSpan(kScale * dx, dx * ex0 + dy * ey, {0, -cap}, {kScale * static_cast<Wide>(lengthSquared), cap}, root,
-                   first, last);
+        const Whole ey = kScale * Whole(y) + 1 - kScale * Whole(a.Y);
+        const Whole ex0 = 1 - kScale * Whole(a.X);
+        Whole first = 0, last = pixels.width - 1;
+        narrowSpan<Whole>(kScale * nx, nx * ex0 + ny * ey, {0, -1}, {0, 1}, root, first, last);
+        narrowSpan<Whole>(kScale * dx, dx * ex0 + dy * ey, {0, -cap}, {kScale * static_cast<Whole>(lengthSquared), cap},
+                          root, first, last);
         if (first > last)
             continue;
         auto *row = reinterpret_cast<Pixel *>(pixels.bits + y * pixels.bytesPerLine);
@@ -354,8 +382,10 @@ void drawLineIn(const PixelBuffer &pixels, TPoint from, TPoint to, int width, Li
         drawThinLine(pixels, from, to, dotted, ink);
     else if (!dotted && (from.X == to.X || from.Y == to.Y))
         drawWideRuling(pixels, from, to, width, ink.colour[0]);
+    else if (fitsInSixtyFourBits(from, to, width))
+        drawWideLine<long long>(pixels, from, to, width, dotted, ink);
     else
-        drawWideLine(pixels, from, to, width, dotted, ink);
+        drawWideLine<Wide>(pixels, from, to, width, dotted, ink);
 }
 
 } // namespace

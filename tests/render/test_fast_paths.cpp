@@ -216,10 +216,14 @@ TEST(ImageSurfaceFastPaths, OnePixelLinesFollowTheRuleExactly)
     std::mt19937 random(7);
     std::uniform_int_distribution<int> near(-60, 100);
     std::uniform_int_distribution<int> far(-400000, 400000);
-    std::uniform_int_distribution<int> coin(0, 3);
+    std::uniform_int_distribution<int> veryFar(-500000000, 500000000);
+    std::uniform_int_distribution<int> coin(0, 7);
     for (const auto format : kFormats)
         for (int i = 0; i < 4000; ++i) {
-            auto end = [&] { return coin(random) == 0 ? far(random) : near(random); };
+            auto end = [&] {
+                const int which = coin(random);
+                return which == 0 ? veryFar(random) : which < 3 ? far(random) : near(random);
+            };
             const TPoint from{end(), end()}, to{end(), end()};
             const TPen pen{i % 2 ? clBlack : clNavy, 1, i % 3 ? TPenStyle::psDot : TPenStyle::psSolid};
             const TBrush brush{clGray};
@@ -235,18 +239,23 @@ TEST(ImageSurfaceFastPaths, OnePixelLinesFollowTheRuleExactly)
         }
 }
 
-// Wide lines of every slope and width 2..7, solid and dotted, near and far,
-// against the rule worked out pixel by pixel.
+// Wide lines of every slope and width 2..7, solid and dotted, near, far and
+// very far (the rule is worked in 64 bits for sheet-sized lines and in 128
+// for the rest), against the rule worked out pixel by pixel.
 TEST(ImageSurfaceFastPaths, WideLinesFollowTheRuleExactly)
 {
     std::mt19937 random(11);
     std::uniform_int_distribution<int> near(-30, 60);
     std::uniform_int_distribution<int> far(-400000, 400000);
-    std::uniform_int_distribution<int> coin(0, 3);
+    std::uniform_int_distribution<int> veryFar(-500000000, 500000000);
+    std::uniform_int_distribution<int> coin(0, 7);
     std::uniform_int_distribution<int> width(2, 7);
     for (const auto format : kFormats)
         for (int i = 0; i < 1500; ++i) {
-            auto end = [&] { return coin(random) == 0 ? far(random) : near(random); };
+            auto end = [&] {
+                const int which = coin(random);
+                return which == 0 ? veryFar(random) : which < 3 ? far(random) : near(random);
+            };
             const TPoint from{end(), end()}, to{end(), end()};
             const TPen pen{i % 2 ? clBlack : clGray, width(random), i % 3 ? TPenStyle::psSolid : TPenStyle::psDot};
             const TBrush brush{clWhite};
