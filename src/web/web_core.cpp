@@ -63,7 +63,9 @@ std::string lastText;
 struct SamplePicture {
     RasterImage image{kSamplePictureWidth, kSamplePictureHeight};
     TCanvas canvas{&image};
-    std::vector<std::uint8_t> rgba = std::vector<std::uint8_t>(image.words().size() * 4);
+    // RGBA bytes, written a pixel at a time: WebAssembly is little-endian, so
+    // the word 0xAABBGGRR holds the bytes R, G, B, A in that order.
+    std::vector<std::uint32_t> rgba = std::vector<std::uint32_t>(image.words().size());
 };
 
 SamplePicture &samplePicture()
@@ -87,14 +89,12 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t *gridora_sample(int kind, int sizeChoice
                                        kSampleWindowWidth, kSampleWindowHeight);
     else
         gridpaper::drawGridSample(p.canvas, kSamplePictureWidth, kSamplePictureHeight, kind, sizeChoice);
-    std::uint8_t *out = p.rgba.data();
-    for (const std::uint32_t word : p.image.words()) {
-        *out++ = static_cast<std::uint8_t>(word >> 16);
-        *out++ = static_cast<std::uint8_t>(word >> 8);
-        *out++ = static_cast<std::uint8_t>(word);
-        *out++ = 0xFF;
+    const std::vector<std::uint32_t> &words = p.image.words();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::uint32_t word = words[i]; // 0xFFRRGGBB
+        p.rgba[i] = 0xFF000000u | (word & 0xFFu) << 16 | (word & 0xFF00u) | (word >> 16 & 0xFFu);
     }
-    return p.rgba.data();
+    return reinterpret_cast<const std::uint8_t *>(p.rgba.data());
 }
 
 /// The name is `nameBytes` bytes of UTF-8 at `name` in both page calls.
