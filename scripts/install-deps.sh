@@ -11,6 +11,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   poppler-utils libxml2-utils python3 hyperfine time
   xvfb xauth xdotool imagemagick
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   clang libclang-rt-14-dev valgrind
   emscripten nodejs
   dpkg-dev fakeroot file lintian desktop-file-utils appstream groff-base man-db

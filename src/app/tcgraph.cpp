@@ -10,6 +10,7 @@
 #include "sheet_constants.h"
 #include "spacetime_sheets.h"
 #include "timage.h"
+#include "velocitybar.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -197,17 +198,12 @@ void Tcgraph::buildControls()
     Label1 = named(new QLabel(QStringLiteral("Who"), stgb), "Label1");
     Label1->setGeometry(24, 60, 30, 16);
 
-    slsb = named(new QScrollBar(Qt::Horizontal, stgb), "slsb");
+    slsb = named(new VelocityBar(stgb), "slsb");
     slsb->setGeometry(160, 28, 121, 17);
     slsb->setRange(0, spacetime::kMaxPosition);
     slsb->setValue(60);
     slsb->setSingleStep(1);
     slsb->setPageStep(10);
-    // Left lowers the velocity and Right raises it, and Tab reaches the bar.
-    slsb->setInvertedControls(false);
-    slsb->setFocusPolicy(Qt::StrongFocus);
-    // Its "Scroll here" menu would move it without telling anyone.
-    slsb->setContextMenuPolicy(Qt::NoContextMenu);
     stgb->hide();
 
     Graphtyp = named(new ChoiceBox(client), "Graphtyp");
@@ -217,14 +213,18 @@ void Tcgraph::buildControls()
     Graphtyp->setMaxVisibleItems(4);
     setRowHeight(Graphtyp, 16);
 
-    Printbt = hiddenButton(QStringLiteral("Print"), "Printbt", {272, 16, 89, 17}, client);
-    graphbt = hiddenButton(QStringLiteral("&Display Sample"), "graphbt", {144, 5, 129, 20}, client);
+    // The buttons that only carry the four actions are never shown; they live
+    // outside the window so that no screen reader meets them.
+    offstage_ = std::make_unique<QWidget>();
+    offstage_->setObjectName(QStringLiteral("offstage"));
+    Printbt = hiddenButton(QStringLiteral("Print"), "Printbt", {272, 16, 89, 17}, offstage_.get());
+    graphbt = hiddenButton(QStringLiteral("&Display Sample"), "graphbt", {144, 5, 129, 20}, offstage_.get());
 
     p1to3bt = named(new QPushButton(QStringLiteral("&Print"), client), "p1to3bt");
     p1to3bt->setGeometry(264, 64, 91, 25);
 
-    samplespace = hiddenButton(QStringLiteral("samplespace"), "samplespace", {48, 8, 75, 25}, client);
-    spacepr = hiddenButton(QStringLiteral("spacepr"), "spacepr", {280, 0, 75, 25}, client);
+    samplespace = hiddenButton(QStringLiteral("samplespace"), "samplespace", {48, 8, 75, 25}, offstage_.get());
+    spacepr = hiddenButton(QStringLiteral("spacepr"), "spacepr", {280, 0, 75, 25}, offstage_.get());
 
     whocp = named(new QLineEdit(client), "whocp");
     whocp->setGeometry(80, 64, 169, 24);
@@ -237,9 +237,9 @@ void Tcgraph::buildControls()
                                                             samplespace, spacepr, whocp})
         keepStandardColours(control);
 
-    // Tab order: the size box, the kind box, the velocity bar (when its group
-    // shows), the "&Print" button, the name box. Hidden buttons are skipped.
-    QWidget *const order[] = {graphsize, graphbt, Graphtyp, slsb, Printbt, p1to3bt, samplespace, spacepr, whocp};
+    // Tab order: the size box (when it shows), the kind box, the velocity bar
+    // (when its group shows), the "&Print" button, the name box.
+    QWidget *const order[] = {graphsize, Graphtyp, slsb, p1to3bt, whocp};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     graphsize->setFocus();
@@ -263,9 +263,17 @@ void Tcgraph::buildControls()
         });
     }
 
-    // Only the user's choices and moves reach the handlers.
-    connect(Graphtyp, &QComboBox::activated, this, [this] { handle([this] { GraphtypChange(); }); });
-    connect(graphsize, &QComboBox::activated, this, [this] { handle([this] { graphsizeChange(); }); });
+    // Only the user's choices and moves reach the handlers, and a choice only
+    // when it changes something: choosing the entry already chosen keeps the
+    // size and the sample as they are.
+    connect(Graphtyp, &QComboBox::activated, this, [this](int kind) {
+        if (kind != kindShown_)
+            handle([this] { GraphtypChange(); });
+    });
+    connect(graphsize, &QComboBox::activated, this, [this](int size) {
+        if (size != sizeShown_)
+            handle([this] { graphsizeChange(); });
+    });
     connect(slsb, &QAbstractSlider::actionTriggered, this, [this] {
         // The bar has moved its thumb but not yet its value.
         if (slsb->sliderPosition() == slsb->value())
@@ -279,9 +287,18 @@ void Tcgraph::buildControls()
 void Tcgraph::nameControlsForScreenReaders()
 {
     // The boxes carry no label of their own on screen: their group and their
-    // entries explain them to the eye, not to a screen reader.
-    Graphtyp->setAccessibleName(QStringLiteral("Kind of graph paper"));
-    graphsize->setAccessibleName(QStringLiteral("Size of the graph paper"));
+    // entries explain them to the eye, not to a screen reader. A screen reader
+    // names a combo box by its current entry and reads its purpose from the
+    // label related to it, so each box gets a label that is never shown.
+    const auto purpose = [](const QString &text, ChoiceBox *box) {
+        auto *label = new QLabel(text, box->parentWidget());
+        label->setBuddy(box);
+        label->hide();
+        box->setAccessibleName(text);
+        return label;
+    };
+    purpose(QStringLiteral("Kind of graph paper"), Graphtyp)->setObjectName(QStringLiteral("Graphtyplb"));
+    purpose(QStringLiteral("Size of the graph paper"), graphsize)->setObjectName(QStringLiteral("graphsizelb"));
     slsb->setAccessibleName(QStringLiteral("Velocity of the moving frame"));
     slsb->setAccessibleDescription(sllb->text());
     whocp->setAccessibleName(QStringLiteral("Who"));
@@ -310,6 +327,8 @@ void Tcgraph::FormCreate()
     for (int i = 0; i < 3; ++i)
         graphsize->setItemText(i, sizeLabels_[0][static_cast<std::size_t>(i)]);
     graphsize->setCurrentIndex(0);
+    kindShown_ = 0;
+    sizeShown_ = 0;
     click(graphbt);
 }
 
@@ -333,10 +352,16 @@ void Tcgraph::GraphtypChange()
     for (int i = 0; i < 3; ++i)
         graphsize->setItemText(i, sizeLabel(kind, i));
     graphsize->setCurrentIndex(0);
+    kindShown_ = kind;
+    sizeShown_ = 0;
+    // The size box under the "Spacetime" group cannot be seen, so it takes
+    // no focus there: hidden, Tab and Shift+Tab pass it by.
     if (kind == kSpacetime) {
         click(samplespace);
         stgb->show();
+        graphsize->hide();
     } else {
+        graphsize->show();
         stgb->hide();
         click(graphbt);
     }
@@ -344,6 +369,7 @@ void Tcgraph::GraphtypChange()
 
 void Tcgraph::graphsizeChange()
 {
+    sizeShown_ = graphsize->currentIndex();
     click(Graphtyp->currentIndex() == kSpacetime ? samplespace : graphbt);
 }
 

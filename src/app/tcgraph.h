@@ -22,6 +22,7 @@
 #include <array>
 #include <cstddef>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -156,11 +157,14 @@ private:
     void reportCurrentException();
 
     TPrinter &printer_;
+    std::unique_ptr<QWidget> offstage_; ///< never shown; holds the action buttons
     Taboutboxp *aboutBox_ = nullptr;
     Tclassset *classSet_ = nullptr;
     std::array<std::array<QString, 3>, 4> sizeLabels_;
     int clickDepth_ = 0;
     std::exception_ptr actionError_;
+    int kindShown_ = 0; ///< the kind the size box and the mode were last set for
+    int sizeShown_ = 0; ///< the size choice the sample was last drawn for
     bool activatedOnce_ = false;
     bool centred_ = false;
 };

@@ -118,7 +118,9 @@ Taboutboxp::Taboutboxp(Tlicensefrm *licence, QWidget *parent)
     Licenselb = licenceLink;
     noticelb = notice;
 
-    returnbt = new QPushButton(this);
+    // Never shown, and kept outside the box so that no screen reader meets it.
+    offstage_ = std::make_unique<QWidget>();
+    returnbt = new QPushButton(offstage_.get());
     returnbt->setObjectName(QStringLiteral("returnbt"));
     returnbt->setAutoDefault(false);
     returnbt->hide();

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -80,6 +82,7 @@ private:
     void closeWithResult(int result);
 
     Tlicensefrm *licence_;
+    std::unique_ptr<QWidget> offstage_; ///< never shown; holds returnbt
     int tag_ = 0;         ///< the self-closed mark
     int timer1Tag_ = 0;   ///< ticks since the box was last shown
     bool licenceOpen_ = false;

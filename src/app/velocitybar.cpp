@@ -1,0 +1,84 @@
+#include "velocitybar.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+
+#include <cmath>
+
+namespace gridora::app {
+
+namespace {
+
+class VelocityAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit VelocityAccessible(VelocityBar *bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Value)
+            return bar()->velocityText();
+        return QAccessibleWidget::text(which);
+    }
+
+    QVariant currentValue() const override { return bar()->velocity(); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        // As the thumb moves under the user's hand: whoever follows the
+        // user's moves hears of it (setValue would tell no one).
+        bar()->setSliderPosition(static_cast<int>(std::lround(value.toDouble() * 100)));
+    }
+    QVariant maximumValue() const override { return bar()->maximum() / 100.0; }
+    QVariant minimumValue() const override { return bar()->minimum() / 100.0; }
+    QVariant minimumStepSize() const override { return bar()->singleStep() / 100.0; }
+
+private:
+    VelocityBar *bar() const { return static_cast<VelocityBar *>(widget()); }
+};
+
+QAccessibleInterface *velocityAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(VelocityBar::staticMetaObject.className()))
+        if (auto *bar = qobject_cast<VelocityBar *>(object))
+            return new VelocityAccessible(bar);
+    return nullptr;
+}
+
+} // namespace
+
+VelocityBar::VelocityBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(velocityAccessible), true);
+    (void)factoryInstalled;
+    setInvertedControls(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // Its "Scroll here" menu would move it without telling anyone.
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+QString VelocityBar::velocityText() const
+{
+    return QStringLiteral("%1.%2 c").arg(value() / 100).arg(value() % 100, 2, 10, QLatin1Char('0'));
+}
+
+void VelocityBar::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    if (plain && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        const bool lower = (event->key() == Qt::Key_Left) != isRightToLeft();
+        triggerAction(lower ? SliderSingleStepSub : SliderSingleStepAdd);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
+}
+
+} // namespace gridora::app

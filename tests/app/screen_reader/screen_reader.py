@@ -1,0 +1,149 @@
+"""What a screen reader hears of the main window, read over the real
+accessibility bus (AT-SPI) the way a screen reader reads it.
+
+Started by run.sh inside a private session bus on a virtual display; starts
+the program itself and ends it at the end. Every wait polls a condition with
+a generous limit, so a busy machine makes the test slower, never wrong.
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+LIMIT = 60.0  # seconds for anything to appear over the bus
+
+
+program = None
+
+
+def wait_for(what, probe, limit=LIMIT):
+    end = time.monotonic() + limit
+    while True:
+        if program.poll() is not None:
+            raise AssertionError("the program ended (status %s) while waiting for %s" % (program.returncode, what))
+        found = probe()
+        if found:
+            return found
+        if time.monotonic() > end:
+            raise AssertionError("gave up waiting for " + what)
+        time.sleep(0.1)
+
+
+def fresh(acc):
+    # Read what the program says now, not what an earlier answer left behind.
+    acc.clear_cache()
+    return acc
+
+
+def walk(acc):
+    yield acc
+    for i in range(fresh(acc).childCount):
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(fresh(desktop).childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def child_named(app, role, name):
+    for acc in walk(app):
+        if acc.getRole() == role and acc.name == name:
+            return acc
+    return None
+
+
+def labels_of(acc):
+    names = []
+    for relation in fresh(acc).getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return names
+
+
+failures = []
+
+
+def check(ok, message):
+    if not ok:
+        failures.append(message)
+        print("FAIL: " + message)
+
+
+def combo_boxes(frame):
+    return [acc for acc in walk(frame) if acc.getRole() == pyatspi.ROLE_COMBO_BOX]
+
+
+def check_boxes(frame):
+    boxes = {box.name: box for box in combo_boxes(frame)}
+    # Named by the entry they show, their purpose comes from a related label.
+    for value, purpose in (("Squared", "Kind of graph paper"), ("10x15", "Size of the graph paper")):
+        box = boxes.get(value)
+        check(box is not None, "no combo box announced as %r; found %r" % (value, sorted(boxes)))
+        if box is not None:
+            check(purpose in labels_of(box), "%r is labelled by %r, not %r" % (value, labels_of(box), purpose))
+
+
+def check_velocity(frame):
+    bar = next((acc for acc in walk(frame) if acc.getRole() == pyatspi.ROLE_SCROLL_BAR), None)
+    check(bar is not None, "no velocity scroll bar")
+    if bar is None:
+        return
+    value = bar.queryValue()
+    check(abs(value.minimumValue - 0.0) < 1e-9 and abs(value.maximumValue - 0.9) < 1e-9,
+          "velocity runs from %r to %r, not 0.00 to 0.90" % (value.minimumValue, value.maximumValue))
+    check(abs(value.minimumIncrement - 0.01) < 1e-9, "velocity step %r, not 0.01" % value.minimumIncrement)
+    check(abs(value.currentValue - 0.60) < 1e-9, "velocity at start %r, not 0.60" % value.currentValue)
+    check(fresh(bar).description == "v = 0.60 c", "velocity described as %r" % bar.description)
+    # A screen reader moving the bar moves it as the user does: the label and
+    # the value follow.
+    value.currentValue = 0.61
+    try:
+        wait_for("the velocity to read 0.61 c", lambda: fresh(bar).description == "v = 0.61 c", limit=20)
+    except AssertionError as error:
+        check(False, "%s (description %r)" % (error, bar.description))
+    check(abs(fresh(bar).queryValue().currentValue - 0.61) < 1e-9,
+          "velocity read as %r, not 0.61" % bar.queryValue().currentValue)
+    label = child_named(frame, pyatspi.ROLE_LABEL, "v = 0.61 c")
+    check(label is not None, "the velocity label does not read v = 0.61 c")
+
+
+def check_no_hidden_buttons(app, frame):
+    buttons = [acc.name for acc in walk(frame) if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    check(buttons == ["Print"], "the main window offers the buttons %r, not just 'Print'" % buttons)
+    about = wait_for("the About box", lambda: child_named(app, pyatspi.ROLE_DIALOG, "Gridora"))
+    buttons = [acc.name for acc in walk(about) if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    check(buttons == [], "the About box offers the buttons %r" % buttons)
+
+
+def main():
+    global program
+    program = subprocess.Popen([sys.argv[1]])
+    try:
+        app = wait_for("the program on the accessibility bus", lambda: application(program.pid))
+        frame = wait_for("the main window", lambda: child_named(app, pyatspi.ROLE_FRAME, "Choose Your Graph......"))
+        check_boxes(frame)
+        check_no_hidden_buttons(app, frame)
+        check_velocity(frame)
+    finally:
+        program.terminate()
+        try:
+            program.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            program.kill()
+            program.wait()
+    if failures:
+        sys.exit("%d failure(s)" % len(failures))
+    print("every control is heard as it should be")
+
+
+if __name__ == "__main__":
+    main()
