@@ -51,6 +51,22 @@ if ! lpstat -p "$queue" >/dev/null 2>&1; then
   lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2> >(grep -v 'drivers are deprecated' >&2)
   touch "$state/queue-added"
 fi
+
+# More cups-pdf queues, each with defaults of its own, made from copies of the
+# driver's PPD: "GridoraLetter" with US Letter paper and a printable area
+# inside margins of 18 and 36 points, "Gridora600" and "Gridora1200" with
+# those resolutions. They are never the default printer.
+extra_queue() { # name, sed script applied to the PPD
+  local name=$1 edit=$2
+  lpstat -p "$name" >/dev/null 2>&1 && return 0
+  sed -e "$edit" "$ppd" >"$state/$name.ppd"
+  lpadmin -p "$name" -E -v cups-pdf:/ -P "$state/$name.ppd" 2> >(grep -v 'drivers are deprecated' >&2)
+  echo "$name" >>"$state/extra-queues"
+}
+extra_queue GridoraLetter 's/^\*Default\(PageSize\|PageRegion\|ImageableArea\|PaperDimension\): A4/*Default\1: Letter/; s|^\*ImageableArea Letter/US Letter: .*|*ImageableArea Letter/US Letter: "18 36 594 756"|'
+extra_queue Gridora600 's/^\*DefaultResolution: .*/*DefaultResolution: 600dpi/'
+extra_queue Gridora1200 's/^\*DefaultResolution: .*/*DefaultResolution: 1200dpi/'
+
 lpadmin -d "$queue"
 
 for _ in $(seq 50); do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes away what scripts/cups-start.sh added: the "GridoraPDF" queue (with
-# any jobs left in it), the default printer setting, and the scheduler if it
+# Takes away what scripts/cups-start.sh added: the "GridoraPDF" queue and the
+# other test queues (with any jobs left in them), the default printer setting, and the scheduler if it
 # started one. Safe to run again, and when start never ran.
 set -euo pipefail
 
@@ -15,6 +15,10 @@ if running; then
     cancel -a "$queue" 2>/dev/null || true
     lpadmin -x "$queue" || true
   fi
+  while read -r extra; do
+    cancel -a "$extra" 2>/dev/null || true
+    lpadmin -x "$extra" 2>/dev/null || true
+  done < <(cat "$state/extra-queues" 2>/dev/null || true)
   previous=$(cat "$state/previous-default" 2>/dev/null || true)
   if [ -n "$previous" ] && [ "$previous" != "$queue" ] && lpstat -p "$previous" >/dev/null 2>&1; then
     lpadmin -d "$previous" || true

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QFileDialog>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -408,7 +409,10 @@ void Tcgraph::Printsetup1Click()
     auto chosen = print::printerToSetUp(printer_);
     if (!runPrintDialog(*chosen))
         return;
-    printer_.setTarget(print::printerTarget(std::move(chosen)));
+    // Confirmed with no destination (an empty list while the print server
+    // was down): later prints go to the default printer, as after a start.
+    auto target = print::printerTarget(std::move(chosen));
+    printer_.setTarget(target ? std::move(target) : print::startupPrinterTarget());
 }
 
 void Tcgraph::ClassSet1Click()
@@ -451,8 +455,14 @@ void Tcgraph::graphbtClick()
     Graphdisplay->update();
 }
 
+void Tcgraph::titleNextJob(const QString &sheet)
+{
+    printer_.Title = print::jobTitle({QStringLiteral("Gridora"), sheet, whocp->text()}).toStdString();
+}
+
 void Tcgraph::PrintbtClick()
 {
+    titleNextJob(Graphtyp->currentText() + QLatin1Char(' ') + graphsize->currentText());
     gridpaper::printGridPage(printer_, Graphtyp->currentIndex(), graphsize->currentIndex(),
                              whocp->text().toStdString());
 }
@@ -468,6 +478,7 @@ void Tcgraph::samplespaceClick()
 
 void Tcgraph::spaceprClick()
 {
+    titleNextJob(Graphtyp->currentText() + QStringLiteral(" 0.%1 c").arg(slsb->value(), 2, 10, QLatin1Char('0')));
     spacetime::printSpacetimePage(printer_, slsb->value(), whocp->text().toStdString());
 }
 
@@ -588,6 +599,15 @@ bool Tcgraph::runPrintDialog(QPrinter &printer)
     dialog.setObjectName(QStringLiteral("printersu"));
     // No page numbers, no selection, no printing to a file.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    // It prints nothing, so it must not say "Print": it sets up the printer
+    // for later prints, confirmed with the desktop's own word for OK.
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *confirm = buttons->button(QDialogButtonBox::Ok)) {
+            const QDialogButtonBox standard(QDialogButtonBox::Ok);
+            confirm->setText(standard.button(QDialogButtonBox::Ok)->text());
+        }
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

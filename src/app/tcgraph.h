@@ -149,6 +149,8 @@ private:
     classset::SetOutcome runClassSet(TPrinter &printer, const std::vector<std::string> &names, const QString &doing);
     void printClassSet(const std::vector<std::string> &names);
     void savePdf(const std::vector<std::string> &names);
+    /// Names the next print job after the sheet and the name on it.
+    void titleNextJob(const QString &sheet);
     /// Runs the action behind `button` by clicking it; an error the action
     /// raised comes out of here, after the click.
     void click(QAbstractButton *button);

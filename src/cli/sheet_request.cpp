@@ -136,7 +136,11 @@ ParseResult parseCommandLine(const QStringList &arguments)
     const QCommandLineOption paperOpt(QStringLiteral("paper"),
                                       QStringLiteral("Whole sheet of a4, a3, letter or legal (the default, a4)."),
                                       QStringLiteral("paper"));
-    const QCommandLineOption landscapeOpt(QStringLiteral("landscape"), QStringLiteral("Turn the paper sideways."));
+    const QCommandLineOption landscapeOpt(QStringLiteral("landscape"),
+                                          QStringLiteral("Turn the paper sideways. The sheets are laid out for "
+                                                         "upright paper: sideways, log and spacetime sheets lose "
+                                                         "rows at the top and bottom and squared cells become long "
+                                                         "rectangles."));
     const QCommandLineOption dpiOpt(QStringLiteral("dpi"),
                                     QStringLiteral("Device pixels per inch of a page (default 600)."),
                                     QStringLiteral("N"), QStringLiteral("600"));

@@ -14,16 +14,34 @@
 
 namespace gridora::print {
 
-int queueDefaultResolution(const QString &queue)
+namespace {
+
+// Runs `ask` with the print server's description of `queue`; false when the
+// server knows no such queue.
+template <typename Ask>
+bool askQueue(const QString &queue, Ask ask)
 {
     if (queue.isEmpty())
-        return 0;
+        return false;
     const QByteArray name = queue.toUtf8();
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (!dest)
-        return 0;
+        return false;
+    cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
+    if (info) {
+        ask(dest, info);
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return info != nullptr;
+}
+
+} // namespace
+
+int queueDefaultResolution(const QString &queue)
+{
     int dpi = 0;
-    if (cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+    askQueue(queue, [&](cups_dest_t *dest, cups_dinfo_t *info) {
         // "printer-resolution-default", which CUPS fills from the driver.
         if (ipp_attribute_t *value = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution")) {
             int vertical = 0;
@@ -31,9 +49,7 @@ int queueDefaultResolution(const QString &queue)
             const int horizontal = ippGetResolution(value, 0, &vertical, &units);
             dpi = units == IPP_RES_PER_CM ? static_cast<int>(std::lround(horizontal * 2.54)) : horizontal;
         }
-        cupsFreeDestInfo(info);
-    }
-    cupsFreeDests(1, dest);
+    });
     return dpi > 0 ? dpi : 0;
 }
 
@@ -63,6 +79,88 @@ int layoutResolution(const QPrinter &printer)
     return kFallbackDpi;
 }
 
+namespace {
+
+// CUPS gives paper sizes and margins in hundredths of a millimetre.
+double pointsOf(int hundredthsOfMm)
+{
+    return hundredthsOfMm / 100.0 * 72.0 / 25.4;
+}
+
+int integerIn(ipp_t *collection, const char *name)
+{
+    ipp_attribute_t *value = ippFindAttribute(collection, name, IPP_TAG_INTEGER);
+    return value ? ippGetInteger(value, 0) : -1;
+}
+
+// The paper and printable area of "media-col-default". (cupsGetDestMediaDefault
+// answers with the locale's Letter on an A4 queue, and names such as
+// "oe_letter_8.5x11in" do not map back to the paper.)
+std::optional<cups_size_t> defaultMedia(cups_dest_t *dest, cups_dinfo_t *info)
+{
+    ipp_attribute_t *col = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media-col");
+    ipp_t *media = col ? ippGetCollection(col, 0) : nullptr;
+    ipp_attribute_t *sizeAttr = media ? ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION) : nullptr;
+    ipp_t *size = sizeAttr ? ippGetCollection(sizeAttr, 0) : nullptr;
+    if (!size)
+        return std::nullopt;
+    cups_size_t found{};
+    found.width = integerIn(size, "x-dimension");
+    found.length = integerIn(size, "y-dimension");
+    found.left = integerIn(media, "media-left-margin");
+    found.top = integerIn(media, "media-top-margin");
+    found.right = integerIn(media, "media-right-margin");
+    found.bottom = integerIn(media, "media-bottom-margin");
+    if (found.width <= 0 || found.length <= 0 || found.left < 0 || found.top < 0 || found.right < 0 ||
+        found.bottom < 0)
+        return std::nullopt;
+    return found;
+}
+
+std::optional<cups_size_t> mediaOfSize(cups_dest_t *dest, cups_dinfo_t *info, const QPageSize &size)
+{
+    const QSizeF mm = size.size(QPageSize::Millimeter);
+    cups_size_t found{};
+    if (!cupsGetDestMediaBySize(CUPS_HTTP_DEFAULT, dest, info, static_cast<int>(std::lround(mm.width() * 100)),
+                                static_cast<int>(std::lround(mm.height() * 100)), CUPS_MEDIA_FLAGS_DEFAULT, &found))
+        return std::nullopt;
+    return found;
+}
+
+} // namespace
+
+std::optional<QPageLayout> queuePaper(const QString &queue, const QPageSize &size)
+{
+    std::optional<QPageLayout> layout;
+    askQueue(queue, [&](cups_dest_t *dest, cups_dinfo_t *info) {
+        const auto media = size.isValid() ? mediaOfSize(dest, info, size) : defaultMedia(dest, info);
+        if (!media)
+            return;
+        const QPageSize paper = size.isValid() ? size
+                                               : QPageSize(QSizeF(pointsOf(media->width), pointsOf(media->length)),
+                                                           QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+        const QMarginsF margins(pointsOf(media->left), pointsOf(media->top), pointsOf(media->right),
+                                pointsOf(media->bottom));
+        layout = QPageLayout(paper, QPageLayout::Portrait, margins, QPageLayout::Point);
+    });
+    return layout;
+}
+
+void useQueuePaper(QPrinter &printer, bool defaultPaper)
+{
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return;
+    const QPageLayout current = printer.pageLayout();
+    const auto own = queuePaper(printer.printerName(), defaultPaper ? QPageSize() : current.pageSize());
+    if (!own)
+        return;
+    QMarginsF margins = own->margins(QPageLayout::Point);
+    // Sideways, the portrait page's top edge lies on the left.
+    if (current.orientation() == QPageLayout::Landscape)
+        margins = QMarginsF(margins.top(), margins.right(), margins.bottom(), margins.left());
+    printer.setPageLayout(QPageLayout(own->pageSize(), current.orientation(), margins, QPageLayout::Point));
+}
+
 std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer)
 {
     if (!printer)
@@ -70,6 +168,8 @@ std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer)
     const bool toQueue = printer->outputFormat() == QPrinter::NativeFormat;
     if (toQueue ? printer->printerName().isEmpty() : printer->outputFileName().isEmpty())
         return nullptr;
+    // Margins a printer chosen earlier left behind are not this queue's.
+    useQueuePaper(*printer, false);
     const int dpi = layoutResolution(*printer);
     auto target = std::make_unique<QPrinterTarget>(std::move(printer), dpi);
     target->setHeldJobHandler(&cancelHeldJob);
@@ -81,7 +181,10 @@ std::unique_ptr<PrintTarget> defaultPrinterTarget()
     const QPrinterInfo queue = QPrinterInfo::defaultPrinter();
     if (queue.isNull())
         return nullptr;
-    return printerTarget(std::make_unique<QPrinter>(queue, QPrinter::HighResolution));
+    // Qt starts every printer on its own A4 page: take the queue's paper.
+    auto printer = std::make_unique<QPrinter>(queue, QPrinter::HighResolution);
+    useQueuePaper(*printer, true);
+    return printerTarget(std::move(printer));
 }
 
 std::unique_ptr<PrintTarget> startupPrinterTarget()
@@ -114,6 +217,36 @@ std::optional<PageSetup> pageSetupOf(const TPrinter &printer)
     if (const auto *queue = dynamic_cast<const QPrinterTarget *>(target))
         return PageSetup{queue->printer().pageLayout(), queue->dpi()};
     return std::nullopt;
+}
+
+QString jobTitle(const QStringList &parts)
+{
+    QStringList kept;
+    for (const QString &part : parts) {
+        QString safe;
+        for (const QChar c : part) {
+            // Path separators and the characters shells and file systems
+            // treat specially become spaces, as do control characters.
+            const bool unsafe = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                                QStringView(u"/\\:*?\"<>|`$").contains(c);
+            safe += unsafe ? QChar(u' ') : c;
+        }
+        safe = safe.simplified();
+        // No hidden file, no command option, no "..": no dot, dash or space first.
+        while (!safe.isEmpty() && QStringView(u".- ").contains(safe.front()))
+            safe.remove(0, 1);
+        if (!safe.isEmpty())
+            kept << safe;
+    }
+    constexpr qsizetype kLongest = 120;
+    QString title = kept.join(QStringLiteral(" \u2013 "));
+    if (title.size() > kLongest) {
+        title.truncate(kLongest);
+        if (title.back().isHighSurrogate())
+            title.chop(1);
+        title = title.trimmed();
+    }
+    return title;
 }
 
 void cancelHeldJob(const QString &queue, const QString &title)

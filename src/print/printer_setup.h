@@ -6,6 +6,7 @@
 #include "printer.h"
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
@@ -31,8 +32,20 @@ int resolutionOption(const QStringList &cupsOptions);
 /// queue options, else the queue's default, else kFallbackDpi.
 int layoutResolution(const QPrinter &printer);
 
-/// A target printing on what `printer` is set up for, or null when it has no
-/// destination at all (no queue and no file): there is then no printer.
+/// The queue's own paper as the print server reports it: its default paper
+/// when `size` is invalid, else the paper matching `size`, each with the
+/// printable area the queue has on it (margins in points, portrait). Empty
+/// when the server knows no such queue or paper.
+std::optional<QPageLayout> queuePaper(const QString &queue, const QPageSize &size = {});
+
+/// Lays `printer` out on its queue's own printable area for the paper it is
+/// set to (in its orientation), whatever margins it carried before; with
+/// `defaultPaper`, on the queue's default paper too. Files keep their layout.
+void useQueuePaper(QPrinter &printer, bool defaultPaper);
+
+/// A target printing on what `printer` is set up for, laid out on the
+/// printable area of its queue, or null when it has no destination at all (no
+/// queue and no file): there is then no printer.
 std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer);
 
 /// The target for the desktop's default queue, or null when there is none.
@@ -58,6 +71,12 @@ struct PageSetup {
 /// The page set-up of the queue `printer` prints on, the program's default
 /// queue looked up now if it has not been yet; empty when there is no queue.
 std::optional<PageSetup> pageSetupOf(const TPrinter &printer);
+
+/// The title a job goes to the print server with: `parts` joined by " – ",
+/// empty parts left out, made safe for the file name a PDF printer makes of it
+/// (no path separators, no control or shell-special characters, at most 120
+/// characters).
+QString jobTitle(const QStringList &parts);
 
 /// Cancels this user's active job titled `title` on `queue`, if there is one.
 void cancelHeldJob(const QString &queue, const QString &title);

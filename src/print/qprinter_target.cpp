@@ -131,6 +131,11 @@ void QPrinterTarget::newPage()
         throw EPrinter(kPrinterNotValid);
 }
 
+void QPrinterTarget::setTitle(const std::string &title)
+{
+    printer_->setDocName(QString::fromStdString(title));
+}
+
 void QPrinterTarget::endDocument()
 {
     if (!page_)

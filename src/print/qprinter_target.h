@@ -36,6 +36,8 @@ public:
     /// A page more in the same job.
     void newPage() override;
     void endDocument() override;
+    /// The job's title at the print server, and the title of a PDF written.
+    void setTitle(const std::string &title) override;
     /// Queues do not take back what they have been given, so an aborted page is
     /// handed over on hold under a title of its own and the held-job handler is
     /// asked to cancel it there. A PDF file that was being written is removed.

@@ -33,6 +33,7 @@ void TPrinter::BeginDoc()
     if (active_)
         throw EPrinter(kPrintingInProgress);
     selected();
+    target_->setTitle(Title);
     Surface &page = target_->beginDocument();
     active_ = target_.get();
     canvas_.setSurface(&page);

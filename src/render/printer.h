@@ -42,6 +42,9 @@ public:
     virtual void endDocument() = 0;
     /// Drops an open document without sending it.
     virtual void abortDocument() = 0;
+    /// The title the next document goes out under, where the target keeps
+    /// one (a print queue's job title, a PDF's title).
+    virtual void setTitle(const std::string &title) { (void)title; }
 };
 
 /// A target looked up when a document first needs it, not when the program
@@ -57,6 +60,7 @@ public:
     int pageHeight() const override { return found().pageHeight(); }
     Surface &beginDocument() override { return found().beginDocument(); }
     void newPage() override { found().newPage(); }
+    void setTitle(const std::string &title) override { found().setTitle(title); }
     void endDocument() override { found().endDocument(); }
     void abortDocument() override
     {
@@ -94,6 +98,9 @@ public:
     /// A document that is open keeps its target until it ends.
     void setTarget(std::unique_ptr<PrintTarget> target);
     PrintTarget *target() const { return target_.get(); }
+
+    /// The title of the documents begun from now on.
+    std::string Title;
 
     void BeginDoc();
     /// Ends the page and starts the next page of the same document; the

@@ -10,6 +10,9 @@
 #include "trace_surface.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QComboBox>
 #include <QDialog>
 #include <QStringList>
@@ -106,6 +109,30 @@ private:
 
     std::unique_ptr<Page> page_;
 };
+
+/// Runs `handle` on the next modal dialog once it shows, however long the
+/// machine takes to show it. A dialog the handler leaves open is closed ten
+/// seconds later, so that no exec() can hang the test; with no dialog within
+/// a minute the polling stops.
+inline void whenModalShows(std::function<void(QWidget *)> handle)
+{
+    auto *poll = new QTimer;
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, started, handle = std::move(handle)] {
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            handle(modal);
+            if (modal->isVisible())
+                QTimer::singleShot(10000, modal, [modal] { modal->close(); });
+        } else if (started->elapsed() > 60000) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
 
 /// Chooses entry `index` the way the user does: in the opened list, with the
 /// keyboard.

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -250,7 +251,6 @@ private slots:
         QCOMPARE(target->printer().printerName(), kQueue);
         QCOMPARE(target->printer().outputFormat(), QPrinter::NativeFormat);
         QCOMPARE(target->dpi(), starred.captured(1).toInt());
-        QCOMPARE(target->pageWidth(), target->printer().pageLayout().paintRectPixels(target->dpi()).width());
     }
 
     void printsEachKind_data()
@@ -326,6 +326,84 @@ private slots:
         const Sheet sheet = lookAt(file, *target);
         const QString failure = checkSquared(sheet);
         QVERIFY2(failure.isEmpty(), qPrintable(failure + describe(sheet)));
+    }
+
+    // A fresh start on each test queue as the default printer: from the first
+    // print, the queue's own default paper, printable area and resolution,
+    // and a job title naming the sheet and the pupil.
+    void firstPrintUsesTheQueuesOwnPaper_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<int>("paper"); // QPageSize::PageSizeId
+        QTest::addColumn<QMarginsF>("margins"); // points, from the queue's PPD
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("A4, 300 dpi") << kQueue << int(QPageSize::A4) << QMarginsF() << 300;
+        QTest::newRow("Letter") << QStringLiteral("GridoraLetter") << int(QPageSize::Letter)
+                                << QMarginsF(18, 36, 18, 36) << 300;
+        QTest::newRow("600 dpi") << QStringLiteral("Gridora600") << int(QPageSize::A4) << QMarginsF() << 600;
+        QTest::newRow("1200 dpi") << QStringLiteral("Gridora1200") << int(QPageSize::A4) << QMarginsF() << 1200;
+    }
+
+    void firstPrintUsesTheQueuesOwnPaper()
+    {
+        QFETCH(QString, queue);
+        QFETCH(int, paper);
+        QFETCH(QMarginsF, margins);
+        QFETCH(int, dpi);
+        QCOMPARE(QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue}), 0);
+        const auto restore = qScopeGuard([] { QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue}); });
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        pick(w.Graphtyp, 2);
+        pick(w.graphsize, 1);
+        QTest::keyClicks(w.whocp, QStringLiteral("Ann"));
+        const QSet<QString> before = arrivedPdfs();
+        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QCOMPARE(w.errors, QStringList());
+        const QString file = awaitPage(before);
+        QVERIFY2(!file.isEmpty(), "no single new PDF from the queue");
+
+        const QPageLayout expected(QPageSize(QPageSize::PageSizeId(paper)), QPageLayout::Portrait, margins,
+                                   QPageLayout::Point);
+        const QSizeF points = pdfInfo(file).points;
+        const QSizeF sheet = expected.fullRect(QPageLayout::Point).size();
+        QVERIFY2(qAbs(points.width() - sheet.width()) < 1.5 && qAbs(points.height() - sheet.height()) < 1.5,
+                 qPrintable(QStringLiteral("%1 x %2 pt").arg(points.width()).arg(points.height())));
+        const QPrinterTarget &target = *queueTarget(printer);
+        QCOMPARE(target.dpi(), dpi);
+        QCOMPARE(QSize(target.pageWidth(), target.pageHeight()), expected.paintRectPixels(dpi).size());
+        QCOMPARE(lastJobTitle(queue), QStringLiteral("Gridora \u2013 Log 2x2 \u2013 Ann"));
+        // cups-pdf names the file after the job's title (in its own spelling).
+        const QString name = QFileInfo(file).fileName();
+        QVERIFY2(name.startsWith(QLatin1String("Gridora_")) && name.contains(QLatin1String("_Log_2x2_")) &&
+                     name.contains(QLatin1String("_Ann_")),
+                 qPrintable(name));
+        const QString failure = checkLog(lookAt(file, target), 2);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    // Margins come with the queue chosen, never from the one chosen before.
+    void marginsBelongToTheChosenPrinter()
+    {
+        TPrinter printer(defaultPrinterTarget());
+        TestWindow w(printer);
+        const auto choose = [&](const QString &queue, bool letter) {
+            w.printDialog = [queue, letter](QPrinter &chosen) {
+                chosen.setPrinterName(queue);
+                if (letter)
+                    chosen.setPageSize(QPageSize(QPageSize::Letter));
+                return true;
+            };
+            w.Printsetup1->trigger();
+            const QPrinterTarget *target = queueTarget(printer);
+            return target ? target->printer().pageLayout().margins(QPageLayout::Point) : QMarginsF(-1, -1, -1, -1);
+        };
+        QCOMPARE(choose(QStringLiteral("GridoraLetter"), true), QMarginsF(18, 36, 18, 36));
+        QCOMPARE(choose(QStringLiteral("Gridora600"), false), QMarginsF());
+        const QPrinterTarget *target = queueTarget(printer);
+        QCOMPARE(target->printer().pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(target->pageWidth(), 612 * 600 / 72);
+        QCOMPARE(choose(QStringLiteral("GridoraLetter"), false), QMarginsF(18, 36, 18, 36));
     }
 
     void abortedPageNeverArrives()

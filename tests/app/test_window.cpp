@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -833,26 +834,47 @@ private slots:
         QCOMPARE(printer_->target(), static_cast<const PrintTarget *>(chosen));
     }
 
-    void printSetupDialogOffersNoPagesSelectionOrFile()
+    // The real dialog: it sets up the printer and says so, and offers no
+    // page numbers, selection or file.
+    void printSetupDialogSaysWhatItDoes()
     {
         TestWindow &w = *window_;
         PrintTarget *before = printer_->target();
         QPrintDialog::PrintDialogOptions options;
-        bool seen = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            seen = true;
+        QString caption, confirm;
+        whenModalShows([&](QWidget *modal) {
+            auto *dialog = qobject_cast<QPrintDialog *>(modal);
+            QVERIFY(dialog);
             options = dialog->options();
+            caption = dialog->windowTitle();
+            if (auto *buttons = dialog->findChild<QDialogButtonBox *>())
+                if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+                    confirm = ok->text().remove(QLatin1Char('&'));
             dialog->reject();
         });
         w.Printsetup1->trigger();
-        QVERIFY(seen);
+        QCOMPARE(caption, QStringLiteral("Print Setup"));
+        QCOMPARE(confirm, QStringLiteral("OK"));
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintToFile));
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintPageRange));
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
         QCOMPARE(printer_->target(), before);
+    }
+
+    // Confirmed with no destination (an empty list): later prints go to the
+    // default printer as after a fresh start, never to no printer at all.
+    void printSetupWithNoDestinationKeepsAPrinter()
+    {
+        TestWindow &w = *window_;
+        w.printDialog = [](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::NativeFormat);
+            printer.setPrinterName(QString());
+            return true;
+        };
+        w.Printsetup1->trigger();
+        target_ = nullptr; // replaced
+        QVERIFY(printer_->target());
+        QVERIFY(dynamic_cast<FirstUseTarget *>(printer_->target()));
     }
 
     void aboutBoxOpensOncePerRunAndFromTheMenu()

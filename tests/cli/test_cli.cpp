@@ -205,6 +205,10 @@ TEST(Renderer, HelpAndVersion)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("--kind"));
     EXPECT_TRUE(help.out.startsWith("Usage: gridora-sheet [options]")) << help.out.toStdString();
+    // Where landscape is chosen, the user is told what it does to the sheets.
+    EXPECT_TRUE(help.out.simplified().contains("sheets lose rows at the top and bottom and squared cells become long "
+                                               "rectangles"))
+        << help.out.toStdString();
     const SheetRun version = runSheet({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("gridora-sheet %1\n").arg(QLatin1String(gridora::kVersion)));

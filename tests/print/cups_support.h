@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <cups/cups.h>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -59,6 +61,21 @@ inline bool queueEmpty()
     lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
     lpstat.waitForFinished(10000);
     return lpstat.exitStatus() == QProcess::NormalExit && lpstat.readAllStandardOutput().trimmed().isEmpty();
+}
+
+/// The title the print server holds for this user's latest finished job on `queue`.
+inline QString lastJobTitle(const QString &queue)
+{
+    const QByteArray name = queue.toUtf8();
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 1, CUPS_WHICHJOBS_COMPLETED);
+    int latest = -1;
+    for (int i = 0; i < count; ++i)
+        if (latest < 0 || jobs[i].id > jobs[latest].id)
+            latest = i;
+    const QString title = latest >= 0 && jobs[latest].title ? QString::fromUtf8(jobs[latest].title) : QString();
+    cupsFreeJobs(count, jobs);
+    return title;
 }
 
 inline int runQuietly(const QString &program, const QStringList &arguments)

@@ -52,6 +52,31 @@ private slots:
         QCOMPARE(print::resolutionOption(options), dpi);
     }
 
+    // Job titles a teacher recognises, safe as the file name a PDF printer
+    // makes of them.
+    void jobTitle_data()
+    {
+        QTest::addColumn<QStringList>("parts");
+        QTest::addColumn<QString>("title");
+        const QString dash = QString::fromUtf8(" \u2013 ");
+        QTest::newRow("sheet and name") << QStringList{"Gridora", "Log 2x2", "Ann"} << "Gridora" + dash + "Log 2x2" + dash + "Ann";
+        QTest::newRow("no name") << QStringList{"Gridora", "Squared 10x15", ""} << "Gridora" + dash + "Squared 10x15";
+        QTest::newRow("path in the name") << QStringList{"Gridora", "Log 1x1", "../../etc/passwd"}
+                                          << "Gridora" + dash + "Log 1x1" + dash + "etc passwd";
+        QTest::newRow("control and shell characters") << QStringList{"Gridora", "Log 1x1", "A\tB\nC\x1f$`|*?<>:\"\\D"}
+                                                      << "Gridora" + dash + "Log 1x1" + dash + "A B C D";
+        QTest::newRow("only unsafe") << QStringList{"Gridora", "Log 1x1", "///"} << "Gridora" + dash + "Log 1x1";
+        QTest::newRow("long name") << QStringList{"Gridora", "Log 1x1", QString(300, QLatin1Char('W'))}
+                                   << ("Gridora" + dash + "Log 1x1" + dash + QString(300, QLatin1Char('W'))).left(120);
+    }
+
+    void jobTitle()
+    {
+        QFETCH(QStringList, parts);
+        QFETCH(QString, title);
+        QCOMPARE(print::jobTitle(parts), title);
+    }
+
     void aPrinterWithoutDestinationIsNoPrinter()
     {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
