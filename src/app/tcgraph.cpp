@@ -424,15 +424,16 @@ void Tcgraph::ClassSet1Click()
     const std::vector<std::string> names = dialog.names();
     if (names.empty())
         return;
+    const QString title = jobTitle(QStringLiteral("class set"));
     if (dialog.choice() == Tclassset::Choice::Print)
-        printClassSet(names);
+        printClassSet(names, title);
     else
-        savePdf(names);
+        savePdf(names, title);
 }
 
 void Tcgraph::SaveasPDF1Click()
 {
-    savePdf({whocp->text().toStdString()});
+    savePdf({whocp->text().toStdString()}, jobTitle(whocp->text()));
 }
 
 void Tcgraph::exit1Click()
@@ -455,14 +456,9 @@ void Tcgraph::graphbtClick()
     Graphdisplay->update();
 }
 
-void Tcgraph::titleNextJob(const QString &sheet)
-{
-    printer_.Title = print::jobTitle({QStringLiteral("Gridora"), sheet, whocp->text()}).toStdString();
-}
-
 void Tcgraph::PrintbtClick()
 {
-    titleNextJob(Graphtyp->currentText() + QLatin1Char(' ') + graphsize->currentText());
+    printer_.Title = jobTitle(whocp->text()).toStdString();
     gridpaper::printGridPage(printer_, Graphtyp->currentIndex(), graphsize->currentIndex(),
                              whocp->text().toStdString());
 }
@@ -478,7 +474,7 @@ void Tcgraph::samplespaceClick()
 
 void Tcgraph::spaceprClick()
 {
-    titleNextJob(Graphtyp->currentText() + QStringLiteral(" 0.%1 c").arg(slsb->value(), 2, 10, QLatin1Char('0')));
+    printer_.Title = jobTitle(whocp->text()).toStdString();
     spacetime::printSpacetimePage(printer_, slsb->value(), whocp->text().toStdString());
 }
 
@@ -503,6 +499,14 @@ QString Tcgraph::sheetDescription() const
     return QStringLiteral("\"%1\" paper (%2)").arg(Graphtyp->currentText(), graphsize->currentText());
 }
 
+QString Tcgraph::jobTitle(const QString &who) const
+{
+    const QString sheet = Graphtyp->currentIndex() >= kSpacetime
+                              ? QStringLiteral("Spacetime ") + sllb->text()
+                              : Graphtyp->currentText() + QLatin1Char(' ') + graphsize->currentText();
+    return print::jobTitle({QStringLiteral("Gridora"), sheet, who});
+}
+
 classset::SetOutcome Tcgraph::runClassSet(TPrinter &printer, const std::vector<std::string> &names,
                                           const QString &doing)
 {
@@ -514,13 +518,14 @@ classset::SetOutcome Tcgraph::runClassSet(TPrinter &printer, const std::vector<s
                                    [&](std::size_t done, std::size_t) { return classSetGoesOn(progress, done); });
 }
 
-void Tcgraph::printClassSet(const std::vector<std::string> &names)
+void Tcgraph::printClassSet(const std::vector<std::string> &names, const QString &title)
 {
+    printer_.Title = title.toStdString();
     if (runClassSet(printer_, names, QStringLiteral("Printing the class set...")) == classset::SetOutcome::Cancelled)
         reportNote(QString::fromUtf8(kClassSetCancelled));
 }
 
-void Tcgraph::savePdf(const std::vector<std::string> &names)
+void Tcgraph::savePdf(const std::vector<std::string> &names, const QString &title)
 {
     const QString path = choosePdfFile();
     if (path.isEmpty())
@@ -532,6 +537,7 @@ void Tcgraph::savePdf(const std::vector<std::string> &names)
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     TPrinter pdfPrinter(std::make_unique<FilePrintTarget>(&buffer, page.layout, page.dpi));
+    pdfPrinter.Title = title.toStdString();
     if (runClassSet(pdfPrinter, names, QStringLiteral("Saving the PDF file...")) == classset::SetOutcome::Cancelled) {
         reportNote(QString::fromUtf8(kPdfCancelled));
         return;

@@ -147,10 +147,11 @@ private:
     classset::SheetChoice sheetChoice() const;
     QString sheetDescription() const;
     classset::SetOutcome runClassSet(TPrinter &printer, const std::vector<std::string> &names, const QString &doing);
-    void printClassSet(const std::vector<std::string> &names);
-    void savePdf(const std::vector<std::string> &names);
-    /// Names the next print job after the sheet and the name on it.
-    void titleNextJob(const QString &sheet);
+    void printClassSet(const std::vector<std::string> &names, const QString &title);
+    void savePdf(const std::vector<std::string> &names, const QString &title);
+    /// The title of a job or PDF of the current sheet for `who` (a name, or
+    /// "class set"), such as "Gridora – Log 2x2 – Ann".
+    QString jobTitle(const QString &who) const;
     /// Runs the action behind `button` by clicking it; an error the action
     /// raised comes out of here, after the click.
     void click(QAbstractButton *button);

@@ -48,6 +48,7 @@ Surface &FilePrintTarget::beginDocument()
         pdf_->setResolution(dpi_);
         pdf_->setPageLayout(layout_);
         pdf_->setCreator(QStringLiteral("Gridora"));
+        pdf_->setTitle(QString::fromStdString(title_));
         page_ = std::make_unique<PainterSurface>(pdf_.get(), width_, height_, dpi_);
         break;
     }

@@ -11,6 +11,7 @@
 #include <QSizeF>
 
 #include <memory>
+#include <string>
 
 class QIODevice;
 class QPdfWriter;
@@ -39,6 +40,8 @@ public:
     Surface &beginDocument() override;
     /// PDF only: the other formats hold one page.
     void newPage() override;
+    /// PDF only: the document's title.
+    void setTitle(const std::string &title) override { title_ = title; }
     void endDocument() override;
     void abortDocument() override;
 
@@ -49,6 +52,7 @@ private:
     int height_;
     int dpi_;
     QPageLayout layout_;
+    std::string title_;
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QSvgGenerator> svg_;
     std::unique_ptr<PainterSurface> page_; // a PDF or SVG page

@@ -214,6 +214,7 @@ private slots:
         const PdfInfo info = pdfInfo(w.pdfPath);
         QCOMPARE(info.pages, 1);
         QCOMPARE(info.points.toSize(), QSize(595, 842));
+        QCOMPARE(info.title, QStringLiteral("Gridora \u2013 Squared 10x15"));
         const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
                              QPageLayout::Millimeter);
         const QRect area = a4.paintRectPixels(600);
@@ -243,6 +244,7 @@ private slots:
         const PdfInfo info = pdfInfo(w.pdfPath);
         QCOMPARE(info.pages, 3);
         QCOMPARE(info.points.toSize(), QSize(792, 612));
+        QCOMPARE(info.title, QStringLiteral("Gridora \u2013 Squared 10x15 \u2013 class set"));
         for (int page = 1; page <= 3; ++page)
             QVERIFY(pdfText(w.pdfPath, page).startsWith(QStringList{"Ada", "Bo", "Cy"}[page - 1]));
         const QString failure = checkHeavyVerticals(w.pdfPath, area.size(), area.topLeft(), 300);

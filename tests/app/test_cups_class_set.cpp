@@ -92,6 +92,7 @@ private slots:
         const QStringList set = awaitJobs(before);
         QCOMPARE(set.size(), 1);
         QCOMPARE(pdfInfo(set[0]).pages, 3);
+        QCOMPARE(lastJobTitle(kQueue), QStringLiteral("Gridora \u2013 Semi log 10x2 cycle \u2013 class set"));
         const auto *queue = dynamic_cast<const QPrinterTarget *>(printer.target());
         QVERIFY(queue);
         for (int page = 1; page <= 3; ++page) {

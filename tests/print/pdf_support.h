@@ -15,6 +15,7 @@ namespace gridora::print::test {
 struct PdfInfo {
     int pages = 0;
     QSizeF points; ///< the first page's paper size
+    QString title;
 };
 
 inline QString runTool(const QString &tool, const QStringList &arguments)
@@ -34,6 +35,9 @@ inline PdfInfo pdfInfo(const QString &file)
                                           QRegularExpression::MultilineOption).match(text);
     const auto size = QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
                                          QRegularExpression::MultilineOption).match(text);
+    const auto title = QRegularExpression(QStringLiteral("^Title:[ \\t]*(.*)$"),
+                                          QRegularExpression::MultilineOption).match(text);
+    info.title = title.captured(1);
     if (pages.hasMatch())
         info.pages = pages.captured(1).toInt();
     if (size.hasMatch())
