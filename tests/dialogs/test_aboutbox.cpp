@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -30,23 +31,42 @@
 namespace {
 
 // The box as the main window prepares it. Its timer is slowed to an hour so
-// that only the ticks a test drives by hand ever arrive.
+// that only the ticks a test drives by hand ever arrive, unless a test asks
+// for the real one.
+enum class TimerSpeed { Slowed, Real };
+
 struct Boxes {
     Tlicensefrm licence;
     Taboutboxp box{&licence};
 
-    Boxes()
+    explicit Boxes(TimerSpeed speed = TimerSpeed::Slowed)
     {
         box.setWindowTitle(QStringLiteral("Gridora"));
         box.ProductName->setText(QStringLiteral("Product Name: Gridora"));
         box.Version->setText(QStringLiteral("Version: 0.95"));
-        box.Timer1->setInterval(3600 * 1000);
+        if (speed == TimerSpeed::Slowed)
+            box.Timer1->setInterval(3600 * 1000);
     }
 
     void tick(int count)
     {
         for (int i = 0; i < count; ++i)
             box.Timer1Timer();
+    }
+
+    /// The box shown modally, closed with result 99 (which no test expects)
+    /// if it is still open after `safetyMs`: a fault fails the test instead
+    /// of hanging it.
+    int exec(int safetyMs = 10000)
+    {
+        QTimer safety;
+        safety.setSingleShot(true);
+        QObject::connect(&safety, &QTimer::timeout, &box, [this] {
+            licence.close();
+            box.done(99);
+        });
+        safety.start(safetyMs);
+        return box.exec();
     }
 };
 
@@ -89,6 +109,7 @@ private slots:
     void firstShowingClosesItselfAtTick20();
     void modalLoopEndsWithResult1_data();
     void modalLoopEndsWithResult1();
+    void realTimerClosesTheBoxAfterFourSeconds();
     void afterSelfCloseLaterShowingsStayOpen();
     void clickAwayKeepsTheMarkAtZero();
     void closeBoxLeavesTheTimerRunning();
@@ -287,9 +308,20 @@ void TestAboutBox::modalLoopEndsWithResult1()
         else
             QTest::mouseClick(b.box.Label5, Qt::LeftButton);
     });
-    QCOMPARE(b.box.exec(), 1);
+    QCOMPARE(b.exec(), 1);
     QVERIFY(!b.box.timerActive());
     QCOMPARE(b.box.selfClosedMark(), byTimer ? 10 : 0);
+}
+
+// The box's own timer, not ticks by hand: 20 ticks of 200 ms.
+void TestAboutBox::realTimerClosesTheBoxAfterFourSeconds()
+{
+    Boxes b(TimerSpeed::Real);
+    QElapsedTimer shown;
+    shown.start();
+    QCOMPARE(b.exec(30000), 1);
+    QVERIFY2(shown.elapsed() >= 3900, qPrintable(QString::number(shown.elapsed())));
+    QCOMPARE(b.box.selfClosedMark(), 10);
 }
 
 void TestAboutBox::afterSelfCloseLaterShowingsStayOpen()
@@ -577,7 +609,7 @@ void TestAboutBox::tick20WhileViewerOpenClosesAfterIt()
         });
         QTest::mouseClick(b.box.Licenselb, Qt::LeftButton);
     });
-    QCOMPARE(b.box.exec(), 1);
+    QCOMPARE(b.exec(), 1);
     QVERIFY(boxStayedUnder);
     QVERIFY(!b.box.isVisible());
 }
