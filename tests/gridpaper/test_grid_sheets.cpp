@@ -142,18 +142,33 @@ TEST(GridSample, ThreeDecadeLogBoundaries)
 
 TEST(GridSample, StepsPerUnitFollowTheDrawnLength)
 {
-    // Rulings per decade: one decade "Semi log" 5,5,10,10,10,10,10,25,25.
-    auto rulingsPerUnit = [](const std::vector<int> &steps) {
-        size_t n = 1;
-        for (int s : steps)
-            n += static_cast<size_t>(100 / s);
-        return n;
+    // The step of the mark value in each unit 1-2 ... 9-10, as the spacing
+    // test picks it for a decade of that drawn length; each decade draws its
+    // own end rulings, so a boundary between two decades comes twice.
+    struct Case {
+        int kind, size;
+        std::vector<int> steps;
+        bool (*along)(const Stroke &);
     };
-    EXPECT_EQ(rulingsPerUnit({5, 5, 10, 10, 10, 10, 10, 25, 25}), 99u);
-    EXPECT_EQ(strokesWhere(strokesOf(sample(1, 0)), horizontal).size(), 99u);
-    EXPECT_EQ(2 * rulingsPerUnit({5, 10, 10, 25, 25, 25, 25, 50, 50}), 122u);
-    EXPECT_EQ(3 * rulingsPerUnit({10, 25, 25, 25, 50, 50, 50, 50, 50}), 99u);
-    EXPECT_EQ(2 * rulingsPerUnit({10, 10, 25, 25, 25, 25, 50, 50, 50}), 86u);
+    const Case cases[] = {
+        {1, 0, {5, 5, 10, 10, 10, 10, 10, 25, 25}, horizontal},
+        {1, 1, {5, 10, 10, 25, 25, 25, 25, 50, 50}, horizontal},
+        {1, 2, {10, 10, 25, 25, 50, 50, 50, 50, 50}, horizontal},
+        {2, 0, {5, 5, 10, 10, 10, 10, 25, 25, 25}, horizontal},
+        {2, 0, {5, 5, 10, 10, 10, 10, 25, 25, 25}, vertical},
+        {2, 1, {10, 10, 25, 25, 25, 25, 50, 50, 50}, horizontal},
+        {2, 1, {10, 10, 25, 25, 25, 25, 50, 50, 50}, vertical},
+        {2, 2, {10, 25, 25, 25, 50, 50, 50, 50, 50}, horizontal},
+        {2, 2, {10, 25, 25, 25, 50, 50, 50, 50, 50}, vertical},
+    };
+    for (const Case &c : cases) {
+        std::size_t perDecade = 1;
+        for (int step : c.steps)
+            perDecade += static_cast<std::size_t>(100 / step);
+        const std::size_t decades = static_cast<std::size_t>(c.size + 1);
+        EXPECT_EQ(strokesWhere(strokesOf(sample(c.kind, c.size)), c.along).size(), decades * perDecade)
+            << "kind " << c.kind << ", size " << c.size;
+    }
 }
 
 TEST(GridSample, TypedTextDrawsOnlyTheLinearVerticals)
