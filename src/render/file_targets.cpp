@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <cmath>
 #include <new>
 #include <string>
 
@@ -13,26 +14,39 @@ namespace gridora {
 
 namespace {
 
-// The whole sheet is the printable area, its origin at the paper's corner.
-QPageLayout marginlessLayout(QSizeF inches)
+PaperSheet sheetOf(const PaperSheet &paper, int width, int height, int dpi)
 {
-    const QPageSize size(inches, QPageSize::Inch, QString(), QPageSize::FuzzyMatch);
+    if (!paper.inches.isEmpty())
+        return paper;
+    return {QSizeF(double(width) / dpi, double(height) / dpi), QSize(width, height), QPoint(0, 0)};
+}
+
+// A PDF page is whole points, with no margins of its own: the printable area
+// lies on it at the paper's origin. A named paper is matched to its standard
+// size; a bare printable area is rounded up, so that its last row and column
+// of pixels are on the page.
+QPageLayout pdfLayout(const PaperSheet &given, int width, int height, int dpi)
+{
+    auto points = [dpi](int pixels) { return static_cast<int>((72LL * pixels + dpi - 1) / dpi); };
+    const QPageSize size = !given.inches.isEmpty()
+                               ? QPageSize(given.inches, QPageSize::Inch, QString(), QPageSize::FuzzyMatch)
+                               : QPageSize(QSize(points(width), points(height)), QString(), QPageSize::ExactMatch);
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
 } // namespace
 
-FilePrintTarget::FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi,
-                                 QSizeF paperInches)
+FilePrintTarget::FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi, PaperSheet paper)
     : format_(format), out_(out), width_(width), height_(height), dpi_(dpi),
-      layout_(marginlessLayout(paperInches.isEmpty() ? QSizeF(double(width) / dpi, double(height) / dpi)
-                                                     : paperInches))
+      layout_(pdfLayout(paper, width, height, dpi)), paper_(sheetOf(paper, width, height, dpi))
 {
 }
 
 FilePrintTarget::FilePrintTarget(QIODevice *out, const QPageLayout &layout, int dpi)
     : format_(PageFormat::Pdf), out_(out), width_(layout.paintRectPixels(dpi).width()),
-      height_(layout.paintRectPixels(dpi).height()), dpi_(dpi), layout_(layout)
+      height_(layout.paintRectPixels(dpi).height()), dpi_(dpi), layout_(layout),
+      // The PDF's own margins place the area: the painter's origin is already its corner.
+      paper_{layout.fullRectPoints().size() / 72.0, layout.fullRectPixels(dpi).size(), QPoint(0, 0)}
 {
 }
 
@@ -49,30 +63,50 @@ Surface &FilePrintTarget::beginDocument()
         pdf_->setPageLayout(layout_);
         pdf_->setCreator(QStringLiteral("Gridora"));
         pdf_->setTitle(QString::fromStdString(title_));
-        page_ = std::make_unique<PainterSurface>(pdf_.get(), width_, height_, dpi_);
+        page_ = std::make_unique<PainterSurface>(pdf_.get(), width_, height_, dpi_, paper_.origin);
         break;
     }
     case PageFormat::Svg:
         svg_ = std::make_unique<QSvgGenerator>();
         svg_->setOutputDevice(out_);
-        svg_->setSize(QSize(width_, height_));
-        svg_->setViewBox(QRect(0, 0, width_, height_));
+        svg_->setSize(paper_.pixels);
+        svg_->setViewBox(QRect(QPoint(0, 0), paper_.pixels));
         svg_->setResolution(dpi_);
         svg_->setTitle(QStringLiteral("Gridora sheet"));
-        page_ = std::make_unique<PainterSurface>(svg_.get(), width_, height_, dpi_);
+        page_ = std::make_unique<PainterSurface>(svg_.get(), width_, height_, dpi_, paper_.origin);
+        page_->paintPaper(clWhite, paper_.pixels); // an SVG is transparent where nothing is drawn
         break;
     case PageFormat::Png:
         try {
-            image_ = std::make_unique<ImageSurface>(width_, height_, dpi_, QImage::Format_Grayscale8);
+            image_ = std::make_unique<ImageSurface>(paperArea(), dpi_);
         } catch (const std::bad_alloc &) {
-            throw EPrinter("There is not enough memory for a page image of " + std::to_string(width_) + " x " +
-                           std::to_string(height_) + " pixels");
+            throw EPrinter("There is not enough memory for a page image of " +
+                           std::to_string(paper_.pixels.width()) + " x " + std::to_string(paper_.pixels.height()) +
+                           " pixels");
         }
         break;
     }
     if (image_)
         return *image_;
     return *page_;
+}
+
+// The PNG's whole sheet, white, and a view of its printable area, which the
+// image surface paints in place.
+QImage FilePrintTarget::paperArea()
+{
+    paperImage_ = QImage(paper_.pixels, QImage::Format_Grayscale8);
+    if (paperImage_.isNull())
+        throw std::bad_alloc();
+    paperImage_.fill(Qt::white);
+    QImage area(paperImage_.bits() + paper_.origin.y() * paperImage_.bytesPerLine() + paper_.origin.x(), width_,
+                height_, paperImage_.bytesPerLine(), QImage::Format_Grayscale8);
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi_ / 0.0254));
+    area.setDotsPerMeterX(dotsPerMetre);
+    area.setDotsPerMeterY(dotsPerMetre);
+    paperImage_.setDotsPerMeterX(dotsPerMetre);
+    paperImage_.setDotsPerMeterY(dotsPerMetre);
+    return area;
 }
 
 void FilePrintTarget::newPage()
@@ -85,9 +119,12 @@ void FilePrintTarget::newPage()
 
 void FilePrintTarget::endDocument()
 {
-    bool ok = image_ ? image_->image().save(out_, "PNG") : page_ && page_->finish();
+    if (svg_ && page_ && paper_.pixels != QSize(width_, height_))
+        page_->paintMargins(clWhite, paper_.pixels); // an SVG has no clipping
+    bool ok = image_ ? paperImage_.save(out_, "PNG") : page_ && page_->finish();
     page_.reset();
     image_.reset();
+    paperImage_ = QImage();
     pdf_.reset();
     svg_.reset();
     if (!ok)
@@ -98,6 +135,7 @@ void FilePrintTarget::abortDocument()
 {
     page_.reset();
     image_.reset();
+    paperImage_ = QImage();
     pdf_.reset();
     svg_.reset();
 }

@@ -7,7 +7,10 @@
 #include "painter_surface.h"
 #include "printer.h"
 
+#include <QImage>
 #include <QPageLayout>
+#include <QPoint>
+#include <QSize>
 #include <QSizeF>
 
 #include <memory>
@@ -21,14 +24,23 @@ namespace gridora {
 
 enum class PageFormat { Pdf, Svg, Png };
 
+/// The sheet of paper a printable area lies on, as a real printer holds it:
+/// its size, and where the area's top-left corner lies on it. An empty sheet
+/// means the file is exactly the printable area.
+struct PaperSheet {
+    QSizeF inches;  // for a PDF's page size
+    QSize pixels;   // for an SVG's or a PNG's size, in device pixels
+    QPoint origin;  // the printable area's top-left corner, in device pixels
+};
+
 /// A printable area of width × height device pixels at `dpi`, written to `out`
-/// when the document ends. A PDF's sheet is `paperInches` (width, height) when
-/// given, else exactly the printable area. beginDocument throws EPrinter when
-/// there is no memory for a PNG page's image, endDocument if writing fails.
+/// when the document ends: on its `paper` when given (the area at the paper's
+/// origin, the rest of the sheet blank), else as a sheet of exactly that area.
+/// beginDocument throws EPrinter when there is no memory for a PNG page's
+/// image, endDocument if writing fails.
 class FilePrintTarget : public PrintTarget {
 public:
-    FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi,
-                    QSizeF paperInches = {});
+    FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi, PaperSheet paper = {});
     /// A PDF laid out as a printer lays out its pages: `layout`'s paper, the
     /// printable area inside its margins at `dpi`, the origin at that area's
     /// top-left corner.
@@ -46,6 +58,8 @@ public:
     void abortDocument() override;
 
 private:
+    QImage paperArea();
+
     PageFormat format_;
     QIODevice *out_;
     int width_;
@@ -53,6 +67,8 @@ private:
     int dpi_;
     QPageLayout layout_;
     std::string title_;
+    PaperSheet paper_;
+    QImage paperImage_; // a PNG page's whole sheet; the image surface paints its printable area
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QSvgGenerator> svg_;
     std::unique_ptr<PainterSurface> page_; // a PDF or SVG page

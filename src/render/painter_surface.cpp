@@ -23,10 +23,11 @@ static QColor toQColor(TColor colour)
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | (colour & 0xFFFFFFu)));
 }
 
-PainterSurface::PainterSurface(QPaintDevice *device, int width, int height, int dpi)
-    : width_(width), height_(height), dpi_(dpi)
+PainterSurface::PainterSurface(QPaintDevice *device, int width, int height, int dpi, QPoint origin)
+    : width_(width), height_(height), dpi_(dpi), origin_(origin)
 {
     painter_.begin(device);
+    painter_.translate(origin);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     // Vector devices do not clip for us; strokes past the page must not show.
@@ -72,7 +73,34 @@ void PainterSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush 
     const double offset = std::fmod(static_cast<double>(seg->startDistance) / std::max(pen.Width, 1),
                                     dashPeriod);
     usePen(pen, brush, offset);
-    painter_.drawLine(QLineF(double(seg->x1), double(seg->y1), double(seg->x2), double(seg->y2)));
+    painter_.drawLine(onPixels(*seg, pen));
+}
+
+// The line as a shape whose edges lie on pixel edges, so that every device and
+// every renderer, smoothing or not, covers the pixels the image covers: a pen
+// of odd width is centred on the middle of its pixels, one of even width on
+// the edge between its middle two, so a ruling at x covers the columns
+// x − w/2 … x + (w − 1)/2. A level or plumb dotted line, which ends flat, runs
+// from the first pixel's near edge on, so that its dots fill whole pixels.
+QLineF PainterSurface::onPixels(const ClippedSegment &seg, const TPen &pen)
+{
+    const int w = std::max(pen.Width, 1);
+    const double centre = w % 2 != 0 ? 0.5 : 0.0;
+    QLineF shape(double(seg.x1) + centre, double(seg.y1) + centre, double(seg.x2) + centre, double(seg.y2) + centre);
+    if (pen.Style != TPenStyle::psDot)
+        return shape;
+    // A one-pixel dotted line reaches through its last pixel, as the image's does.
+    const double reach = w == 1 ? 1.0 : 0.0;
+    if (seg.y1 == seg.y2) {
+        const double step = seg.x2 > seg.x1 ? 1.0 : -1.0;
+        shape.setP1(QPointF(double(seg.x1) + (step < 0 ? 1.0 : 0.0), shape.y1()));
+        shape.setP2(QPointF(double(seg.x2) + (step < 0 ? 1.0 : 0.0) + step * reach, shape.y2()));
+    } else if (seg.x1 == seg.x2) {
+        const double step = seg.y2 > seg.y1 ? 1.0 : -1.0;
+        shape.setP1(QPointF(shape.x1(), double(seg.y1) + (step < 0 ? 1.0 : 0.0)));
+        shape.setP2(QPointF(shape.x2(), double(seg.y2) + (step < 0 ? 1.0 : 0.0) + step * reach));
+    }
+    return shape;
 }
 
 void PainterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &brush)
@@ -81,13 +109,44 @@ void PainterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &br
     const int top = std::min(r.Top, r.Bottom), bottom = std::max(r.Top, r.Bottom);
     if (left == right || top == bottom)
         return;
-    // The visible part in 64 bits: the rectangle may span the whole int range.
-    const long long x0 = std::max(left, 0), x1 = std::min(right, width_);
-    const long long y0 = std::max(top, 0), y1 = std::min(bottom, height_);
+    fillVisible(left, top, right, bottom, brush.Color);
+    if (pen.Style == TPenStyle::psSolid)
+        outlineSolid(left, top, right, bottom, pen);
+    else
+        outlineDotted(left, top, right, bottom, pen, brush);
+}
+
+void PainterSurface::fillVisible(long long left, long long top, long long right, long long bottom, TColor colour)
+{
+    // In 64 bits: the rectangle may span the whole int range.
+    const long long x0 = std::max(left, 0LL), x1 = std::min<long long>(right, width_);
+    const long long y0 = std::max(top, 0LL), y1 = std::min<long long>(bottom, height_);
     if (x0 < x1 && y0 < y1)
-        painter_.fillRect(QRect(int(x0), int(y0), int(x1 - x0), int(y1 - y0)), toQColor(brush.Color));
-    // The outline runs through the outermost pixels inside the rectangle.
-    const TPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+        painter_.fillRect(QRect(int(x0), int(y0), int(x1 - x0), int(y1 - y0)), toQColor(colour));
+}
+
+// However wide the pen, the outline stays inside the rectangle: it covers the
+// outermost w pixels of each side, so the masks of a sheet never eat into the
+// rulings beside them.
+void PainterSurface::outlineSolid(long long left, long long top, long long right, long long bottom, const TPen &pen)
+{
+    const long long w = std::max(pen.Width, 1);
+    fillVisible(left, top, right, std::min(top + w, bottom), pen.Color);
+    fillVisible(left, std::max(bottom - w, top), right, bottom, pen.Color);
+    fillVisible(left, top, std::min(left + w, right), bottom, pen.Color);
+    fillVisible(std::max(right - w, left), top, right, bottom, pen.Color);
+}
+
+// A dotted outline keeps its dots: four lines whose w-pixel-wide band (a pen
+// of width w at x covers x − w/2 … x − w/2 + w − 1) is the outermost one.
+void PainterSurface::outlineDotted(long long left, long long top, long long right, long long bottom,
+                                   const TPen &pen, const TBrush &brush)
+{
+    const long long w = std::max(pen.Width, 1);
+    // Kept inside the rectangle, so inside the int range, when it is narrower than the pen.
+    const long long x1 = std::min(left + w / 2, right - 1), x2 = std::max(right - w + w / 2, x1);
+    const long long y1 = std::min(top + w / 2, bottom - 1), y2 = std::max(bottom - w + w / 2, y1);
+    const TPoint corners[] = {{int(x1), int(y1)}, {int(x2), int(y1)}, {int(x2), int(y2)}, {int(x1), int(y2)}};
     for (int i = 0; i < 4; ++i) {
         const TPoint a = corners[i], b = corners[(i + 1) % 4];
         if (a == b)
@@ -96,12 +155,37 @@ void PainterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &br
     }
 }
 
+void PainterSurface::paintPaper(TColor colour, QSize sheet)
+{
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setClipping(false);
+    painter_.fillRect(QRect(QPoint(0, 0), sheet), toQColor(colour));
+    painter_.restore();
+}
+
+void PainterSurface::paintMargins(TColor colour, QSize sheet)
+{
+    const QRect area(origin_, QSize(width_, height_));
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setClipping(false);
+    const QColor paper = toQColor(colour);
+    painter_.fillRect(QRect(0, 0, sheet.width(), area.top()), paper);
+    painter_.fillRect(QRect(0, area.bottom() + 1, sheet.width(), sheet.height() - area.bottom() - 1), paper);
+    painter_.fillRect(QRect(0, area.top(), area.left(), area.height()), paper);
+    painter_.fillRect(QRect(area.right() + 1, area.top(), sheet.width() - area.right() - 1, area.height()), paper);
+    painter_.restore();
+}
+
 void paintText(QPainter &painter, QSize size, int dpi, TPoint at, const std::string &text, const TFont &font,
                const TBrush &brush)
 {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     QFont qfont;
-    qfont.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    // Liberation Sans has Arial's metrics, which the grid page's scale labels
+    // are laid out by (grid_sheets.cpp); DejaVu Sans is wider.
+    qfont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     qfont.setStyleHint(QFont::SansSerif);
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.Size * dpi / 72.0))));
     painter.setFont(qfont);
