@@ -43,8 +43,10 @@ std::uint64_t pageImageBytes(const SheetRequest &request)
 {
     if (request.format != Format::Png)
         return 0;
-    const std::uint64_t bytesPerLine = (std::uint64_t(std::max(request.width, 1)) + 3) / 4 * 4;
-    return bytesPerLine * std::uint64_t(std::max(request.height, 1));
+    // A --paper page's image is the whole sheet, margins included.
+    const QSize image = request.paperPixels.isValid() ? request.paperPixels : QSize(request.width, request.height);
+    const std::uint64_t bytesPerLine = (std::uint64_t(std::max(image.width(), 1)) + 3) / 4 * 4;
+    return bytesPerLine * std::uint64_t(std::max(image.height(), 1));
 }
 
 std::optional<std::uint64_t> memAvailable(const QByteArray &meminfo)
@@ -78,7 +80,8 @@ std::optional<QString> memoryRefusal(const SheetRequest &request, std::optional<
         return std::nullopt;
     return QStringLiteral("a PNG page of %1 x %2 pixels needs about %3 MB of memory, but only %4 MB is free: "
                           "choose a smaller page or a lower --dpi")
-        .arg(QString::number(request.width), QString::number(request.height),
+        .arg(QString::number(request.paperPixels.isValid() ? request.paperPixels.width() : request.width),
+             QString::number(request.paperPixels.isValid() ? request.paperPixels.height() : request.height),
              megabytes(image + kRunOverheadBytes), megabytes(*available));
 }
 

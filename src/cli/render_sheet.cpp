@@ -48,12 +48,17 @@ void printPage(const SheetRequest &r, TPrinter &printer)
         gridpaper::printGridPage(printer, r.kind, r.sizeChoice, name);
 }
 
+// A --paper page's sheet: the printable area lies --margin in from its corner.
+PaperSheet paperOf(const SheetRequest &r)
+{
+    return {r.paperInches, r.paperPixels, QPoint(r.marginPixels, r.marginPixels)};
+}
+
 std::unique_ptr<PrintTarget> makeTarget(const SheetRequest &r, QIODevice &out, std::ostream &trace)
 {
     if (r.format == Format::Trace)
-        return std::make_unique<TracePrintTarget>(trace, r.width, r.height);
-    return std::make_unique<FilePrintTarget>(pageFormat(r.format), &out, r.width, r.height, r.dpi,
-                                             r.paperInches);
+        return std::make_unique<TracePrintTarget>(trace, r.width, r.height, r.dpi);
+    return std::make_unique<FilePrintTarget>(pageFormat(r.format), &out, r.width, r.height, r.dpi, paperOf(r));
 }
 
 void writeAll(QIODevice &out, const std::string &bytes)
@@ -94,7 +99,7 @@ void renderPage(const SheetRequest &r, QIODevice &out)
 void renderClassSet(const SheetRequest &request, QIODevice &out)
 {
     TPrinter printer(std::make_unique<FilePrintTarget>(PageFormat::Pdf, &out, request.width, request.height,
-                                                       request.dpi, request.paperInches));
+                                                       request.dpi, paperOf(request)));
     classset::printClassSet(printer, sheetChoice(request), request.names);
 }
 

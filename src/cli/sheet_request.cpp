@@ -69,6 +69,19 @@ std::optional<int> wholeNumber(const QString &text, int low, int high)
     return value;
 }
 
+// Millimetres with at most two decimals, as hundredths.
+std::optional<int> hundredthsOfMm(const QString &text, int high)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})(?:\\.([0-9]{1,2}))?$"));
+    const auto match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int value = match.captured(1).toInt() * 100 + match.captured(2).leftJustified(2, QLatin1Char('0')).toInt();
+    if (value > high)
+        return std::nullopt;
+    return value;
+}
+
 QString pageLimits()
 {
     return QStringLiteral("1 to %1 pixels a side").arg(kMaxPagePixels);
@@ -136,6 +149,11 @@ ParseResult parseCommandLine(const QStringList &arguments)
     const QCommandLineOption paperOpt(QStringLiteral("paper"),
                                       QStringLiteral("Whole sheet of a4, a3, letter or legal (the default, a4)."),
                                       QStringLiteral("paper"));
+    const QCommandLineOption marginOpt(
+        QStringLiteral("margin"),
+        QStringLiteral("With --paper: the margin a printer cannot print on, left blank on every side of the "
+                       "sheet, in millimetres (default 6.35, a quarter inch; 0 for none, up to 50)."),
+        QStringLiteral("mm"), QStringLiteral("6.35"));
     const QCommandLineOption landscapeOpt(QStringLiteral("landscape"),
                                           QStringLiteral("Turn the paper sideways. The sheets are laid out for "
                                                          "upright paper: sideways, log and spacetime sheets lose "
@@ -151,7 +169,7 @@ ParseResult parseCommandLine(const QStringList &arguments)
                                        QStringLiteral("Output file, or - for standard output."),
                                        QStringLiteral("file"));
     parser.addOptions({kindOpt, decadesOpt, velocityOpt, nameOpt, namesFileOpt, csvOpt, skipHeaderOpt, sampleOpt,
-                       pageOpt, paperOpt,
+                       pageOpt, paperOpt, marginOpt,
                        landscapeOpt, dpiOpt, formatOpt, outputOpt});
     const QCommandLineOption helpOpt = parser.addHelpOption();
     const QCommandLineOption versionOpt = parser.addVersionOption();
@@ -209,6 +227,12 @@ ParseResult parseCommandLine(const QStringList &arguments)
         return failure(QStringLiteral("choose one of --sample, --page and --paper"));
     if (parser.isSet(landscapeOpt) && (parser.isSet(sampleOpt) || parser.isSet(pageOpt)))
         return failure(QStringLiteral("--landscape goes with --paper only"));
+    if (parser.isSet(marginOpt) && (parser.isSet(sampleOpt) || parser.isSet(pageOpt)))
+        return failure(QStringLiteral("--margin goes with --paper only"));
+    const auto margin = hundredthsOfMm(parser.value(marginOpt), kMaxMarginHundredthsMm);
+    if (!margin)
+        return failure(QStringLiteral("margin '%1' is not a number of millimetres from 0 to 50, like 6.35")
+                           .arg(parser.value(marginOpt)));
     if (parser.isSet(dpiOpt) && parser.isSet(sampleOpt))
         return failure(QStringLiteral("--dpi does not apply to --sample, which is in screen pixels"));
     const auto dpi = wholeNumber(parser.value(dpiOpt), 1, 100000);
@@ -237,13 +261,27 @@ ParseResult parseCommandLine(const QStringList &arguments)
                 paper = &p;
         if (!paper)
             return failure(QStringLiteral("unknown paper '%1': use a4, a3, letter or legal").arg(paperName));
+        // Whole pixels of the sheet and of the margin, each truncated; the
+        // printable area is what the margin leaves.
         const long long w = static_cast<long long>(paper->width) * request.dpi / paper->perInch;
         const long long h = static_cast<long long>(paper->height) * request.dpi / paper->perInch;
+        const long long m = static_cast<long long>(*margin) * request.dpi / 2540;
         const bool turn = parser.isSet(landscapeOpt);
-        request.width = static_cast<int>(std::min<long long>(turn ? h : w, kMaxPagePixels + 1));
-        request.height = static_cast<int>(std::min<long long>(turn ? w : h, kMaxPagePixels + 1));
+        const long long across = turn ? h : w, down = turn ? w : h;
+        if (across > kMaxPagePixels || down > kMaxPagePixels)
+            return failure(QStringLiteral("a sheet of %1 x %2 pixels is out of range: %3")
+                               .arg(across)
+                               .arg(down)
+                               .arg(pageLimits()));
+        request.paperPixels = QSize(int(across), int(down));
+        request.marginPixels = int(std::min(m, std::max(across, down)));
+        request.width = int(std::max(across - 2 * m, 0LL));
+        request.height = int(std::max(down - 2 * m, 0LL));
         const double wi = double(paper->width) / paper->perInch, hi = double(paper->height) / paper->perInch;
         request.paperInches = turn ? QSizeF(hi, wi) : QSizeF(wi, hi);
+        if (request.width < 1 || request.height < 1)
+            return failure(QStringLiteral("a margin of %1 mm leaves nothing of the sheet to draw on")
+                               .arg(parser.value(marginOpt)));
     }
     if (request.width < 1 || request.height < 1 || request.width > kMaxPagePixels ||
         request.height > kMaxPagePixels)

@@ -1,6 +1,7 @@
 #pragma once
 // What gridora-sheet was asked to draw, read from its command line.
 
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,10 @@ namespace gridora::cli {
 enum class Format { Pdf, Svg, Png, Trace };
 
 inline constexpr int kMaxPagePixels = 20000;
+/// The margin a --paper sheet leaves on every side, in hundredths of a
+/// millimetre: a quarter of an inch, which ordinary office printers reach.
+inline constexpr int kDefaultMarginHundredthsMm = 635;
+inline constexpr int kMaxMarginHundredthsMm = 5000;
 
 struct SheetRequest {
     sheets::GraphKind kind = sheets::kSquared;
@@ -26,7 +31,9 @@ struct SheetRequest {
     int width = 0;      // printable area (or the sample) in device pixels
     int height = 0;
     int dpi = 600;
-    QSizeF paperInches; // the whole sheet, for --paper
+    QSizeF paperInches; // the whole sheet, for --paper; empty otherwise
+    QSize paperPixels;  // the whole sheet in device pixels
+    int marginPixels = 0; // from the sheet's edges to the printable area
     Format format = Format::Pdf;
     QString output;     // a path, or "-" for standard output
 
