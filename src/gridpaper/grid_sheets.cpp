@@ -4,8 +4,11 @@
 #include "rulings.h"
 #include "sheet_constants.h"
 
+#include <algorithm>
+#include <cmath>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace gridora::gridpaper {
 
@@ -80,23 +83,24 @@ int spacingStep(const DecadeRules &rules, const LogAxis &measure, int v)
 // Walks the marks v = 100..1000 of every decade of `axis`, the bottom (or
 // left) one first, with the pen width each mark gets, re-choosing the step at
 // every whole mark. gridWidth is the width of the grid the axis belongs to.
-// mark(d, v) draws one mark with the canvas's pen.
+// penWidth is the width the walk sets (a canvas's pen, say); mark(d, v) draws
+// one mark with it.
 template <class DrawMark>
-void walkDecades(TCanvas &canvas, const DecadeRules &rules, const LogAxis &axis, int gridWidth, DrawMark mark)
+void walkDecades(int &penWidth, const DecadeRules &rules, const LogAxis &axis, int gridWidth, DrawMark mark)
 {
     const LogAxis measure = rules.measuredAcross ? LogAxis{gridWidth, axis.D} : axis;
     for (int d = 0; d < axis.D; ++d) {
-        canvas.Pen.Width = rules.wholeWidth;
+        penWidth = rules.wholeWidth;
         int v = 100;
         int s = rules.firstStep != 0 ? rules.firstStep : spacingStep(rules, measure, v);
         while (v <= 1000) {
             mark(d, v);
-            canvas.Pen.Width = 1;
+            penWidth = 1;
             v += s;
             if (isHalfMark(v))
-                canvas.Pen.Width = rules.halfWidth;
+                penWidth = rules.halfWidth;
             if (isWholeMark(v)) {
-                canvas.Pen.Width = rules.wholeWidth;
+                penWidth = rules.wholeWidth;
                 s = spacingStep(rules, measure, v);
             }
         }
@@ -117,7 +121,7 @@ sheets::LinearRulings sampleRows(int H)
 
 void sampleDecades(TCanvas &canvas, int W, int T, const LogAxis &axis, bool verticalsToo)
 {
-    walkDecades(canvas, kSampleDecade, axis, W - 2 * kSampleMargin, [&](int d, int v) {
+    walkDecades(canvas.Pen.Width, kSampleDecade, axis, W - 2 * kSampleMargin, [&](int d, int v) {
         const int o = axis.offset(d, v);
         canvas.MoveTo(kSampleMargin, T + axis.E - o);
         canvas.LineTo(W - kSampleMargin, T + axis.E - o);
@@ -161,10 +165,82 @@ sheets::LinearRulings pageRows(const PageFrame &f)
     return {kRows, f.H, kRows, 4, 10};
 }
 
+// ------------------------------------------------------ the scale labels
+//
+// A label is written on an opaque cell before its ruling, so its cell wipes
+// whatever earlier rulings it covers: the grid's left border and the ticks of
+// the marks just below it. The labels stand at x = M − 50 while every one of
+// them clears those; where one would not (the cell grows with the resolution,
+// the 50 pixels do not), the whole column moves left until its widest label,
+// "10", ends left of the longest tick. One column for all, so the "1" of a
+// decade still covers just the "1" of the "10" below it.
+
+constexpr int kLabelPoints = 5;
+constexpr int kLabelOffset = 50;  // the labels' column, left of the grid
+
+// The cell of a label in the pages' face, Liberation Sans (Arial's metrics):
+// each digit 1139/2048 of the size wide, the cell 2288/2048 high, with the
+// size in pixels rounded as the surfaces round it. Rounded up: an upper bound.
+struct LabelCell {
+    int width;
+    int height;
+};
+
+LabelCell labelCell(int digits, int dpi)
+{
+    const long long px = std::max(1L, std::lround(kLabelPoints * dpi / 72.0));
+    return {static_cast<int>((digits * 1139 * px + 2047) / 2048), static_cast<int>((2288 * px + 2047) / 2048)};
+}
+
+// The first column a horizontal ruling of pen width w paints left of the
+// grid: its tick of 5 × (w − 1) pixels, and its square cap w/2 past that.
+int leftmostColumn(int M, int w) { return M - 5 * (w - 1) - w / 2; }
+
+struct PageRuling {
+    int y;
+    int width;
+};
+
+// Whether the label of mark v at y, its cell from x, wipes a pixel of a ruling
+// drawn before it: the left border (columns M − 2 on), or the tick of a mark
+// below within its rows. A ruling on the label's own y does not count: the
+// label's own heavy ruling paints it again right after.
+bool labelWipes(int x, int y, const LabelCell &cell, int M, const std::vector<PageRuling> &before)
+{
+    const int right = x + cell.width;
+    if (right > M - 2)
+        return true;
+    for (const PageRuling &r : before) {
+        const int top = r.y - r.width / 2, bottom = top + r.width; // rows [top, bottom)
+        if (r.y != y && top < y + cell.height && bottom > y && right > leftmostColumn(M, r.width))
+            return true;
+    }
+    return false;
+}
+
+// The x of the page's left labels.
+int leftLabelColumn(const PageFrame &f, int T, const LogAxis &axis, int dpi)
+{
+    const int designed = f.M - kLabelOffset;
+    std::vector<PageRuling> before; // horizontal rulings with a tick, in drawing order
+    bool fits = true;
+    int w = 0; // the pen width as pageDecades's walk sets it
+    walkDecades(w, kPageDecade, axis, f.W, [&](int d, int v) {
+        const int y = T + axis.E - axis.offset(d, v);
+        if (w == 4)
+            fits = fits && !labelWipes(designed, y, labelCell(v == 1000 ? 2 : 1, dpi), f.M, before);
+        if (w > 1)
+            before.push_back({y, w});
+    });
+    if (fits)
+        return designed;
+    return leftmostColumn(f.M, 4) - labelCell(2, dpi).width;
+}
+
 // One mark of the logarithmic page: its tick and label follow the pen width
 // the canvas holds, so a whole mark (width 4) is labelled and ticked 15 px.
 void pageMark(TCanvas &canvas, const PageFrame &f, int T, const LogAxis &axis, bool verticalsToo,
-              int d, int v)
+              int d, int v, int labelX)
 {
     const int w = canvas.Pen.Width;
     const int tick = 5 * (w - 1);
@@ -172,7 +248,7 @@ void pageMark(TCanvas &canvas, const PageFrame &f, int T, const LogAxis &axis, b
     const int y = T + axis.E - o;
     const std::string label = std::to_string(v / 100);
     if (w == 4)
-        canvas.TextOut(f.M - 50, y, label);
+        canvas.TextOut(labelX, y, label);
     canvas.MoveTo(f.M - tick, y);
     canvas.LineTo(f.M + f.W, y);
     if (verticalsToo) {
@@ -186,8 +262,9 @@ void pageMark(TCanvas &canvas, const PageFrame &f, int T, const LogAxis &axis, b
 
 void pageDecades(TCanvas &canvas, const PageFrame &f, int T, const LogAxis &axis, bool verticalsToo)
 {
-    walkDecades(canvas, kPageDecade, axis, f.W,
-                [&](int d, int v) { pageMark(canvas, f, T, axis, verticalsToo, d, v); });
+    const int labelX = leftLabelColumn(f, T, axis, canvas.PixelsPerInch());
+    walkDecades(canvas.Pen.Width, kPageDecade, axis, f.W,
+                [&](int d, int v) { pageMark(canvas, f, T, axis, verticalsToo, d, v, labelX); });
 }
 
 } // namespace

@@ -64,6 +64,9 @@ public:
 
     virtual int width() const = 0;
     virtual int height() const = 0;
+    /// The dots per inch font sizes in points are turned into pixels with: a
+    /// screen's 96 unless the surface says otherwise.
+    virtual int dpi() const { return 96; }
 
     /// The current position moved without drawing. Only a recorder cares.
     virtual void moveTo(TPoint) {}
@@ -93,6 +96,9 @@ public:
     void Rectangle(int X1, int Y1, int X2, int Y2);
     void TextOut(int X, int Y, const std::string &Text);
     void CopyRect(const TRect &Dest, const TCanvas &Canvas, const TRect &Source);
+
+    /// The surface's dots per inch: a font of S points is S × this / 72 pixels.
+    int PixelsPerInch() const { return target().dpi(); }
 
     /// Points the canvas at another surface; pen, brush and font stay as they are.
     void setSurface(Surface *surface) { surface_ = surface; }

@@ -42,8 +42,8 @@ static std::string penText(const TPen &pen)
            (pen.Style == TPenStyle::psDot ? "dot" : "solid");
 }
 
-TraceSurface::TraceSurface(std::ostream &out, int width, int height)
-    : out_(out), width_(width), height_(height)
+TraceSurface::TraceSurface(std::ostream &out, int width, int height, int dpi)
+    : out_(out), width_(width), height_(height), dpi_(dpi)
 {
     out_ << "surface " << width << ' ' << height << '\n';
 }
@@ -80,8 +80,8 @@ void TraceSurface::copyRect(const TRect &d, const Surface &, const TRect &s)
          << s.Left << ' ' << s.Top << ' ' << s.Right << ' ' << s.Bottom << '\n';
 }
 
-TracePrintTarget::TracePrintTarget(std::ostream &out, int pageWidth, int pageHeight)
-    : out_(out), width_(pageWidth), height_(pageHeight)
+TracePrintTarget::TracePrintTarget(std::ostream &out, int pageWidth, int pageHeight, int dpi)
+    : out_(out), width_(pageWidth), height_(pageHeight), dpi_(dpi)
 {
 }
 
@@ -89,7 +89,7 @@ TracePrintTarget::~TracePrintTarget() = default;
 
 Surface &TracePrintTarget::beginDocument()
 {
-    page_ = std::make_unique<TraceSurface>(out_, width_, height_);
+    page_ = std::make_unique<TraceSurface>(out_, width_, height_, dpi_);
     page_->writeLine("begindoc");
     return *page_;
 }

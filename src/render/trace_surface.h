@@ -14,11 +14,13 @@ namespace gridora {
 
 class TraceSurface : public Surface {
 public:
-    /// Writes the "surface W H" line at once.
-    TraceSurface(std::ostream &out, int width, int height);
+    /// Writes the "surface W H" line at once. `dpi` is not written: it only
+    /// answers a sheet that lays text out by its size in pixels.
+    TraceSurface(std::ostream &out, int width, int height, int dpi = 96);
 
     int width() const override { return width_; }
     int height() const override { return height_; }
+    int dpi() const override { return dpi_; }
 
     void moveTo(TPoint at) override;
     void line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush) override;
@@ -33,12 +35,14 @@ private:
     std::ostream &out_;
     int width_;
     int height_;
+    int dpi_;
 };
 
 /// A printer target that records each document as a trace.
 class TracePrintTarget : public PrintTarget {
 public:
-    TracePrintTarget(std::ostream &out, int pageWidth, int pageHeight);
+    /// A page at `dpi`, 600 unless given, as gridora-sheet's pages are.
+    TracePrintTarget(std::ostream &out, int pageWidth, int pageHeight, int dpi = 600);
     ~TracePrintTarget() override;
 
     int pageWidth() const override { return width_; }
@@ -52,6 +56,7 @@ private:
     std::ostream &out_;
     int width_;
     int height_;
+    int dpi_;
     std::unique_ptr<TraceSurface> page_;
 };
 

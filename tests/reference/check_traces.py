@@ -6,7 +6,7 @@ line by line, over a domain of sheets.
 
 Each case runs
     gridora-sheet --kind K [--decades D] [--velocity V] [--name N]
-                  (--sample | --page WxH) --format trace -o -
+                  (--sample | --page WxH [--dpi N]) --format trace -o -
 and compares its standard output with sheet_reference. A mismatch prints the
 case, the first differing line number and both lines. The last line printed is
 "N passed, M failed"; the exit status is 1 when any case failed.
@@ -41,12 +41,13 @@ FIXED_GRID_PAGES = [(4800, 6400), (6400, 4799), (4799, 6400), (100, 100), (20000
 
 
 class Case:
-    def __init__(self, kind, decades=1, velocity=60, name="", page=None):
+    def __init__(self, kind, decades=1, velocity=60, name="", page=None, dpi=None):
         self.kind = kind
         self.decades = decades
         self.velocity = velocity
         self.name = name
         self.page = page
+        self.dpi = dpi  # None: the renderer's default, 600
 
     def args(self):
         out = ["--kind", self.kind]
@@ -58,10 +59,13 @@ class Case:
             out.append("--sample")
         else:
             out += ["--name", self.name, "--page", "%dx%d" % self.page]
+            if self.dpi is not None:
+                out += ["--dpi", str(self.dpi)]
         return out
 
     def reference(self):
-        return ref.trace(self.kind, self.decades, self.velocity, self.name, self.page)
+        return ref.trace(self.kind, self.decades, self.velocity, self.name, self.page,
+                         600 if self.dpi is None else self.dpi)
 
     def __str__(self):
         return " ".join(shlex.quote(a) for a in self.args())
@@ -113,6 +117,14 @@ def threshold_cases():
     return cases
 
 
+def resolution_cases():
+    """A4 pages at the resolutions printers have: where the scale labels keep
+    their column and where it moves."""
+    a4 = {150: (1240, 1754), 300: (2480, 3508), 600: (4960, 7016), 1200: (9921, 14031)}
+    return [Case(kind, decades, name="Ada", page=a4[dpi], dpi=dpi)
+            for dpi in sorted(a4) for kind in ("semilog", "log") for decades in (1, 3)]
+
+
 def full_domain():
     names = iter(NAMES * 1000)
     cases = [Case("spacetime", velocity=p) for p in range(ref.MAX_POSITION + 1)]
@@ -122,7 +134,7 @@ def full_domain():
         for decades in (1, 2, 3):
             cases.append(Case(kind, decades))
             cases += [Case(kind, decades, name=next(names), page=page) for page in FIXED_GRID_PAGES]
-    return cases + threshold_cases() + random_cases(150)
+    return cases + resolution_cases() + threshold_cases() + random_cases(150)
 
 
 def quick_domain():
@@ -140,7 +152,7 @@ def quick_domain():
         Case("semilog", 1, page=(20000, 100)), Case("semilog", 2, page=(100, 20000)),
         Case("log", 1, page=(20000, 20000)), Case("squared", 1, name=NAMES[4], page=(4799, 6400)),
     ]
-    return cases + threshold_cases()[::18] + random_cases(20)
+    return cases + resolution_cases()[1::2] + threshold_cases()[::18] + random_cases(20)
 
 
 def run_case(exe, case):

@@ -290,8 +290,55 @@ def grid_sample(kind, size_choice, width=SAMPLE_WIDTH, height=SAMPLE_HEIGHT):
     return cv.lines
 
 
-def grid_page(page_width, page_height, kind, size_choice, name=""):
-    """The printed grid page for graph kind -1..2 and size choice -1..2."""
+def label_cell(digits, dpi):
+    """(width, height) bound of a 5-point label's cell at `dpi` in the pages'
+    face, Liberation Sans: digits 1139/2048 of the pixel size wide, the cell
+    2288/2048 high; the size rounded half away from zero, as the surfaces do."""
+    px = max(1, (10 * dpi + 72) // 144)
+    return -(-digits * 1139 * px // 2048), -(-2288 * px // 2048)
+
+
+def _left_labels_wipe(lines, margin, dpi):
+    """Whether a left label of the drawn page covers a pixel of a ruling drawn
+    before it: the grid's left border (from margin - 2 on) or a ruling that
+    reaches left of it, over the label's rows. A ruling on the label's own row
+    does not count, as its own heavy ruling paints it again at once."""
+    rulings = []  # (y, width, leftmost column) of horizontal rulings so far
+    start = None
+    for line in lines:
+        f = line.split(" ")
+        if f[0] == "moveto":
+            start = (int(f[1]), int(f[2]))
+        elif f[0] == "lineto":
+            x, y, width = int(f[1]), int(f[2]), int(f[3].split("/")[1])
+            if y == start[1] and min(x, start[0]) < margin:
+                rulings.append((y, width, min(x, start[0]) - width // 2))
+        elif f[0] == "text" and int(f[1]) == margin - 50 and int(f[3]) == 5:
+            x, y = int(f[1]), int(f[2])
+            width, height = label_cell(len(json.loads(" ".join(f[4:]))), dpi)
+            right = x + width
+            if right > margin - 2:
+                return True
+            for ry, rw, left in rulings:
+                top = ry - rw // 2
+                if ry != y and top < y + height and top + rw > y and right > left:
+                    return True
+    return False
+
+
+def grid_page(page_width, page_height, kind, size_choice, name="", dpi=600):
+    """The printed grid page for graph kind -1..2 and size choice -1..2. The
+    left labels stand at margin - 50 unless one of them would wipe a ruling
+    there; then they all stand with the widest, "10", ending left of the
+    heavy ticks (margin - 17)."""
+    lines = _grid_page(page_width, page_height, kind, size_choice, name, None)
+    margin = tdiv(3 * page_width, 40)
+    if _left_labels_wipe(lines, margin, dpi):
+        lines = _grid_page(page_width, page_height, kind, size_choice, name, margin - 17 - label_cell(2, dpi)[0])
+    return lines
+
+
+def _grid_page(page_width, page_height, kind, size_choice, name, label_x):
     _check_grid_inputs(kind, size_choice)
     cv = TraceCanvas(page_width, page_height, document=True)
     cv.pen_color = BLACK
@@ -299,6 +346,8 @@ def grid_page(page_width, page_height, kind, size_choice, name=""):
     cv.text_out(10, 10, name)
 
     margin = tdiv(3 * page_width, 40)  # trunc(0.075 * width)
+    if label_x is None:
+        label_x = margin - 50
     w = page_width - 2 * margin
     c = 10 * kind + size_choice
     h = page_height - 2 * margin
@@ -339,7 +388,7 @@ def grid_page(page_width, page_height, kind, size_choice, name=""):
             o = log_offset(length, d, decades, v)
             y = top + length - o
             if pen == 4:
-                cv.text_out(margin - 50, y, label)
+                cv.text_out(label_x, y, label)
             cv.segment(margin - 5 * (pen - 1), y, margin + w, y)
             if kind == 2:
                 x = margin + o
@@ -549,9 +598,9 @@ def parse_page(text):
     return int(match.group(1)), int(match.group(2))
 
 
-def trace(kind, decades=1, velocity=60, name="", page=None):
+def trace(kind, decades=1, velocity=60, name="", page=None, dpi=600):
     """The trace for the command-line choices: kind name, decades 1..3, velocity
-    position, name and page size (None for the sample)."""
+    position, name, page size (None for the sample) and resolution."""
     k = KINDS[kind]
     if k == 3:
         if page is None:
@@ -561,7 +610,7 @@ def trace(kind, decades=1, velocity=60, name="", page=None):
         raise ValueError("decades must be 1, 2 or 3")
     if page is None:
         return grid_sample(k, decades - 1)
-    return grid_page(page[0], page[1], k, decades - 1, name)
+    return grid_page(page[0], page[1], k, decades - 1, name, dpi)
 
 
 def main(argv=None):
