@@ -95,7 +95,12 @@ class PdfPrinter : public gridora::PrintTarget {
 public:
     int pagesWritten = 0;
 
-    explicit PdfPrinter(DiscardDevice &out) : file_(gridora::PageFormat::Pdf, &out, 4800, 6300, 600, QSizeF(8.5, 11)) {}
+    // A quarter inch (150 pixels) in from every edge.
+    explicit PdfPrinter(DiscardDevice &out)
+        : file_(gridora::PageFormat::Pdf, &out, 4800, 6300, 600,
+                gridora::PaperSheet{QSizeF(8.5, 11), QSize(5100, 6600), QPoint(150, 150)})
+    {
+    }
 
     int pageWidth() const override { return file_.pageWidth(); }
     int pageHeight() const override { return file_.pageHeight(); }

@@ -56,16 +56,28 @@ TEST(Options, DefaultsAndSizes)
 {
     const auto a4 = parseCommandLine({"gridora-sheet", "--kind", "log", "-o", "x.pdf"});
     ASSERT_TRUE(a4.request);
-    EXPECT_EQ(a4.request->width, 4960);
-    EXPECT_EQ(a4.request->height, 7015);
+    // A4 is 4960 x 7015 pixels at 600 dpi; the default margin, 6.35 mm, is 150.
+    EXPECT_EQ(a4.request->width, 4960 - 300);
+    EXPECT_EQ(a4.request->height, 7015 - 300);
+    EXPECT_EQ(a4.request->paperPixels, QSize(4960, 7015));
+    EXPECT_EQ(a4.request->marginPixels, 150);
     EXPECT_EQ(a4.request->sizeChoice, 0);
     EXPECT_EQ(a4.request->position, 60);
     const auto letter = parseCommandLine(
         {"gridora-sheet", "--kind", "log", "--paper", "letter", "--landscape", "--dpi", "300", "-o", "x.svg"});
     ASSERT_TRUE(letter.request);
-    EXPECT_EQ(letter.request->width, 3300);
-    EXPECT_EQ(letter.request->height, 2550);
+    EXPECT_EQ(letter.request->width, 3300 - 150);
+    EXPECT_EQ(letter.request->height, 2550 - 150);
     EXPECT_EQ(letter.request->format, Format::Svg);
+    const auto whole = parseCommandLine({"gridora-sheet", "--kind", "log", "--margin", "0", "-o", "x.pdf"});
+    ASSERT_TRUE(whole.request);
+    EXPECT_EQ(whole.request->width, 4960);
+    EXPECT_EQ(whole.request->height, 7015);
+    // 12.5 mm at 600 dpi is 295.27 pixels: truncated, on both sides.
+    const auto wide = parseCommandLine({"gridora-sheet", "--kind", "log", "--margin", "12.5", "-o", "x.pdf"});
+    ASSERT_TRUE(wide.request);
+    EXPECT_EQ(wide.request->width, 4960 - 2 * 295);
+    EXPECT_EQ(wide.request->marginPixels, 295);
     const auto sample = parseCommandLine({"gridora-sheet", "--kind", "spacetime", "--sample", "-o", "-",
                                           "--format", "trace", "--decades", "3", "--velocity", "0.05"});
     ASSERT_TRUE(sample.request);
@@ -107,6 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<const char *>{"--kind", "log", "--page", "20001x100", "-o", "TARGET"},
                       std::vector<const char *>{"--kind", "log", "--page", "100", "-o", "TARGET"},
                       std::vector<const char *>{"--kind", "log", "--paper", "a5", "-o", "TARGET"},
+                      std::vector<const char *>{"--kind", "log", "--margin", "50.01", "-o", "TARGET"},
+                      std::vector<const char *>{"--kind", "log", "--margin", "6.355", "-o", "TARGET"},
+                      std::vector<const char *>{"--kind", "log", "--margin", "-1", "-o", "TARGET"},
+                      std::vector<const char *>{"--kind", "log", "--page", "100x100", "--margin", "5", "-o", "TARGET"},
                       std::vector<const char *>{"--kind", "log", "--paper", "a3", "--dpi", "1300", "-o", "TARGET"},
                       std::vector<const char *>{"--kind", "log", "--sample", "--page", "10x10", "-o", "TARGET"},
                       std::vector<const char *>{"--kind", "log", "--format", "jpeg", "-o", "TARGET"},

@@ -236,7 +236,7 @@ TEST(ImageSurface, RectangleLargerThanThePictureShowsNoOutline)
 
 TEST(ImageSurface, TextCellIsOpaqueInTheBrushColour)
 {
-    ASSERT_FALSE(QFontInfo(QFont(QStringLiteral("DejaVu Sans"))).family().isEmpty());
+    ASSERT_FALSE(QFontInfo(QFont(QStringLiteral("Liberation Sans"))).family().isEmpty());
     ImageSurface surface(200, 60, 96);
     TCanvas canvas(&surface);
     canvas.Brush.Color = clGray;
