@@ -25,6 +25,7 @@ public:
 
     int width() const override { return width_; }
     int height() const override { return height_; }
+    int dpi() const override { return dpi_; }
 
     void line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush) override;
     void rectangle(const TRect &rect, const TPen &pen, const TBrush &brush) override;
