@@ -29,7 +29,35 @@ void RasterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &bru
     if (left == right || top == bottom)
         return;
     raster::fill(pixels_, left, top, right, bottom, brush.Color);
-    const TPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+    if (pen.Style == TPenStyle::psSolid)
+        outlineSolid(left, top, right, bottom, pen);
+    else
+        outlineDotted(left, top, right, bottom, pen, brush);
+}
+
+// However wide the pen, the outline stays inside the rectangle: it covers the
+// outermost w pixels of each side, so a sheet's masks never eat into the
+// rulings beside them.
+void RasterSurface::outlineSolid(long long left, long long top, long long right, long long bottom, const TPen &pen)
+{
+    const long long w = std::max(pen.Width, 1);
+    raster::fill(pixels_, left, top, right, std::min(top + w, bottom), pen.Color);
+    raster::fill(pixels_, left, std::max(bottom - w, top), right, bottom, pen.Color);
+    raster::fill(pixels_, left, top, std::min(left + w, right), bottom, pen.Color);
+    raster::fill(pixels_, std::max(right - w, left), top, right, bottom, pen.Color);
+}
+
+// A dotted outline keeps its dots: four pen lines, each set in so that its
+// band of w pixels (columns x − ⌊w/2⌋ … x + ⌊(w − 1)/2⌋ for a line at x) is
+// the side's outermost one. A one-pixel pen runs through the outermost pixels.
+void RasterSurface::outlineDotted(long long left, long long top, long long right, long long bottom, const TPen &pen,
+                                  const TBrush &brush)
+{
+    const long long w = std::max(pen.Width, 1);
+    // Kept inside the rectangle, so inside the int range, when it is narrower than the pen.
+    const long long x1 = std::min(left + w / 2, right - 1), x2 = std::max(right - w + w / 2, x1);
+    const long long y1 = std::min(top + w / 2, bottom - 1), y2 = std::max(bottom - w + w / 2, y1);
+    const TPoint corners[] = {{int(x1), int(y1)}, {int(x2), int(y1)}, {int(x2), int(y2)}, {int(x1), int(y2)}};
     for (int i = 0; i < 4; ++i)
         line(corners[i], corners[(i + 1) % 4], pen, brush);
 }

@@ -13,9 +13,9 @@
 namespace gridora {
 
 /// Draws on pixels held elsewhere. Lines follow raster_lines.h; a rectangle is
-/// filled with the brush over [Left, Right) × [Top, Bottom) and outlined by
-/// four pen lines through its outermost pixels, (Left, Top) to
-/// (Right − 1, Top) to (Right − 1, Bottom − 1) to (Left, Bottom − 1) and back.
+/// filled with the brush over [Left, Right) × [Top, Bottom) and outlined
+/// inside it: a pen of width w covers the outermost w pixels of each side
+/// (a dotted pen as four lines set in so, its dots along them).
 /// Text needs fonts, which the core has none of: this surface leaves it out,
 /// and the toolkit's image surface (render/image_surface.h) paints it over
 /// the same pixels.
@@ -40,6 +40,10 @@ protected:
     void setPixels(const PixelBuffer &pixels) { pixels_ = pixels; }
 
 private:
+    void outlineSolid(long long left, long long top, long long right, long long bottom, const TPen &pen);
+    void outlineDotted(long long left, long long top, long long right, long long bottom, const TPen &pen,
+                       const TBrush &brush);
+
     PixelBuffer pixels_;
 };
 
