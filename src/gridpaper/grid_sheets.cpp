@@ -307,7 +307,7 @@ void drawGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string
         const bool log = kind == sheets::kLog;
         const int T = log ? (f.PH - f.W) / 2 : f.M;
         const int E = log ? f.W : f.H;
-        canvas.Font.Size = 5;
+        canvas.Font.Size = kLabelPoints;
         if (sizeChoice >= 0)
             pageDecades(canvas, f, T, LogAxis{E, sizeChoice + 1}, log);
     }

@@ -9,6 +9,7 @@
 #include "painter_surface.h"
 #include "printer.h"
 #include "render_sheet.h"
+#include "sheet_constants.h"
 #include "sheet_request.h"
 #include "spacetime_sheets.h"
 
@@ -119,7 +120,7 @@ public:
         page_ = std::make_unique<ImageSurface>(width_, height_, dpi_, QImage::Format_Grayscale8);
         return *page_;
     }
-    void endDocument() override { page_->finish(); }
+    void endDocument() override {}
     void abortDocument() override {}
     QImage image() const { return page_->image(); }
 
@@ -153,12 +154,11 @@ std::unique_ptr<DrawnSheet> drawPage(Output output, int width, int height, int d
 // The window's sample picture, drawn on one canvas as the window draws it.
 std::unique_ptr<DrawnSheet> drawSample(Output output, int dpi, const SampleDrawer &draw)
 {
-    const int W = cli::kSampleWidth, H = cli::kSampleHeight;
+    const int W = sheets::kSampleWidth, H = sheets::kSampleHeight;
     if (output == Output::Image) {
         ImageSurface picture(W, H);
         TCanvas canvas(&picture);
         draw(canvas);
-        picture.finish();
         return std::make_unique<ImageSheet>(picture.image());
     }
     QBuffer bytes;
@@ -284,8 +284,8 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
     {
         SCOPED_TRACE("spacetime sample");
         const auto sample = drawSample(output, dpi, [](TCanvas &c) {
-            spacetime::drawSpacetimeSample(c, cli::kSampleWidth, cli::kSampleHeight, 60, cli::kWindowWidth,
-                                           cli::kWindowHeight);
+            spacetime::drawSpacetimeSample(c, sheets::kSampleWidth, sheets::kSampleHeight, 60, sheets::kWindowWidth,
+                                           sheets::kWindowHeight);
         });
         const OuterLines shown = outerLineWidths(*sample, 20, 357, 317, 25, 25);
         EXPECT_EQ(shown.left, 1);
@@ -299,10 +299,10 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
     {
         SCOPED_TRACE("grid sample after Squared");
         const auto sample = drawSample(output, dpi, [](TCanvas &c) {
-            gridpaper::drawGridSample(c, cli::kSampleWidth, cli::kSampleHeight, gridpaper::kSquared, 0);
-            gridpaper::drawGridSample(c, cli::kSampleWidth, cli::kSampleHeight, gridpaper::kSquared, 0);
+            gridpaper::drawGridSample(c, sheets::kSampleWidth, sheets::kSampleHeight, sheets::kSquared, 0);
+            gridpaper::drawGridSample(c, sheets::kSampleWidth, sheets::kSampleHeight, sheets::kSquared, 0);
         });
-        const int W = cli::kSampleWidth, H = cli::kSampleHeight;
+        const int W = sheets::kSampleWidth, H = sheets::kSampleHeight;
         const QImage all = sample->region(QRect(0, 0, W, H));
         int wrong = 0;
         for (int y = 2; y < H - 2; ++y)
@@ -317,14 +317,14 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
     // area at this resolution: all 4 columns of the heavy ruling at M black
     // from the grid's top to its bottom, no label cell over any of it.
     const QSize a4 = a4Area(dpi);
-    for (int kind : {gridpaper::kSemiLog, gridpaper::kLog}) {
+    for (int kind : {sheets::kSemiLog, sheets::kLog}) {
         for (int n = 0; n < 3; ++n) {
             SCOPED_TRACE(testing::Message() << "kind " << kind << ", " << n + 1 << " decades");
             const auto page = drawPage(output, a4.width(), a4.height(), dpi,
                                        [&](TPrinter &p) { gridpaper::printGridPage(p, kind, n, "Ada"); });
             const int M = 3 * a4.width() / 40, W = a4.width() - 2 * M;
-            const int top = kind == gridpaper::kLog ? (a4.height() - W) / 2 : M;
-            const int bottom = kind == gridpaper::kLog ? top + W : a4.height() - M;
+            const int top = kind == sheets::kLog ? (a4.height() - W) / 2 : M;
+            const int bottom = kind == sheets::kLog ? top + W : a4.height() - M;
             const QImage border = page->region(QRect(M - 2, top, 4, bottom - top + 1));
             int broken = 0;
             for (int y = 0; y < border.height(); ++y)
@@ -375,8 +375,8 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
             int bottom; // the grid's bottom line
         };
         const Corner corners[] = {
-            {[](TPrinter &p) { gridpaper::printGridPage(p, gridpaper::kLog, 2, ""); }, 5240},
-            {[](TPrinter &p) { gridpaper::printGridPage(p, gridpaper::kSquared, 0, ""); }, 6040},
+            {[](TPrinter &p) { gridpaper::printGridPage(p, sheets::kLog, 2, ""); }, 5240},
+            {[](TPrinter &p) { gridpaper::printGridPage(p, sheets::kSquared, 0, ""); }, 6040},
         };
         for (const Corner &c : corners) {
             const auto onImage = drawPage(Output::Image, 4800, 6400, dpi, c.print);
