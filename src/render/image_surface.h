@@ -28,7 +28,7 @@ public:
     /// untouched) is painted in place.
     explicit ImageSurface(QImage picture, int dpi = 96);
 
-    int dpi() const { return dpi_; }
+    int dpi() const override { return dpi_; }
 
     void line(TPoint from, TPoint to, const TPen &pen, const TBrush &brush) override;
     void rectangle(const TRect &rect, const TPen &pen, const TBrush &brush) override;

@@ -93,7 +93,7 @@ private:
     class Page : public TraceSurface {
     public:
         Page(std::ostream &out, int width, int height, std::function<void()> onWrite)
-            : TraceSurface(out, width, height), onWrite_(std::move(onWrite))
+            : TraceSurface(out, width, height, 600), onWrite_(std::move(onWrite)) // a 600 dpi page
         {
         }
         void text(TPoint at, const std::string &text, const TFont &font, const TBrush &brush) override
