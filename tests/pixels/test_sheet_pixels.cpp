@@ -315,7 +315,8 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
     }
     // The left border of every "Semi log" and "Log" page, on the A4 printable
     // area at this resolution: all 4 columns of the heavy ruling at M black
-    // from the grid's top to its bottom, no label cell over any of it.
+    // from the grid's top to its bottom, no label cell over any of it; and
+    // white paper at the page's left edge.
     const QSize a4 = a4Area(dpi);
     for (int kind : {sheets::kSemiLog, sheets::kLog}) {
         for (int n = 0; n < 3; ++n) {
@@ -331,6 +332,14 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
                 for (int x = 0; x < 4; ++x)
                     broken += !isInk(pixel(border, x, y));
             EXPECT_EQ(broken, 0) << "pixels missing from the left border";
+            // Left of the labels the page is bare paper, white on every
+            // output: an SVG page is no transparent sheet over a dark viewer.
+            const QImage edge = page->region(QRect(0, top, 8, bottom - top + 1));
+            int dark = 0;
+            for (int y = 0; y < edge.height(); ++y)
+                for (int x = 0; x < edge.width(); ++x)
+                    dark += !isWhite(pixel(edge, x, y));
+            EXPECT_EQ(dark, 0) << "the page's paper is not white";
         }
     }
     // The name on a --paper page stands inside the printable area: nothing
