@@ -48,15 +48,32 @@ void PaintList::rectangle(const TRect &r, const TPen &pen, const TBrush &brush)
     const int top = std::min(r.Top, r.Bottom), bottom = std::max(r.Top, r.Bottom);
     if (left == right || top == bottom)
         return;
-    const long long x0 = std::max(left, 0), x1 = std::min(right, width_);
-    const long long y0 = std::max(top, 0), y1 = std::min(bottom, height_);
-    if (x0 < x1 && y0 < y1)
-        out_ += "fill " + std::to_string(x0) + ' ' + std::to_string(y0) + ' ' + std::to_string(x1 - x0) + ' ' +
-                std::to_string(y1 - y0) + ' ' + colourText(brush.Color) + '\n';
-    // The outline runs through the outermost pixels inside the rectangle.
-    const TPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+    fillVisible(left, top, right, bottom, brush.Color);
+    // However wide the pen, the outline stays inside the rectangle, on its
+    // outermost w pixels, as on the desktop's surfaces: a solid one as fills,
+    // a dotted one as four lines set in so that their bands are those pixels.
+    const long long w = std::max(pen.Width, 1);
+    if (pen.Style == TPenStyle::psSolid) {
+        fillVisible(left, top, right, std::min(top + w, 1LL * bottom), pen.Color);
+        fillVisible(left, std::max(bottom - w, 1LL * top), right, bottom, pen.Color);
+        fillVisible(left, top, std::min(left + w, 1LL * right), bottom, pen.Color);
+        fillVisible(std::max(right - w, 1LL * left), top, right, bottom, pen.Color);
+        return;
+    }
+    const long long x1 = std::min(left + w / 2, right - 1LL), x2 = std::max(right - w + w / 2, x1);
+    const long long y1 = std::min(top + w / 2, bottom - 1LL), y2 = std::max(bottom - w + w / 2, y1);
+    const TPoint corners[] = {{int(x1), int(y1)}, {int(x2), int(y1)}, {int(x2), int(y2)}, {int(x1), int(y2)}};
     for (int i = 0; i < 4; ++i)
         line(corners[i], corners[(i + 1) % 4], pen, brush);
+}
+
+void PaintList::fillVisible(long long left, long long top, long long right, long long bottom, TColor colour)
+{
+    const long long x0 = std::max(left, 0LL), x1 = std::min<long long>(right, width_);
+    const long long y0 = std::max(top, 0LL), y1 = std::min<long long>(bottom, height_);
+    if (x0 < x1 && y0 < y1)
+        out_ += "fill " + std::to_string(x0) + ' ' + std::to_string(y0) + ' ' + std::to_string(x1 - x0) + ' ' +
+                std::to_string(y1 - y0) + ' ' + colourText(colour) + '\n';
 }
 
 void PaintList::text(TPoint at, const std::string &text, const TFont &font, const TBrush &)

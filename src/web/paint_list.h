@@ -36,6 +36,8 @@ public:
     const std::string &operations() const { return out_; }
 
 private:
+    void fillVisible(long long left, long long top, long long right, long long bottom, TColor colour);
+
     int width_;
     int height_;
     int dpi_;
