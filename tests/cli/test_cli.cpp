@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, Velocity,
                                            VelocityCase{"1", -1}, VelocityCase{"0.605", -1},
                                            VelocityCase{"-0.1", -1}, VelocityCase{".5", -1},
                                            VelocityCase{"0,5", -1}, VelocityCase{"", -1},
-                                           VelocityCase{"1e-1", -1}));
+                                           VelocityCase{"1e-1", -1}, VelocityCase{"0.050", -1},
+                                           VelocityCase{"0.005", -1}));
 
 TEST(Options, DefaultsAndSizes)
 {
@@ -206,6 +207,22 @@ TEST(Renderer, PaperPdfHasThePapersSize)
     ASSERT_EQ(runSheet({"--kind", "semilog", "--paper", "a4", "--landscape", "--dpi", "300", "-o", path}).status, 0);
     const QString info = tool(QStringLiteral("pdfinfo"), {path});
     EXPECT_TRUE(info.contains(QStringLiteral("842 x 595"))) << qPrintable(info);
+}
+
+// A page of a size in pixels is that size at its resolution, not cut to
+// whole inches: 1000 pixels at 600 dpi are 120 points.
+TEST(Renderer, PagePdfIsThePagesSizeInPoints)
+{
+    struct Case {
+        const char *page, *dpi, *points;
+    };
+    for (const Case &c : {Case{"1000x1000", "600", "120 x 120 pts"}, Case{"1000x1100", "300", "240 x 264 pts"}}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("page.pdf"));
+        ASSERT_EQ(runSheet({"--kind", "log", "--page", c.page, "--dpi", c.dpi, "-o", path}).status, 0);
+        const QString info = tool(QStringLiteral("pdfinfo"), {path});
+        EXPECT_TRUE(info.contains(QLatin1String(c.points))) << c.page << " at " << c.dpi << ": " << qPrintable(info);
+    }
 }
 
 TEST(Renderer, TraceGoesToStandardOutput)
