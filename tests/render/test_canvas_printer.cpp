@@ -13,14 +13,18 @@ using gridora::tracetest::traceOf;
 
 namespace {
 
+// What a new canvas draws with before anything is set, as drawn.
 TEST(Canvas, StartsWithBlackOnePixelPenWhiteBrushEightPointFont)
 {
-    const TCanvas canvas;
-    EXPECT_EQ(canvas.Pen.Color, clBlack);
-    EXPECT_EQ(canvas.Pen.Width, 1);
-    EXPECT_EQ(canvas.Pen.Style, TPenStyle::psSolid);
-    EXPECT_EQ(canvas.Brush.Color, clWhite);
-    EXPECT_EQ(canvas.Font.Size, 8);
+    const auto lines = traceOf(20, 20, [](TCanvas &c) {
+        c.MoveTo(1, 2);
+        c.LineTo(5, 2);
+        c.Rectangle(0, 0, 4, 4);
+        c.TextOut(3, 3, "a");
+    });
+    const std::vector<std::string> expected = {"surface 20 20", "moveto 1 2", "lineto 5 2 #000000/1/solid",
+                                               "rect 0 0 4 4 #000000/1/solid #ffffff", "text 3 3 8 \"a\""};
+    EXPECT_EQ(lines, expected);
 }
 
 TEST(Canvas, TraceWritesOneLinePerCallWithThePenOfThatMoment)
