@@ -425,6 +425,20 @@ private slots:
         QCOMPARE(picture(), spacetimeNow());
     }
 
+    // Another kind in between leaves the velocity where it was set.
+    void velocityIsKeptAcrossKinds()
+    {
+        TestWindow &w = *window_;
+        pick(w.Graphtyp, 3);
+        QTest::keyClick(w.slsb, Qt::Key_Home);
+        QTest::keyClick(w.slsb, Qt::Key_Right);
+        pick(w.Graphtyp, 2);
+        pick(w.Graphtyp, 3);
+        QCOMPARE(w.slsb->value(), 1);
+        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.01 c"));
+        QCOMPARE(picture(), spacetimeNow());
+    }
+
     // Left, Up, PageUp and the wheel turned up lower the velocity; Right,
     // Down, PageDown and the wheel turned down raise it; Home and End go to
     // the ends. Each move relabels and redraws; a move past an end does not.
