@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -85,6 +86,88 @@ inline std::vector<std::string> linesStarting(const std::vector<std::string> &li
         if (line.rfind(prefix, 0) == 0)
             kept.push_back(line);
     return kept;
+}
+
+/// What a JSON string literal (its quotes included) holds, as UTF-8, read by
+/// the JSON grammar and not by the program's own quoting; empty when `quoted`
+/// is no such literal (a raw control character or quote, a bad escape).
+inline std::optional<std::string> jsonStringText(const std::string &quoted)
+{
+    if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"')
+        return std::nullopt;
+    const std::size_t end = quoted.size() - 1;
+    const auto hexAt = [&](std::size_t at) -> std::optional<unsigned> {
+        if (at + 4 > end)
+            return std::nullopt;
+        unsigned value = 0;
+        for (std::size_t k = at; k < at + 4; ++k) {
+            const char h = quoted[k];
+            const int digit = h >= '0' && h <= '9' ? h - '0' : h >= 'a' && h <= 'f' ? h - 'a' + 10
+                            : h >= 'A' && h <= 'F' ? h - 'A' + 10 : -1;
+            if (digit < 0)
+                return std::nullopt;
+            value = value * 16 + static_cast<unsigned>(digit);
+        }
+        return value;
+    };
+    const auto appendUtf8 = [](std::string &out, unsigned cp) {
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    };
+    std::string out;
+    for (std::size_t i = 1; i < end; ++i) {
+        const auto c = static_cast<unsigned char>(quoted[i]);
+        if (c < 0x20 || c == '"')
+            return std::nullopt;
+        if (c != '\\') {
+            out += static_cast<char>(c);
+            continue;
+        }
+        if (++i >= end)
+            return std::nullopt;
+        switch (quoted[i]) {
+        case '"': out += '"'; break;
+        case '\\': out += '\\'; break;
+        case '/': out += '/'; break;
+        case 'b': out += '\b'; break;
+        case 'f': out += '\f'; break;
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
+        case 'u': {
+            auto unit = hexAt(i + 1);
+            if (!unit)
+                return std::nullopt;
+            i += 4;
+            unsigned cp = *unit;
+            if (cp >= 0xD800 && cp < 0xDC00) { // a pair: the low half must follow
+                const auto low = i + 2 < end && quoted[i + 1] == '\\' && quoted[i + 2] == 'u' ? hexAt(i + 3)
+                                                                                              : std::nullopt;
+                if (!low || *low < 0xDC00 || *low > 0xDFFF)
+                    return std::nullopt;
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (*low - 0xDC00);
+                i += 6;
+            }
+            appendUtf8(out, cp);
+            break;
+        }
+        default: return std::nullopt;
+        }
+    }
+    return out;
 }
 
 inline int penWidth(const Stroke &s)
