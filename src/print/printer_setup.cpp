@@ -38,6 +38,11 @@ bool askQueue(const QString &queue, Ask ask)
 
 } // namespace
 
+int dotsPerInch(int value, bool perCentimetre)
+{
+    return perCentimetre ? static_cast<int>(std::lround(value * 2.54)) : value;
+}
+
 int queueDefaultResolution(const QString &queue)
 {
     int dpi = 0;
@@ -47,7 +52,7 @@ int queueDefaultResolution(const QString &queue)
             int vertical = 0;
             ipp_res_t units = IPP_RES_PER_INCH;
             const int horizontal = ippGetResolution(value, 0, &vertical, &units);
-            dpi = units == IPP_RES_PER_CM ? static_cast<int>(std::lround(horizontal * 2.54)) : horizontal;
+            dpi = dotsPerInch(horizontal, units == IPP_RES_PER_CM);
         }
     });
     return dpi > 0 ? dpi : 0;

@@ -20,6 +20,10 @@ namespace gridora::print {
 /// The layout resolution when a queue names none, and for PDF files.
 inline constexpr int kFallbackDpi = 300;
 
+/// A resolution as a printer reports it, in dots per inch or per centimetre,
+/// in dots per inch (rounded to the nearest).
+int dotsPerInch(int value, bool perCentimetre);
+
 /// The default resolution a CUPS queue reports (its driver's DefaultResolution),
 /// in dots per inch; 0 when the queue or the value is unknown.
 int queueDefaultResolution(const QString &queue);

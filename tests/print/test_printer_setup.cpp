@@ -52,6 +52,26 @@ private slots:
         QCOMPARE(print::resolutionOption(options), dpi);
     }
 
+    // Printers may report dots per centimetre: 118 of them are 300 per inch.
+    void dotsPerInch_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("perCentimetre");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("600 dpi") << 600 << false << 600;
+        QTest::newRow("118 dpcm") << 118 << true << 300;
+        QTest::newRow("236 dpcm") << 236 << true << 599;
+        QTest::newRow("472 dpcm") << 472 << true << 1199;
+    }
+
+    void dotsPerInch()
+    {
+        QFETCH(int, value);
+        QFETCH(bool, perCentimetre);
+        QFETCH(int, dpi);
+        QCOMPARE(print::dotsPerInch(value, perCentimetre), dpi);
+    }
+
     // Job titles a teacher recognises, safe as the file name a PDF printer
     // makes of them.
     void jobTitle_data()
