@@ -1,30 +1,32 @@
 #include "startup.h"
 
-#include "aboutbox.h"
-#include "licenseform.h"
 #include "printer_setup.h"
-#include "tcgraph.h"
 
 #include <QApplication>
 
 namespace gridora::app {
 
-int run(QApplication &application)
+// Creating the main window draws its first sample before anything shows.
+Windows::Windows(TPrinter &printer)
+    : cgraph(printer)
+{
+    aboutboxp.setLicenceViewer(&licensefrm);
+    cgraph.setAboutBox(&aboutboxp);
+}
+
+int runMainWindow(QApplication &application, Tcgraph &cgraph)
 {
     // Closing the main window, the only window not hidden, ends the program.
     application.setQuitOnLastWindowClosed(true);
-
-    TPrinter printer(print::startupPrinterTarget());
-
-    // Creating the main window draws its first sample before anything shows.
-    Tcgraph cgraph(printer);
-    Taboutboxp aboutboxp(nullptr);
-    Tlicensefrm licensefrm;
-    aboutboxp.setLicenceViewer(&licensefrm);
-    cgraph.setAboutBox(&aboutboxp);
-
     cgraph.show();
     return application.exec();
+}
+
+int run(QApplication &application)
+{
+    TPrinter printer(print::startupPrinterTarget());
+    Windows windows(printer);
+    return runMainWindow(application, windows.cgraph);
 }
 
 } // namespace gridora::app

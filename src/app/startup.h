@@ -2,9 +2,28 @@
 // The program: its printer and its three windows, created once at start-up
 // and kept until the message loop ends.
 
+#include "aboutbox.h"
+#include "licenseform.h"
+#include "tcgraph.h"
+
 class QApplication;
 
 namespace gridora::app {
+
+/// The main window with its About box, and the licence viewer the box's
+/// "View License Agreement" opens.
+struct Windows {
+    explicit Windows(TPrinter &printer);
+
+    // The viewer outlives the box that points at it.
+    Tlicensefrm licensefrm;
+    Taboutboxp aboutboxp{nullptr};
+    Tcgraph cgraph;
+};
+
+/// Shows the main window and runs the message loop until it closes: closing
+/// it ends the program.
+int runMainWindow(QApplication &application, Tcgraph &cgraph);
 
 /// Creates the printer on the desktop's default queue and the windows, shows
 /// the main window and runs the message loop until the main window closes.

@@ -10,6 +10,7 @@
 #include "painter_surface.h"
 #include "qprinter_target.h"
 #include "spacetime_sheets.h"
+#include "startup.h"
 #include "trace_lines.h"
 
 #include <QAccessible>
@@ -33,6 +34,25 @@
 
 using namespace gridora;
 using namespace gridora::app;
+
+namespace {
+
+/// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
 using namespace gridora::app::test;
 
 namespace {
@@ -929,18 +949,70 @@ private slots:
         QVERIFY(window_->errors.isEmpty());
     }
 
+    // A new sample drawn while a modal dialog runs reaches the screen by the
+    // widget's own paint event, not by anyone grabbing it.
     void pictureRepaintsUnderAModalDialog()
     {
         TestWindow &w = *window_;
-        pick(w.Graphtyp, 1);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();
+        PaintCounter paints(w.Graphdisplay);
         QDialog modal(&w);
-        QImage painted;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &modal, [&] {
+            if (paints.count > 0)
+                modal.accept();
+        });
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, &modal, &QDialog::reject);
         QTimer::singleShot(0, &modal, [&] {
-            painted = w.Graphdisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            modal.reject();
+            pick(w.Graphtyp, 1);
+            poll.start(10);
+            giveUp.start(5000);
         });
         modal.exec();
-        QCOMPARE(painted, picture().convertToFormat(QImage::Format_RGB32));
+        QVERIFY2(paints.count > 0, "the new sample was never painted");
+    }
+
+    // Start-up wires the About menu to the About box and the box's "View
+    // License Agreement" to the licence viewer.
+    void startUpHandsTheAboutBoxItsLicenceViewer()
+    {
+        window_->hide();
+        Windows windows(*printer_);
+        bool boxOpened = false;
+        QTimer::singleShot(0, &windows.aboutboxp, [&] {
+            boxOpened = QApplication::activeModalWidget() == &windows.aboutboxp;
+            windows.aboutboxp.reject();
+        });
+        windows.cgraph.About1->trigger();
+        QVERIFY(boxOpened);
+
+        windows.aboutboxp.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.aboutboxp));
+        bool viewerOpened = false;
+        QTimer::singleShot(0, &windows.licensefrm, [&] {
+            viewerOpened = windows.licensefrm.isVisible();
+            windows.licensefrm.reject();
+        });
+        QTest::mouseClick(windows.aboutboxp.Licenselb, Qt::LeftButton);
+        QVERIFY(viewerOpened);
+        windows.aboutboxp.hide();
+    }
+
+    // The window system's close request (the close box, Alt+F4) closes the
+    // main window and ends the message loop.
+    void closeBoxEndsTheProgram()
+    {
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        QTimer::singleShot(0, window_.get(), [&] { window_->windowHandle()->close(); });
+        QTimer giveUp; // a close that is ignored would leave the loop running
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        giveUp.start(10000);
+        QCOMPARE(runMainWindow(*qApp, *window_), 0);
+        QVERIFY(!window_->isVisible());
     }
 
     // Pasted, as a name this long would come: QLineEdit's own limit of 32767
