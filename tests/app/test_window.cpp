@@ -951,8 +951,16 @@ private slots:
 
     // A new sample drawn while a modal dialog runs reaches the screen by the
     // widget's own paint event, not by anyone grabbing it.
+    void pictureRepaintsUnderAModalDialog_data()
+    {
+        QTest::addColumn<bool>("spacetime");
+        QTest::newRow("graph paper") << false;
+        QTest::newRow("spacetime") << true;
+    }
+
     void pictureRepaintsUnderAModalDialog()
     {
+        QFETCH(bool, spacetime);
         TestWindow &w = *window_;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCoreApplication::processEvents();
@@ -967,7 +975,10 @@ private slots:
         giveUp.setSingleShot(true);
         connect(&giveUp, &QTimer::timeout, &modal, &QDialog::reject);
         QTimer::singleShot(0, &modal, [&] {
-            pick(w.Graphtyp, 1);
+            if (spacetime)
+                w.samplespace->click();
+            else
+                pick(w.Graphtyp, 1);
             poll.start(10);
             giveUp.start(5000);
         });
