@@ -32,22 +32,19 @@ QString cannotWrite(const QString &path, const QFileDevice &file)
 
 // The whole sheet, drawn in memory: a few hundred kilobytes at most, as its
 // rulings are as many on a large page as on a small one.
-QByteArray drawnSheet(const SheetRequest &request)
+// `render` is renderSheet or renderClassSet.
+template <class Render> QByteArray drawnInMemory(const SheetRequest &request, Render render)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    renderSheet(request, buffer);
+    render(request, buffer);
     return bytes;
 }
 
-QByteArray drawnClassSet(const SheetRequest &request)
+QByteArray drawnSheet(const SheetRequest &request)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    renderClassSet(request, buffer);
-    return bytes;
+    return drawnInMemory(request, renderSheet);
 }
 
 // Qt's writers do not check what the device took: a disk that fills part way
@@ -171,7 +168,7 @@ int writeSheet(const SheetRequest &request)
 {
     if (!request.names.empty() && request.format != Format::Pdf)
         return writePageFiles(request);
-    const QByteArray page = request.names.empty() ? drawnSheet(request) : drawnClassSet(request);
+    const QByteArray page = request.names.empty() ? drawnSheet(request) : drawnInMemory(request, renderClassSet);
     if (request.output == QLatin1String("-"))
         return writeToStandardOutput(page);
     if (isExistingNonRegularFile(request.output))

@@ -136,12 +136,14 @@ Big big(std::int64_t v)
     return Big(v);
 }
 
-long double approx(const SurdSum &s, long double &scale)
+// The sum in floating point, and the size of its terms (for the band).
+template <class Real> Real approx(const SurdSum &s, Real &scale)
 {
-    const long double ra = s.a == 0 ? 0.0L : s.a * std::sqrt(static_cast<long double>(s.m));
-    const long double rb = s.b == 0 ? 0.0L : s.b * std::sqrt(static_cast<long double>(s.n));
-    scale = (std::fabs(static_cast<long double>(s.c)) + std::fabs(ra) + std::fabs(rb)) / s.d + 1;
-    return (s.c + ra + rb) / s.d;
+    const Real ra = s.a == 0 ? Real(0) : static_cast<Real>(s.a) * std::sqrt(static_cast<Real>(s.m));
+    const Real rb = s.b == 0 ? Real(0) : static_cast<Real>(s.b) * std::sqrt(static_cast<Real>(s.n));
+    const Real c = static_cast<Real>(s.c), d = static_cast<Real>(s.d);
+    scale = (std::fabs(c) + std::fabs(ra) + std::fabs(rb)) / d + 1;
+    return (c + ra + rb) / d;
 }
 
 // Floor of a value known to be near `k` (the caller's nearest whole number).
@@ -194,11 +196,8 @@ constexpr double kDoubleBand = 1e-9;
 
 std::optional<std::int64_t> truncateInDouble(const SurdSum &s)
 {
-    const double ra = s.a == 0 ? 0.0 : static_cast<double>(s.a) * std::sqrt(static_cast<double>(s.m));
-    const double rb = s.b == 0 ? 0.0 : static_cast<double>(s.b) * std::sqrt(static_cast<double>(s.n));
-    const double c = static_cast<double>(s.c), d = static_cast<double>(s.d);
-    const double scale = (std::fabs(c) + std::fabs(ra) + std::fabs(rb)) / d + 1;
-    const double f = (c + ra + rb) / d;
+    double scale = 1;
+    const double f = approx(s, scale);
     if (!(std::fabs(f - std::round(f)) > kDoubleBand * scale) || std::fabs(f) > 0x1p62)
         return std::nullopt;
     return static_cast<std::int64_t>(std::trunc(f));
