@@ -46,7 +46,7 @@ const page = await browser.newPage();
 await page.goto(server.url);
 await page.waitForSelector('html[data-ready]');
 const batches = await page.evaluate(async () => {
-  const { loadCore } = await import('./core.js');
+  const { loadCore } = await import('./gridora.js');
   const core = await loadCore();
   const context = document.getElementById('sample').getContext('2d');
   const out = [];

@@ -10,8 +10,24 @@ export const SAMPLE_HEIGHT = 397;
 export async function loadCore() {
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
     throw new Error('no WebAssembly');
-  const core = await createGridoraCore();
+  // core-early.js has usually begun compiling the core already; without it,
+  // Emscripten's own loader fetches and compiles it.
+  const early = globalThis.gridoraCoreModule;
+  const core = await (early ? instantiateCompiled(early) : createGridoraCore());
   return new Core(core);
+}
+
+// The core from a module compiled elsewhere; a failure to compile rejects
+// instead of leaving Emscripten waiting for ever.
+function instantiateCompiled(compiled) {
+  return new Promise((resolve, reject) => {
+    createGridoraCore({
+      instantiateWasm(imports, receive) {
+        compiled.then((module) => WebAssembly.instantiate(module, imports)).then(receive, reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
 }
 
 class Core {

@@ -341,7 +341,7 @@ describe(`Gridora in ${browserName}`, () => {
       [2, 2, 60, '', 6600, 4800]];
     for (const [kind, size, p, name, w, h] of cases) {
       const browserTrace = await page.evaluate(async (args) => {
-        const { loadCore } = await import('./core.js');
+        const { loadCore } = await import('./gridora.js');
         const core = await loadCore();
         return core.pageTrace(...args);
       }, [kind, size, p, name, w, h]);
@@ -359,7 +359,7 @@ describe(`Gridora in ${browserName}`, () => {
       await choosePage(page, paper, landscape, dpi);
       await choose(page, '#kind', kind);
       await page.type('#who', 'Anna Ödegård');
-      const layout = await page.evaluate(async (args) => (await import('./papers.js')).pageLayout(...args),
+      const layout = await page.evaluate(async (args) => (await import('./gridora.js')).pageLayout(...args),
         [paper, landscape, dpi]);
       layout.dpi = dpi;
       const trace = sheetTrace([...sheetArgs(KINDS[kind], 1, 60), '--name', 'Anna Ödegård', '--page',

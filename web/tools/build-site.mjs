@@ -1,6 +1,8 @@
-// Assembles the static site: the page's files, the WebAssembly core, the
-// icons, the font, the licence and the user guide, and a service worker that
-// keeps every one of them for use without a network.
+// Assembles the static site: the page's files, its JavaScript modules and the
+// core's glue bundled into one file (one request instead of nine before the
+// first sample can be drawn), the WebAssembly core, the icons, the font, the
+// licence and the user guide, and a service worker that keeps every one of
+// them for use without a network.
 //
 //   node build-site.mjs --source DIR --site DIR --version V --wasm DIR --icons DIR --font FILE
 
@@ -8,6 +10,7 @@ import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { basename, join, relative } from 'node:path';
 import { parseArgs } from 'node:util';
+import { build } from 'esbuild';
 
 const { values: opt } = parseArgs({
   options: Object.fromEntries(['source', 'site', 'version', 'wasm', 'icons', 'font']
@@ -24,12 +27,21 @@ function copy(from, to = basename(from)) {
   copyFileSync(from, join(site, to));
 }
 
+// The modules are staged beside the site with the core's glue, then bundled.
+const modules = join(site, '..', 'modules');
+rmSync(modules, { recursive: true, force: true });
+mkdirSync(modules, { recursive: true });
 for (const name of readdirSync(web)) {
   if (!/\.(html|css|js|webmanifest|svg)$/.test(name) || name === 'sw.js') continue;
   const text = readFileSync(join(web, name), 'utf8').replaceAll('@PROJECT_VERSION@', opt.version);
-  writeFileSync(join(site, name), text);
+  const bundled = name.endsWith('.js') && name !== 'core-early.js';
+  writeFileSync(join(bundled ? modules : site, name), text);
 }
-copy(join(opt.wasm, 'gridora-core.js'));
+copyFileSync(join(opt.wasm, 'gridora-core.js'), join(modules, 'gridora-core.js'));
+await build({
+  entryPoints: [join(modules, 'app.js')], outfile: join(site, 'gridora.js'),
+  bundle: true, format: 'esm', minify: true, target: 'es2022', logLevel: 'warning',
+});
 copy(join(opt.wasm, 'gridora-core.wasm'));
 copy(join(opt.icons, 'icon-192.png'));
 copy(join(opt.icons, 'icon-512.png'));
