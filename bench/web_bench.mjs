@@ -1,17 +1,20 @@
 // The browser version's speed and size, in Debian's Chromium, headless:
 //   node bench/web_bench.mjs build/web/site
+// (the site is served on 127.0.0.1 by a server process of its own)
 // - a sample redraw (the core call plus putImageData): the median over 30
 //   batches of 50 redraws of the per-redraw time (the browser's clock is
 //   coarsened to 0.1 ms, so single redraws cannot be timed one by one);
 // - the first sample on screen after navigation, from a cold cache (no
-//   service worker, nothing cached), loopback server: median of 7 loads;
+//   service worker, nothing cached), loopback server: median of 15 loads;
 // - the whole site gzip-compressed (gzip -9 per file), the font aside.
 
 import { gzipSync } from 'node:zlib';
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
+import { spawn } from 'node:child_process';
+import { once } from 'node:events';
+import { fileURLToPath } from 'node:url';
 import { launch } from '../tests/web/browsers.mjs';
-import { serveSite } from '../tests/web/server.mjs';
 
 const site = process.argv[2] ?? 'build/web/site';
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
@@ -28,11 +31,15 @@ for (const f of files(site)) {
   else gzipBytes += zipped;
 }
 
-const server = await serveSite(site);
+// The server runs in a process of its own, as any real server does.
+const serverProcess = spawn(process.execPath, [fileURLToPath(new URL('../tests/web/server.mjs', import.meta.url)), site],
+  { stdio: ['ignore', 'pipe', 'inherit'] });
+const [firstLine] = await once(serverProcess.stdout, 'data');
+const server = { url: String(firstLine).trim() };
 const browser = await launch('chromium');
 
 const firsts = [];
-for (let i = 0; i < 7; i++) {
+for (let i = 0; i < 15; i++) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setCacheEnabled(false);
@@ -61,7 +68,7 @@ const batches = await page.evaluate(async () => {
   return out;
 });
 await browser.close();
-await server.stop();
+serverProcess.kill();
 
 const ms = (x) => `${x.toFixed(3)} ms`;
 console.log(`sample redraw (spacetime, core + putImageData): median ${ms(median(batches))}, ` +

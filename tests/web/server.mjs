@@ -32,3 +32,11 @@ export async function serveSite(root, port = 0) {
     stop: () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); }),
   };
 }
+
+// Run on its own (node server.mjs SITE), it serves SITE in a process of its
+// own and prints its address: the benchmark's loads then wait on a server as
+// a real one answers, not on the event loop that also drives the browser.
+if (import.meta.url === `file://${process.argv[1]}`) {
+  const server = await serveSite(process.argv[2]);
+  console.log(server.url);
+}
