@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -92,6 +93,21 @@ QStyleOptionSlider scrollBarOption(const QScrollBar *bar)
     return option;
 }
 
+// Records the paint events a widget receives, and the area they covered.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget *widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
 } // namespace
 
 class TestLicenceForm : public QObject {
@@ -110,6 +126,7 @@ private slots:
     void keysThatClose_data();
     void keysThatClose();
     void mouseSteps();
+    void pictureRepaintsAfterAScroll();
 };
 
 void TestLicenceForm::fontsExist()
@@ -369,6 +386,25 @@ void TestLicenceForm::mouseSteps()
     const QRect up = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
     QTest::mouseClick(bar, Qt::LeftButton, {}, up.center());
     QCOMPARE(bar->value(), 1);
+}
+
+// A move of the scroll bar must reach the screen: the strip is copied into the
+// window picture, and the picture box has to be painted again with it. Paint
+// events are counted as the window system delivers them; grab() would paint
+// the box anyway and hide a missing repaint.
+void TestLicenceForm::pictureRepaintsAfterAScroll()
+{
+    Tlicensefrm form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCoreApplication::processEvents();
+    PaintRecorder partim(form.partim);
+
+    QTest::keyClick(form.updwnsb, Qt::Key_PageDown);
+    QCOMPARE(form.updwnsb->value(), 1);
+    QTRY_VERIFY2_WITH_TIMEOUT((QRegion(form.partim->rect()) - partim.painted).isEmpty(),
+                              "the new strip was never painted over the whole picture", 5000);
 }
 
 QTEST_MAIN(TestLicenceForm)
