@@ -431,7 +431,7 @@ private slots:
         // A window whose printer was chosen while the queue existed.
         stamp(*chosenEarlier.Graphdisplay);
         QTest::mouseClick(chosenEarlier.p1to3bt, Qt::LeftButton);
-        QCOMPARE(chosenEarlier.errors, QStringList{kPrinterNotValid});
+        QCOMPARE(chosenEarlier.errors, QStringList{QStringLiteral("Printer selected is not valid")});
         QVERIFY(stamped(chosenEarlier.Graphdisplay->picture()));
 
         // A program started with no printer at all.

@@ -4,7 +4,6 @@
 // must not keep the program from printing once the printer is back.
 #include "app_test_support.h"
 #include "cups_support.h"
-#include "print_messages.h"
 #include "printer_setup.h"
 #include "qprinter_target.h"
 
@@ -23,6 +22,15 @@ using namespace gridora::print::test;
 namespace {
 
 const QString kSpareQueue = QStringLiteral("GridoraSpare");
+
+// The texts the user reads, written out here so that a changed word in the
+// program is a failing test.
+const QString kServerDown = QStringLiteral("The print server is not answering, so the page was not printed.");
+const QString kNotValid = QStringLiteral("Printer selected is not valid");
+const QString kInProgress = QStringLiteral("Printing in progress");
+const QString kQueueStopped = QStringLiteral("The printer \"GridoraPDF\" is stopped, so the page was not printed.");
+const QString kQueueRejecting =
+    QStringLiteral("The printer \"GridoraPDF\" is not accepting pages, so the page was not printed.");
 
 int lpadmin(const QStringList &arguments)
 {
@@ -169,7 +177,7 @@ private slots:
         prepare(w, kind);
         printsAgain(w); // the queue is now the program's printer
         QVERIFY(stopPrintServer());
-        refusedWith(w, QString::fromUtf8(kPrintServerDown));
+        refusedWith(w, kServerDown);
         QVERIFY(!printer.Printing());
         QVERIFY(startPrintServer());
         printsAgain(w);
@@ -182,7 +190,7 @@ private slots:
         prepare(w, 0);
         const QSet<QString> pages = arrivedPdfs();
         QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
-        QCOMPARE(w.errors, QStringList{QString::fromUtf8(kPrintServerDown)});
+        QCOMPARE(w.errors, QStringList{kServerDown});
         QVERIFY(!printer.Printing());
         QVERIFY(startPrintServer());
         QVERIFY2(nothingArrived(pages), "a page came out although an error was shown");
@@ -198,7 +206,7 @@ private slots:
         prepare(w, 2);
         const QSet<QString> pages = arrivedPdfs();
         QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
-        QCOMPARE(w.errors, QStringList{QString::fromStdString(queueRejectingText(kQueue.toStdString()))});
+        QCOMPARE(w.errors, QStringList{kQueueRejecting});
         QVERIFY(nothingArrived(pages));
         QCOMPARE(runQuietly(QStringLiteral("cupsaccept"), {kQueue}), 0);
         printsAgain(w);
@@ -209,10 +217,8 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("mend");
         QTest::addColumn<QString>("message");
-        const std::string queue = kQueue.toStdString();
-        QTest::newRow("stopped") << "cupsdisable" << "cupsenable" << QString::fromStdString(queueStoppedText(queue));
-        QTest::newRow("not accepting") << "cupsreject" << "cupsaccept"
-                                       << QString::fromStdString(queueRejectingText(queue));
+        QTest::newRow("stopped") << "cupsdisable" << "cupsenable" << kQueueStopped;
+        QTest::newRow("not accepting") << "cupsreject" << "cupsaccept" << kQueueRejecting;
     }
 
     void queueNotReady()
@@ -236,7 +242,7 @@ private slots:
         prepare(w, 0);
         printsAgain(w); // the queue is now the program's printer
         QCOMPARE(lpadmin({QStringLiteral("-x"), kQueue}), 0);
-        refusedWith(w, QString::fromUtf8(kPrinterNotValid));
+        refusedWith(w, kNotValid);
         QVERIFY(startPrintServer()); // the same queue again
         printsAgain(w);
     }
@@ -254,7 +260,7 @@ private slots:
         };
         w.Printsetup1->trigger();
         QCOMPARE(lpadmin({QStringLiteral("-x"), kSpareQueue}), 0);
-        refusedWith(w, QString::fromUtf8(kPrinterNotValid));
+        refusedWith(w, kNotValid);
         QVERIFY(addSpareQueue());
         printsAgain(w);
     }
@@ -265,7 +271,7 @@ private slots:
         TestWindow w(printer);
         prepare(w, 1);
         printer.BeginDoc();
-        refusedWith(w, QString::fromUtf8(kPrintingInProgress));
+        refusedWith(w, kInProgress);
         QVERIFY(printer.Printing());
         printer.Abort();
         printsAgain(w);
@@ -277,7 +283,7 @@ private slots:
         TPrinter printer(startupPrinterTarget());
         TestWindow w(printer);
         prepare(w, 0);
-        refusedWith(w, QString::fromUtf8(kPrintServerDown));
+        refusedWith(w, kServerDown);
         QVERIFY(startPrintServer());
         printsAgain(w);
     }

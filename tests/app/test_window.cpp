@@ -738,10 +738,12 @@ private slots:
         QTest::addColumn<bool>("noPrinter");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no printer, Squared") << true << 0 << kNoDefaultPrinter;
-        QTest::newRow("no printer, Spacetime") << true << 3 << kNoDefaultPrinter;
-        QTest::newRow("not valid, Log") << false << 2 << kPrinterNotValid;
-        QTest::newRow("not valid, Spacetime") << false << 3 << kPrinterNotValid;
+        const QString noPrinter = QStringLiteral("There is no default printer currently selected");
+        const QString notValid = QStringLiteral("Printer selected is not valid");
+        QTest::newRow("no printer, Squared") << true << 0 << noPrinter;
+        QTest::newRow("no printer, Spacetime") << true << 3 << noPrinter;
+        QTest::newRow("not valid, Log") << false << 2 << notValid;
+        QTest::newRow("not valid, Spacetime") << false << 3 << notValid;
     }
 
     void printErrors()
@@ -808,7 +810,7 @@ private slots:
         QTest::keyClicks(w.whocp, QStringLiteral("Ada"));
         target_->onWrite = [&] { w.p1to3bt->click(); }; // arrives while the page is open
         QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
-        QCOMPARE(w.errors, QStringList{kPrintingInProgress});
+        QCOMPARE(w.errors, QStringList{QStringLiteral("Printing in progress")});
         QCOMPARE(target_->begun, 1);
         QCOMPARE(target_->ended, 1);
         QCOMPARE(target_->aborted, 0);

@@ -1,6 +1,7 @@
 // The printer target over QPrinter and the choice of layout resolution, on
 // PDF files (no print service needed).
 #include "pdf_support.h"
+#include "print_messages.h"
 #include "printer_setup.h"
 #include "qprinter_target.h"
 
@@ -97,6 +98,30 @@ private slots:
         QCOMPARE(print::jobTitle(parts), title);
     }
 
+    // What the user reads when the print server says no, word for word.
+    void printServerFaultTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("server down") << QString::fromUtf8(kPrintServerDown)
+                                     << "The print server is not answering, so the page was not printed.";
+        QTest::newRow("stopped") << QString::fromStdString(queueStoppedText("Room 4"))
+                                 << "The printer \"Room 4\" is stopped, so the page was not printed.";
+        QTest::newRow("rejecting") << QString::fromStdString(queueRejectingText("Room 4"))
+                                   << "The printer \"Room 4\" is not accepting pages, so the page was not printed.";
+        QTest::newRow("refused, own full stop") << QString::fromStdString(pageRefusedText("Job too large. "))
+                                                << "The print server refused the page: Job too large. Nothing was printed.";
+        QTest::newRow("refused, bare reason") << QString::fromStdString(pageRefusedText("Forbidden"))
+                                              << "The print server refused the page: Forbidden. Nothing was printed.";
+    }
+
+    void printServerFaultTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
+    }
+
     void aPrinterWithoutDestinationIsNoPrinter()
     {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -178,7 +203,7 @@ private slots:
             printer.BeginDoc();
             QFAIL("BeginDoc opened a file it cannot write");
         } catch (const EPrinter &error) {
-            QCOMPARE(QString::fromUtf8(error.what()), QString::fromUtf8(kPrinterNotValid));
+            QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Printer selected is not valid"));
         }
         QVERIFY(!printer.Printing());
     }
@@ -195,7 +220,7 @@ private slots:
             printer.BeginDoc();
             QFAIL("a second document opened");
         } catch (const EPrinter &error) {
-            QCOMPARE(QString::fromUtf8(error.what()), QString::fromUtf8(kPrintingInProgress));
+            QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Printing in progress"));
         }
         QVERIFY(printer.Printing());
         printer.EndDoc();
