@@ -11,13 +11,6 @@ import { fileNames, typedNames } from './names.js';
 
 const SPACETIME = 3;
 const KIND_NAMES = ['Squared', 'Semi log', 'Log', 'Spacetime'];
-// The size box's entries for each kind; "Spacetime" has three empty ones.
-const SIZE_LABELS = [
-  ['10x15', '10x15', '10x15'],
-  ['10x1 cycle', '10x2 cycle', '10x3 cycle'],
-  ['1x1', '2x2', '3x3'],
-  ['', '', ''],
-];
 const MAX_POSITION = 90;
 const LARGE_STEP = 10;
 
@@ -57,7 +50,7 @@ function scaleSample() {
 // ------------------------------------------------------------------ controls
 
 function fillSizeBox(kind) {
-  SIZE_LABELS[kind].forEach((label, i) => { ui.size.options[i].text = label; });
+  core.sizeLabels()[kind].forEach((label, i) => { ui.size.options[i].text = label; });
   ui.size.selectedIndex = 0;
 }
 

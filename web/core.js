@@ -45,6 +45,18 @@ class Core {
     return new Uint8ClampedArray(this.m.HEAPU8.buffer, at, SAMPLE_WIDTH * SAMPLE_HEIGHT * 4);
   }
 
+  /**
+   * The size box's entries, as the desktop window shows them: for each graph
+   * kind, the labels of its three sizes ("Spacetime" has three empty ones).
+   */
+  sizeLabels() {
+    if (!this.labels) {
+      const lines = this.m.UTF8ToString(this.m._gridora_size_labels()).split('\n');
+      this.labels = [0, 1, 2, 3].map((kind) => lines.slice(3 * kind, 3 * kind + 3));
+    }
+    return this.labels;
+  }
+
   /** The printed page as painting operations (see src/web/paint_list.h). */
   pagePaint(kind, sizeChoice, position, name, width, height, dpi) {
     return this.withName(name, (at, bytes) =>

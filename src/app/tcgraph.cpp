@@ -319,10 +319,12 @@ const QString &Tcgraph::sizeLabel(int kind, int choice) const
 
 void Tcgraph::FormCreate()
 {
-    sizeLabels_[0] = {QStringLiteral("10x15"), QStringLiteral("10x15"), QStringLiteral("10x15")};
-    sizeLabels_[1] = {QStringLiteral("10x1 cycle"), QStringLiteral("10x2 cycle"), QStringLiteral("10x3 cycle")};
-    sizeLabels_[2] = {QStringLiteral("1x1"), QStringLiteral("2x2"), QStringLiteral("3x3")};
-    // Row 3, "Spacetime", stays empty.
+    // Row 3, "Spacetime", is three empty texts.
+    for (std::size_t kind = 0; kind < sizeLabels_.size(); ++kind)
+        for (std::size_t choice = 0; choice < sizeLabels_[kind].size(); ++choice) {
+            const std::string_view label = sheets::kSizeLabels.at(kind).at(choice);
+            sizeLabels_[kind][choice] = QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+        }
 
     Graphtyp->setCurrentIndex(0);
     for (int i = 0; i < 3; ++i)

@@ -124,4 +124,15 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_page_paint(int kind, int sizeChoice, in
     return lastText.c_str();
 }
 
+/// The size box's entries, a row for each graph kind and an entry for each
+/// size choice, one to a line (see sheet_constants.h).
+EMSCRIPTEN_KEEPALIVE const char *gridora_size_labels()
+{
+    lastText.clear();
+    for (const auto &row : sheets::kSizeLabels)
+        for (const std::string_view label : row)
+            (lastText += label) += '\n';
+    return lastText.c_str();
+}
+
 }
