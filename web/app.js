@@ -7,7 +7,6 @@ import { PAPERS, pageLayout, RESOLUTIONS } from './papers.js';
 import { parsePaintList } from './paint-list.js';
 import { PAGE_FONT_FACE, pageSvg } from './page-svg.js';
 import { safeFileName } from './file-name.js';
-import { fileNames, typedNames } from './names.js';
 
 const SPACETIME = 3;
 const KIND_NAMES = ['Squared', 'Semi log', 'Log', 'Spacetime'];
@@ -206,29 +205,54 @@ const classSet = {
   count: $('page-count'), print: $('class-print'), download: $('class-download'), close: $('class-close'),
   open: $('class-set-open'),
 };
-let loadedFile = '';
+// The file last read without fault, for the header box to read again.
+let loadedFile = null;
+
+// The names in the box, one per line, read by the core as the desktop reads
+// its box: { names } or { error }.
+function typedList() {
+  return core.readNames(new TextEncoder().encode(classSet.names.value), '', false);
+}
 
 function classNames() {
-  return typedNames(classSet.names.value);
+  return typedList().names ?? [];
 }
 
 function showPageCount() {
-  const n = classNames().length;
-  classSet.count.textContent = n === 0 ? 'No names yet.' : n === 1 ? '1 page will print.' : `${n} pages will print.`;
+  const list = typedList();
+  const n = list.names?.length ?? 0;
+  if (list.error) classSet.count.textContent = classSet.names.value.trim() === '' ? 'No names yet.' : list.error;
+  else classSet.count.textContent = n === 1 ? '1 page will print.' : `${n} pages will print.`;
   classSet.print.disabled = n === 0;
   classSet.download.disabled = n === 0;
 }
 
-function showFileNames() {
-  classSet.names.value = fileNames(loadedFile, classSet.skipHeader.checked).join('\n');
+// A name from a CSV field may hold line breaks; the box holds one per line.
+function oneLine(name) {
+  return name.replace(/\r\n|\r|\n/g, ' ');
+}
+
+// Fills the box from a file, or says what is wrong with it and leaves the
+// box as it was.
+function showFileNames(file) {
+  const list = core.readNames(file.bytes, file.name, classSet.skipHeader.checked);
+  if (list.error) {
+    showPageCount();
+    classSet.count.textContent = list.error;
+    return;
+  }
+  loadedFile = file;
+  classSet.names.value = list.names.map(oneLine).join('\n');
   showPageCount();
 }
 
+// The file's bytes as they are, so that the core can tell text that is not
+// UTF-8; a file too large for a list is read just far enough to be refused.
 async function loadNamesFile() {
   const file = classSet.file.files[0];
   if (!file) return;
-  loadedFile = await file.text();
-  showFileNames();
+  const bytes = new Uint8Array(await file.slice(0, core.maxNameListBytes() + 1).arrayBuffer());
+  showFileNames({ bytes, name: file.name });
 }
 
 // One print job, one page per name, in order; the Who box is left alone.
@@ -252,7 +276,7 @@ function wireClassSet() {
   classSet.close.addEventListener('click', () => classSet.dialog.close());
   classSet.names.addEventListener('input', showPageCount);
   classSet.file.addEventListener('change', loadNamesFile);
-  classSet.skipHeader.addEventListener('change', () => { if (loadedFile) showFileNames(); });
+  classSet.skipHeader.addEventListener('change', () => { if (loadedFile) showFileNames(loadedFile); });
   classSet.print.addEventListener('click', printClassSet);
   classSet.download.addEventListener('click', downloadClassSet);
 }

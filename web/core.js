@@ -57,6 +57,23 @@ class Core {
     return this.labels;
   }
 
+  /** The most bytes of a class list the core reads; a longer one is refused. */
+  maxNameListBytes() {
+    return this.m._gridora_max_name_list_bytes();
+  }
+
+  /**
+   * Reads a class list from `bytes` (a Uint8Array of the file, or of the
+   * typed names encoded as UTF-8) with the desktop's rules: a CSV file when
+   * `fileName` ends in ".csv", one name per line otherwise and for typed
+   * names (no file name). Returns { names } or { error }, the error the
+   * sentence the desktop's class-set dialog shows.
+   */
+  readNames(bytes, fileName, skipHeader) {
+    return this.withBytes(bytes, (text, textBytes) => this.withName(fileName, (name, nameBytes) =>
+      JSON.parse(this.m.UTF8ToString(this.m._gridora_read_names(text, textBytes, name, nameBytes, skipHeader ? 1 : 0)))));
+  }
+
   /** The printed page as painting operations (see src/web/paint_list.h). */
   pagePaint(kind, sizeChoice, position, name, width, height, dpi) {
     return this.withName(name, (at, bytes) =>
@@ -72,7 +89,10 @@ class Core {
   // The name goes over as UTF-8 with its length, NUL characters and all; a
   // lone surrogate is sent as U+FFFD, as the encoder writes it.
   withName(name, use) {
-    const bytes = new TextEncoder().encode(name);
+    return this.withBytes(new TextEncoder().encode(name), use);
+  }
+
+  withBytes(bytes, use) {
     const at = this.m._malloc(bytes.length + 1);
     try {
       this.m.HEAPU8.set(bytes, at);

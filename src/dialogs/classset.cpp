@@ -21,15 +21,9 @@ template <class Widget> Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-// "Line 3 of 7b.csv is not UTF-8 text.", or of the box without a file name.
 QString sentence(const names::NameListError &error, const QString &file)
 {
-    const QString reason = QString::fromStdString(error.reason);
-    if (error.line == 0)
-        return QStringLiteral("%1 %2.").arg(file.isEmpty() ? QStringLiteral("The list") : file, reason);
-    if (file.isEmpty())
-        return QStringLiteral("Line %1 %2.").arg(error.line).arg(reason);
-    return QStringLiteral("Line %1 of %2 %3.").arg(error.line).arg(file, reason);
+    return QString::fromStdString(names::errorSentence(error, file.toStdString()));
 }
 
 // A name from a CSV field may hold line breaks; the box holds one per line.

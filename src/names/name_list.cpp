@@ -295,6 +295,17 @@ NameList readNameList(std::string_view text, ListFormat format, HeaderRow header
     return list;
 }
 
+std::string errorSentence(const NameListError &error, std::string_view fileName)
+{
+    const std::string file(fileName);
+    if (error.line == 0)
+        return (file.empty() ? std::string("The list") : file) + " " + error.reason + ".";
+    const std::string line = "Line " + std::to_string(error.line);
+    if (file.empty())
+        return line + " " + error.reason + ".";
+    return line + " of " + file + " " + error.reason + ".";
+}
+
 ListFormat formatOfFile(std::string_view fileName)
 {
     constexpr std::string_view suffix = ".csv";

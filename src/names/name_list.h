@@ -53,6 +53,12 @@ struct NameList {
 /// ends; with line 0: a text over kMaxListBytes, or one with no names.
 NameList readNameList(std::string_view text, ListFormat format, HeaderRow header);
 
+/// The error as the class-set dialogs show it, a sentence: "Line 3 of 7b.csv
+/// is not UTF-8 text." for a file, "Line 3 is …" for typed names (an empty
+/// `fileName`), and "7b.csv holds no names." or "The list holds no names."
+/// for a fault of the whole text.
+std::string errorSentence(const NameListError &error, std::string_view fileName);
+
 /// Csv for a file name ending in ".csv" (any case), else Text.
 ListFormat formatOfFile(std::string_view fileName);
 

@@ -3,6 +3,7 @@
 // builds controls and puts these pixels and pages on screen.
 
 #include "grid_sheets.h"
+#include "name_list.h"
 #include "paint_list.h"
 #include "printer.h"
 #include "raster_surface.h"
@@ -44,10 +45,16 @@ private:
     std::unique_ptr<Surface> surface_;
 };
 
+// Text from JavaScript comes with its length: a pasted name may hold a NUL
+// character.
+std::string bytesAt(const char *at, int bytes)
+{
+    return at && bytes > 0 ? std::string(at, static_cast<std::size_t>(bytes)) : std::string();
+}
+
 void printSheet(TPrinter &printer, int kind, int sizeChoice, int position, const char *name, int nameBytes)
 {
-    // The name comes with its length: a pasted name may hold a NUL character.
-    const std::string who = name && nameBytes > 0 ? std::string(name, static_cast<std::size_t>(nameBytes)) : "";
+    const std::string who = bytesAt(name, nameBytes);
     if (kind == kSpacetime)
         spacetime::printSpacetimePage(printer, position, who);
     else
@@ -132,6 +139,42 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_size_labels()
     for (const auto &row : sheets::kSizeLabels)
         for (const std::string_view label : row)
             (lastText += label) += '\n';
+    return lastText.c_str();
+}
+
+/// The largest class list read, in bytes: a longer file is read this far and
+/// one byte more, to be refused as too large.
+EMSCRIPTEN_KEEPALIVE int gridora_max_name_list_bytes()
+{
+    return static_cast<int>(names::kMaxListBytes);
+}
+
+/// Reads a class list (see name_list.h) of `bytes` bytes at `text`: a CSV
+/// file when the file name (`nameBytes` bytes of UTF-8 at `fileName`) ends in
+/// ".csv", else one name per line; typed names come with no file name.
+/// Returns JSON (the names are UTF-8: the list refuses anything else), either
+/// {"names": [...]} or {"error": "Line 2 of x.txt is not UTF-8 text."}, the
+/// sentence the desktop's class-set dialog shows.
+EMSCRIPTEN_KEEPALIVE const char *gridora_read_names(const char *text, int bytes, const char *fileName, int nameBytes,
+                                                    int skipHeader)
+{
+    const std::string file = bytesAt(fileName, nameBytes);
+    const names::NameList list = names::readNameList(bytesAt(text, bytes), names::formatOfFile(file),
+                                                     skipHeader ? names::HeaderRow::Skip : names::HeaderRow::Keep);
+    lastText.clear();
+    if (list.error) {
+        lastText = "{\"error\":";
+        lastText += jsonQuoted(names::errorSentence(*list.error, file));
+    } else {
+        lastText = "{\"names\":[";
+        for (std::size_t i = 0; i < list.names.size(); ++i) {
+            if (i > 0)
+                lastText += ',';
+            lastText += jsonQuoted(list.names[i]);
+        }
+        lastText += ']';
+    }
+    lastText += '}';
     return lastText.c_str();
 }
 

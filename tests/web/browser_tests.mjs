@@ -428,6 +428,17 @@ describe(`Gridora in ${browserName}`, () => {
       });
     }
     assert.equal(await page.$eval('#who', (e) => e.value), '', 'the Who box is untouched');
+
+    // A file that is not UTF-8 is refused with the desktop's sentence; the box keeps its names.
+    await page.$eval('#names-file', (box, bytes) => {
+      const files = new DataTransfer();
+      files.items.add(new File([new Uint8Array(bytes)], 'list.txt', { type: 'text/plain' }));
+      box.files = files.files;
+      box.dispatchEvent(new Event('change', { bubbles: true }));
+    }, [...Buffer.from('Ada\nJos\xE9\n', 'latin1')]);
+    await page.waitForFunction(() => !document.getElementById('page-count').textContent.startsWith('Saved'));
+    assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Line 2 of list.txt is not UTF-8 text.');
+    assert.equal(await page.$eval('#names', (e) => e.value), 'Ödegård, Anna\nBen\nCleo');
     assert.deepEqual(problems, []);
     await page.close();
   });
