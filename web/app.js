@@ -5,7 +5,7 @@
 import { loadCore, SAMPLE_HEIGHT, SAMPLE_WIDTH } from './core.js';
 import { PAPERS, pageLayout, RESOLUTIONS } from './papers.js';
 import { parsePaintList } from './paint-list.js';
-import { PAGE_FONT_FACE, pageSvg } from './page-svg.js';
+import { loadPageFaces, pageSvg } from './page-svg.js';
 import { safeFileName } from './file-name.js';
 
 const SPACETIME = 3;
@@ -22,7 +22,6 @@ const ui = {
 };
 
 let core = null;
-let fontBytes = null;
 
 // ------------------------------------------------------------------ sample
 
@@ -166,9 +165,23 @@ async function printCommand() {
     preparePrint();
     drawSample();
   }
-  // The page's font is fetched the first time a page needs it.
-  await document.fonts.load(`12px ${PAGE_FONT_FACE}`).catch(() => {});
+  await loadPageFaces();
   window.print();
+}
+
+// The page's font files, each fetched the first time a PDF needs it.
+const fontFiles = new Map();
+
+function fontFile(file) {
+  if (!fontFiles.has(file)) {
+    const bytes = fetch(file).then((response) => {
+      if (!response.ok) throw new Error(`${file} could not be fetched`);
+      return response.arrayBuffer();
+    }).then((buffer) => new Uint8Array(buffer));
+    bytes.catch(() => fontFiles.delete(file));
+    fontFiles.set(file, bytes);
+  }
+  return fontFiles.get(file);
 }
 
 // Saves one page per name as one PDF file, without a dialog.
@@ -178,8 +191,7 @@ async function savePdf(names, fileName, button, status) {
   try {
     const pages = names.map((name) => currentPage(name));
     const { pagesPdf } = await import('./page-pdf.js');
-    if (!fontBytes) fontBytes = new Uint8Array(await (await fetch('DejaVuSans.ttf')).arrayBuffer());
-    const pdf = await pagesPdf(pages.map((p) => p.ops), pages[0].layout, pages[0].dpi, fontBytes);
+    const pdf = await pagesPdf(pages.map((p) => p.ops), pages[0].layout, pages[0].dpi, fontFile);
     const link = document.createElement('a');
     link.download = fileName;
     link.href = URL.createObjectURL(pdf);
@@ -260,7 +272,7 @@ async function printClassSet() {
   const names = classNames();
   if (names.length === 0) return;
   preparePrint(names);
-  await document.fonts.load(`12px ${PAGE_FONT_FACE}`).catch(() => {});
+  await loadPageFaces();
   window.print();
 }
 

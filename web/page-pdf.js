@@ -1,6 +1,9 @@
 // The printed page as a PDF file (one page, or a class set's page for each
-// name): the same painting operations as the printed SVG, in device pixels of the chosen resolution, a margin in from the
-// paper's edges, with the text in an embedded TrueType font.
+// name): the same painting operations as the printed SVG, in device pixels of
+// the chosen resolution, a margin in from the paper's edges, with the text in
+// the desktop's faces, embedded: Liberation Sans (Arial's metrics, which the
+// grid pages' labels are laid out by), and DejaVu Sans for the characters
+// Liberation Sans lacks.
 //
 // The PDF is written here rather than by a library: the well-kept ones need a
 // font layout engine several times the size of the whole site to embed a font.
@@ -8,6 +11,9 @@
 // scripts are not reordered and joining scripts are not shaped.
 
 import { TrueType } from './truetype.js';
+
+/** The page's font files in the order they are tried for a character. */
+export const PAGE_FONT_FILES = ['LiberationSans-Regular.ttf', 'DejaVuSans.ttf'];
 
 const encoder = new TextEncoder();
 
@@ -31,26 +37,73 @@ async function deflate(bytes) {
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
-// Glyphs in the order the text has them, and what each glyph stands for.
-class GlyphRun {
-  constructor(font) {
-    this.font = font;
+// One embedded font: the glyphs the pages use and what each stands for.
+class PageFont {
+  constructor(bytes, resource) {
+    this.bytes = bytes;
+    this.font = new TrueType(bytes);
+    this.resource = resource; // the page resources' name, F1, F2, …
     this.used = new Map(); // gid → code point
   }
 
-  encode(text) {
-    let hex = '';
-    for (const ch of text) {
-      const c = ch.codePointAt(0);
-      const gid = this.font.glyph(c);
-      if (!this.used.has(gid)) this.used.set(gid, c);
-      hex += hex4(gid);
-    }
-    return hex;
+  hasGlyph(c) {
+    return this.font.glyph(c) !== 0;
+  }
+
+  encode(c) {
+    const gid = this.font.glyph(c);
+    if (!this.used.has(gid)) this.used.set(gid, c);
+    return hex4(gid);
   }
 }
 
-function contentStream(ops, layout, dpi, run) {
+// The faces in their order of preference. A character none of them has is
+// set in the first, as its missing glyph.
+class PageFonts {
+  constructor(fonts) {
+    this.fonts = fonts;
+    this.primary = fonts[0];
+  }
+
+  fontOf(c) {
+    return this.fonts.find((f) => f.hasGlyph(c)) ?? this.primary;
+  }
+
+  /** `text` as runs of consecutive characters in one font: [{ font, hex }]. */
+  runs(text) {
+    const runs = [];
+    for (const ch of text) {
+      const c = ch.codePointAt(0);
+      const font = this.fontOf(c);
+      if (runs.at(-1)?.font !== font) runs.push({ font, hex: '' });
+      runs.at(-1).hex += font.encode(c);
+    }
+    return runs;
+  }
+
+  used() {
+    return this.fonts.filter((f) => f.used.size > 0);
+  }
+}
+
+// Loads the first face, and the others only when the pages' text has a
+// character the ones before lack.
+async function loadPageFonts(pages, loadFont) {
+  const characters = new Set();
+  for (const ops of pages)
+    for (const op of ops) if (op.op === 'text') for (const ch of op.text) characters.add(ch.codePointAt(0));
+  const fonts = [];
+  let missing = [...characters];
+  for (const [i, file] of PAGE_FONT_FILES.entries()) {
+    if (i > 0 && missing.length === 0) break;
+    const font = new PageFont(await loadFont(file), `F${i + 1}`);
+    fonts.push(font);
+    missing = missing.filter((c) => !font.hasGlyph(c));
+  }
+  return new PageFonts(fonts);
+}
+
+function contentStream(ops, layout, dpi, fonts) {
   const out = [];
   const scale = 72 / dpi;
   const heightPt = layout.inches.height * 72;
@@ -69,22 +122,27 @@ function contentStream(ops, layout, dpi, run) {
       } else {
         out.push(`${op.width} w 2 J ${rgb(op.colour)} RG ${path}`);
       }
-    } else if (run) {
-      const baseline = op.y + (run.font.ascent * op.pixels) / run.font.unitsPerEm;
-      out.push(`BT 0 g /F1 1 Tf ${op.pixels} 0 0 ${-op.pixels} ${op.x} ${num(baseline)} Tm <${run.encode(op.text)}> Tj ET`);
+    } else if (fonts) {
+      // The baseline is the first face's, as the desktop's painter places a
+      // line by its font's ascent whichever face draws each character; each
+      // run goes on where the one before it ended.
+      const first = fonts.primary.font;
+      const baseline = op.y + (first.ascent * op.pixels) / first.unitsPerEm;
+      const runs = fonts.runs(op.text).map((r) => `/${r.font.resource} 1 Tf <${r.hex}> Tj`);
+      out.push(`BT 0 g ${op.pixels} 0 0 ${-op.pixels} ${op.x} ${num(baseline)} Tm ${runs.join(' ')} ET`);
     }
   }
   return out.join('\n');
 }
 
-function widthsArray(run) {
-  const gids = [...run.used.keys()].sort((a, b) => a - b);
-  const scale = 1000 / run.font.unitsPerEm;
-  return gids.map((g) => `${g} [${Math.round(run.font.advance(g) * scale)}]`).join(' ');
+function widthsArray(pageFont) {
+  const gids = [...pageFont.used.keys()].sort((a, b) => a - b);
+  const scale = 1000 / pageFont.font.unitsPerEm;
+  return gids.map((g) => `${g} [${Math.round(pageFont.font.advance(g) * scale)}]`).join(' ');
 }
 
-function toUnicodeCMap(run) {
-  const entries = [...run.used.entries()].sort((a, b) => a[0] - b[0]);
+function toUnicodeCMap(pageFont) {
+  const entries = [...pageFont.used.entries()].sort((a, b) => a[0] - b[0]);
   const chunks = [];
   for (let i = 0; i < entries.length; i += 100) {
     const part = entries.slice(i, i + 100);
@@ -156,40 +214,47 @@ class PdfFile {
 
 /**
  * A PDF Blob of one page of `layout` (see papers.js) showing `ops`, the text
- * in the TrueType font `fontBytes`.
+ * in the page's faces; `loadFont(file)` gives the bytes of one of
+ * PAGE_FONT_FILES, and is asked only for the faces the text needs.
  */
-export async function pagePdf(ops, layout, dpi, fontBytes) {
-  return pagesPdf([ops], layout, dpi, fontBytes);
+export async function pagePdf(ops, layout, dpi, loadFont) {
+  return pagesPdf([ops], layout, dpi, loadFont);
 }
 
 /** A PDF Blob with one page of `layout` for each list of operations in `pages`. */
-export async function pagesPdf(pages, layout, dpi, fontBytes) {
+export async function pagesPdf(pages, layout, dpi, loadFont) {
   const hasText = pages.some((ops) => ops.some((op) => op.op === 'text'));
-  const run = hasText ? new GlyphRun(new TrueType(fontBytes)) : null;
+  const fonts = hasText ? await loadPageFonts(pages, loadFont) : null;
 
   const pdf = new PdfFile();
   const catalog = pdf.reserve();
   const tree = pdf.reserve();
   const pageObjects = pages.map(() => pdf.reserve());
-  const fontObject = run ? pdf.reserve() : 0;
+  const resources = pdf.reserve();
   pdf.set(catalog, `<< /Type /Catalog /Pages ${tree} 0 R >>`);
   pdf.set(tree, `<< /Type /Pages /Kids [${pageObjects.map((n) => `${n} 0 R`).join(' ')}] /Count ${pages.length} >>`);
-  const resources = run ? `<< /Font << /F1 ${fontObject} 0 R >> >>` : '<< >>';
   const w = num(layout.inches.width * 72);
   const h = num(layout.inches.height * 72);
   for (const [i, ops] of pages.entries()) {
-    const contents = await pdf.stream('', encoder.encode(contentStream(ops, layout, dpi, run)));
-    pdf.set(pageObjects[i], `<< /Type /Page /Parent ${tree} 0 R /MediaBox [0 0 ${w} ${h}] /Resources ${resources} /Contents ${contents} 0 R >>`);
+    const contents = await pdf.stream('', encoder.encode(contentStream(ops, layout, dpi, fonts)));
+    pdf.set(pageObjects[i], `<< /Type /Page /Parent ${tree} 0 R /MediaBox [0 0 ${w} ${h}] /Resources ${resources} 0 R /Contents ${contents} 0 R >>`);
   }
-  if (run) {
-    // After every page: the widths and the text map name each glyph used.
-    const f = run.font;
-    const em = (x) => Math.round((x * 1000) / f.unitsPerEm);
-    const file = await pdf.stream(`/Length1 ${fontBytes.length}`, fontBytes);
-    const descriptor = pdf.add(`<< /Type /FontDescriptor /FontName /GridoraSans /Flags 32 /FontBBox [${f.bbox.map(em).join(' ')}] /ItalicAngle 0 /Ascent ${em(f.ascent)} /Descent ${em(f.descent)} /CapHeight ${em(f.ascent)} /StemV 80 /FontFile2 ${file} 0 R >>`);
-    const cid = pdf.add(`<< /Type /Font /Subtype /CIDFontType2 /BaseFont /GridoraSans /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor ${descriptor} 0 R /CIDToGIDMap /Identity /W [${widthsArray(run)}] >>`);
-    const unicode = await pdf.stream('', encoder.encode(toUnicodeCMap(run)));
-    pdf.set(fontObject, `<< /Type /Font /Subtype /Type0 /BaseFont /GridoraSans /Encoding /Identity-H /DescendantFonts [${cid} 0 R] /ToUnicode ${unicode} 0 R >>`);
-  }
+  // After every page: the widths and the text map name each glyph used.
+  const embedded = [];
+  for (const pageFont of fonts?.used() ?? []) embedded.push(`/${pageFont.resource} ${await embedFont(pdf, pageFont)} 0 R`);
+  pdf.set(resources, embedded.length > 0 ? `<< /Font << ${embedded.join(' ')} >> >>` : '<< >>');
   return pdf.bytes();
+}
+
+// The whole font file, under its own PostScript name; returns the object of
+// the font the pages' text uses.
+async function embedFont(pdf, pageFont) {
+  const f = pageFont.font;
+  const name = f.postScriptName() ?? `GridoraSans${pageFont.resource}`;
+  const em = (x) => Math.round((x * 1000) / f.unitsPerEm);
+  const file = await pdf.stream(`/Length1 ${pageFont.bytes.length}`, pageFont.bytes);
+  const descriptor = pdf.add(`<< /Type /FontDescriptor /FontName /${name} /Flags 32 /FontBBox [${f.bbox.map(em).join(' ')}] /ItalicAngle 0 /Ascent ${em(f.ascent)} /Descent ${em(f.descent)} /CapHeight ${em(f.ascent)} /StemV 80 /FontFile2 ${file} 0 R >>`);
+  const cid = pdf.add(`<< /Type /Font /Subtype /CIDFontType2 /BaseFont /${name} /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor ${descriptor} 0 R /CIDToGIDMap /Identity /W [${widthsArray(pageFont)}] >>`);
+  const unicode = await pdf.stream('', encoder.encode(toUnicodeCMap(pageFont)));
+  return pdf.add(`<< /Type /Font /Subtype /Type0 /BaseFont /${name} /Encoding /Identity-H /DescendantFonts [${cid} 0 R] /ToUnicode ${unicode} 0 R >>`);
 }

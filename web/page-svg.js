@@ -3,9 +3,18 @@
 // page in device pixels of the chosen resolution.
 
 const SVG = 'http://www.w3.org/2000/svg';
-/** The font shipped with the site (DejaVu Sans), which the printed page uses. */
-export const PAGE_FONT_FACE = '"Gridora Sans"';
-const PAGE_FONT = `${PAGE_FONT_FACE}, "DejaVu Sans", "Liberation Sans", sans-serif`;
+// The printed page's faces, shipped with the site (style.css): Liberation
+// Sans, as on the desktop, and DejaVu Sans for the characters it lacks.
+const PAGE_FACES = ['"Gridora Liberation Sans"', '"Gridora DejaVu Sans"'];
+const PAGE_FONT = `${PAGE_FACES.join(', ')}, sans-serif`;
+
+/**
+ * Fetches the page's faces (the first time a page needs them), so that the
+ * print dialog never sees a page before its letters.
+ */
+export async function loadPageFaces() {
+  await Promise.all(PAGE_FACES.map((face) => document.fonts.load(`12px ${face}`).catch(() => {})));
+}
 
 function element(name, attributes) {
   const e = document.createElementNS(SVG, name);

@@ -1,6 +1,6 @@
 // Just enough of a TrueType font for a PDF to show text in it: the glyph of
-// each character (from the font's Unicode cmap), the glyph widths and the
-// metrics a PDF font descriptor asks for.
+// each character (from the font's Unicode cmap), the glyph widths, the
+// metrics a PDF font descriptor asks for and the font's PostScript name.
 
 export class TrueType {
   constructor(bytes) {
@@ -21,6 +21,30 @@ export class TrueType {
     this.descent = this.view.getInt16(hhea + 6);
     this.metricCount = this.view.getUint16(hhea + 34);
     this.lookup = this.readCmap();
+  }
+
+  /**
+   * The font's PostScript name (name 6 of its name table), by which a PDF
+   * names it; null when the font has none.
+   */
+  postScriptName() {
+    const at = this.table('name');
+    const v = this.view;
+    const count = v.getUint16(at + 2);
+    const strings = at + v.getUint16(at + 4);
+    for (let i = 0; i < count; i++) {
+      const record = at + 6 + 12 * i;
+      const [platform, , , id, length, offset] = [0, 2, 4, 6, 8, 10].map((o) => v.getUint16(record + o));
+      if (id !== 6 || (platform !== 1 && platform !== 3)) continue;
+      // Windows names are UTF-16 (big-endian); Macintosh ones single bytes.
+      const step = platform === 3 ? 2 : 1;
+      let name = '';
+      for (let k = 0; k + step <= length; k += step)
+        name += String.fromCharCode(step === 2 ? v.getUint16(strings + offset + k) : v.getUint8(strings + offset + k));
+      // A PostScript name is printable ASCII without PDF's delimiters.
+      if (/^[!-~]+$/.test(name) && !/[()<>[\]{}/%#]/.test(name)) return name;
+    }
+    return null;
   }
 
   table(tag) {

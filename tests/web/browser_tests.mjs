@@ -16,7 +16,7 @@ import { promisify } from 'node:util';
 
 import { launch } from './browsers.mjs';
 import { decodePng } from './png.mjs';
-import { pdfInfo, rasterize, textIn, withPdf } from './poppler.mjs';
+import { fontNames, pdfInfo, rasterize, textIn, withPdf } from './poppler.mjs';
 import { serveSite } from './server.mjs';
 
 const [browserName, siteDir, sheet] = process.argv.slice(2);
@@ -351,18 +351,21 @@ describe(`Gridora in ${browserName}`, () => {
     await page.close();
   });
 
-  for (const [kind, paper, landscape, dpi] of [[0, 'a4', false, 300], [1, 'letter', false, 300],
-    [2, 'a3', true, 300], [3, 'legal', false, 300], [0, 'letter', true, 600]]) {
-    test(`Print and Download PDF: ${KINDS[kind]} on ${paper}${landscape ? ' landscape' : ''} at ${dpi} dpi`, async () => {
+  // Names are lettered in Liberation Sans, as on the desktop; Georgian, which
+  // it lacks, in DejaVu Sans.
+  const ANNA = 'Anna Ödegård';
+  for (const [kind, paper, landscape, dpi, name] of [[0, 'a4', false, 300, ANNA], [1, 'letter', false, 300, ANNA],
+    [2, 'a3', true, 300, ANNA], [3, 'legal', false, 300, 'Nino ნინო'], [0, 'letter', true, 600, ANNA]]) {
+    test(`Print and Download PDF: ${KINDS[kind]} on ${paper}${landscape ? ' landscape' : ''} at ${dpi} dpi, ${name}`, async () => {
       const { page, problems } = await openPage();
       await ready(page);
       await choosePage(page, paper, landscape, dpi);
       await choose(page, '#kind', kind);
-      await page.type('#who', 'Anna Ödegård');
+      await page.type('#who', name);
       const layout = await page.evaluate(async (args) => (await import('./gridora.js')).pageLayout(...args),
         [paper, landscape, dpi]);
       layout.dpi = dpi;
-      const trace = sheetTrace([...sheetArgs(KINDS[kind], 1, 60), '--name', 'Anna Ödegård', '--page',
+      const trace = sheetTrace([...sheetArgs(KINDS[kind], 1, 60), '--name', name, '--page',
         `${layout.width}x${layout.height}`, '--dpi', String(dpi)]);
       const [pw, ph] = PAPER_INCHES[paper].map((i) => i * 72);
       const paperPts = landscape ? [ph, pw] : [pw, ph];
@@ -372,7 +375,7 @@ describe(`Gridora in ${browserName}`, () => {
       await page.click('#download');
       await page.waitForFunction(() => window.__gridora.downloads.length === 1);
       const download = await page.evaluate(() => window.__gridora.downloads[0].name);
-      assert.equal(download, `${['Squared', 'Semi log', 'Log', 'Spacetime'][kind]} - Anna Ödegård.pdf`);
+      assert.equal(download, `${['Squared', 'Semi log', 'Log', 'Spacetime'][kind]} - ${name}.pdf`);
       const saved = await blobBytes(page, 'last-download');
 
       for (const [what, bytes] of [['printed', printed], ['downloaded', saved]]) {
@@ -382,7 +385,10 @@ describe(`Gridora in ${browserName}`, () => {
           assert.ok(Math.abs(info.width - paperPts[0]) < 1 && Math.abs(info.height - paperPts[1]) < 1,
             `${what}: ${info.width} x ${info.height} pt is ${paper}`);
           const corner = textIn(file, 0, 0, 300, 80);
-          assert.match(corner, /Anna Ödegård/, `${what}: the name in the corner`);
+          assert.ok(corner.includes(name), `${what}: the name in the corner: ${corner}`);
+          const fonts = fontNames(file);
+          assert.ok(fonts.includes('LiberationSans'), `${what}: lettered in Liberation Sans (${fonts})`);
+          assert.equal(fonts.includes('DejaVuSans'), name !== ANNA, `${what}: DejaVu Sans for Georgian only (${fonts})`);
           if (kind === 3) assert.match(corner, /v = 0\.60 c/, `${what}: the velocity beside the name`);
           checkRulings(file, dir, trace, layout);
         });

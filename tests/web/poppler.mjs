@@ -1,5 +1,6 @@
 // Looking at a PDF the way poppler sees it: page count and size (pdfinfo),
-// the text in a corner (pdftotext) and the pixels at a resolution (pdftoppm).
+// the fonts (pdffonts), the text in a corner (pdftotext) and the pixels at a
+// resolution (pdftoppm).
 
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -21,6 +22,12 @@ export function pdfInfo(file) {
   const text = execFileSync('pdfinfo', [file], { encoding: 'utf8' });
   const size = /^Page size:\s+([\d.]+) x ([\d.]+) pts/m.exec(text);
   return { pages: Number(/^Pages:\s+(\d+)/m.exec(text)[1]), width: Number(size[1]), height: Number(size[2]) };
+}
+
+/** The names of the fonts the PDF embeds, without a subset's tag (ABCDEF+). */
+export function fontNames(file) {
+  const rows = execFileSync('pdffonts', [file], { encoding: 'utf8' }).split('\n').slice(2).filter((r) => r.trim());
+  return rows.map((row) => row.split(/\s+/)[0].replace(/^[A-Z]{6}\+/, ''));
 }
 
 /** The text inside the rectangle given in points from the top-left corner. */

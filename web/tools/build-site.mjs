@@ -1,10 +1,10 @@
 // Assembles the static site: the page's files, its JavaScript modules and the
 // core's glue bundled into one file (one request instead of nine before the
-// first sample can be drawn), the WebAssembly core, the icons, the font, the
-// licence and the user guide, and a service worker that keeps every one of
-// them for use without a network.
+// first sample can be drawn), the WebAssembly core, the icons, the printed
+// page's fonts, the licence and the user guide, and a service worker that
+// keeps every one of them for use without a network.
 //
-//   node build-site.mjs --source DIR --site DIR --version V --wasm DIR --icons DIR --font FILE
+//   node build-site.mjs --source DIR --site DIR --version V --wasm DIR --icons DIR --font FILE [--font FILE…]
 
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
@@ -14,7 +14,7 @@ import { build } from 'esbuild';
 
 const { values: opt } = parseArgs({
   options: Object.fromEntries(['source', 'site', 'version', 'wasm', 'icons', 'font']
-    .map((k) => [k, { type: 'string' }])),
+    .map((k) => [k, { type: 'string', multiple: k === 'font' }])),
 });
 const web = join(opt.source, 'web');
 const site = opt.site;
@@ -46,7 +46,7 @@ copy(join(opt.wasm, 'gridora-core.wasm'));
 copy(join(opt.icons, 'icon-192.png'));
 copy(join(opt.icons, 'icon-512.png'));
 copy(join(opt.source, 'packaging/icons/org.gridora.gridora.svg'), 'icon.svg');
-copy(opt.font, 'DejaVuSans.ttf');
+for (const font of opt.font) copy(font);
 copy(join(opt.source, 'LICENSE'), 'LICENSE.txt');
 
 // The user guide with the pictures it shows.
