@@ -9,7 +9,6 @@ import { loadPageFaces, pageSvg } from './page-svg.js';
 import { safeFileName } from './file-name.js';
 
 const SPACETIME = 3;
-const KIND_NAMES = ['Squared', 'Semi log', 'Log', 'Spacetime'];
 const MAX_POSITION = 90;
 const LARGE_STEP = 10;
 
@@ -205,8 +204,13 @@ async function savePdf(names, fileName, button, status) {
   }
 }
 
+// The kind as the kind box shows it, for file names.
+function kindName() {
+  return ui.kind.options[ui.kind.selectedIndex].text;
+}
+
 function downloadPdf() {
-  return savePdf([ui.who.value], safeFileName(KIND_NAMES[ui.kind.selectedIndex], ui.who.value), ui.download,
+  return savePdf([ui.who.value], safeFileName(kindName(), ui.who.value), ui.download,
     ui.status);
 }
 
@@ -279,8 +283,7 @@ async function printClassSet() {
 function downloadClassSet() {
   const names = classNames();
   if (names.length === 0) return undefined;
-  const kind = KIND_NAMES[ui.kind.selectedIndex];
-  return savePdf(names, `${kind} - class set.pdf`, classSet.download, classSet.count);
+  return savePdf(names, `${kindName()} - class set.pdf`, classSet.download, classSet.count);
 }
 
 function wireClassSet() {
