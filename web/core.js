@@ -2,6 +2,7 @@
 // here draws: it calls the core and hands its pixels and pages on.
 
 import createGridoraCore from './gridora-core.js';
+import { coreCompile } from './core-compile.js';
 
 export const SAMPLE_WIDTH = 357;
 export const SAMPLE_HEIGHT = 397;
@@ -10,10 +11,7 @@ export const SAMPLE_HEIGHT = 397;
 export async function loadCore() {
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
     throw new Error('no WebAssembly');
-  // core-early.js has usually begun compiling the core already; without it,
-  // Emscripten's own loader fetches and compiles it.
-  const early = globalThis.gridoraCoreModule;
-  const core = await (early ? instantiateCompiled(early) : createGridoraCore());
+  const core = await instantiateCompiled(coreCompile());
   return new Core(core);
 }
 

@@ -34,8 +34,9 @@ mkdirSync(modules, { recursive: true });
 for (const name of readdirSync(web)) {
   if (!/\.(html|css|js|webmanifest|svg)$/.test(name) || name === 'sw.js') continue;
   const text = readFileSync(join(web, name), 'utf8').replaceAll('@PROJECT_VERSION@', opt.version);
-  const bundled = name.endsWith('.js') && name !== 'core-early.js';
-  writeFileSync(join(bundled ? modules : site, name), text);
+  // core-compile.js is also loaded on its own, ahead of the bundle.
+  if (!name.endsWith('.js') || name === 'core-compile.js') writeFileSync(join(site, name), text);
+  if (name.endsWith('.js')) writeFileSync(join(modules, name), text);
 }
 copyFileSync(join(opt.wasm, 'gridora-core.js'), join(modules, 'gridora-core.js'));
 await build({
