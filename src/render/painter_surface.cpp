@@ -63,8 +63,11 @@ void PainterSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush 
     if (from == to)
         return; // a line of no length adds nothing
     // Keep a band around the surface so that wide pens and caps at the edge
-    // are painted as if the line went on.
-    const long double band = std::max(pen.Width, 1) + 2;
+    // are painted as if the line went on. A one-pixel dotted line has neither
+    // width nor caps, and gets none: Qt's raster engine, clipping such a line
+    // where it enters an image, starts its dots a pixel off, so it is handed
+    // a line that needs no clipping.
+    const long double band = pen.Style == TPenStyle::psDot && pen.Width <= 1 ? 0 : std::max(pen.Width, 1) + 2;
     const ClipBox box{-band, -band, width_ - 1 + band, height_ - 1 + band};
     const auto seg = clipSegment(from.X, from.Y, to.X, to.Y, box);
     if (!seg)
