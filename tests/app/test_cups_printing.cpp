@@ -425,7 +425,7 @@ private slots:
     {
         TestWindow chosenEarlier(*startupPrinter_);
         QCOMPARE(QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-x"), kQueue}), 0);
-        QVERIFY(QTest::qWaitFor([] { return QPrinterInfo::defaultPrinter().isNull(); }, 10000));
+        QVERIFY(QTest::qWaitFor([] { return QPrinterInfo::defaultPrinter().isNull(); }, 60000));
         const QSet<QString> before = arrivedPdfs();
 
         // A window whose printer was chosen while the queue existed.

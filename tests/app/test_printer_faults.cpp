@@ -40,7 +40,7 @@ int lpadmin(const QStringList &arguments)
 bool addSpareQueue()
 {
     return lpadmin({QStringLiteral("-p"), kSpareQueue, QStringLiteral("-E"), QStringLiteral("-v"),
-                    QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+                    cupsPdfDevice(), QStringLiteral("-P"),
                     QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")}) == 0;
 }
 
@@ -154,7 +154,7 @@ private slots:
         runQuietly(QStringLiteral("cupsenable"), {kQueue});
         runQuietly(QStringLiteral("cupsaccept"), {kQueue});
         lpadmin({QStringLiteral("-x"), kSpareQueue});
-        QVERIFY(QTest::qWaitFor(queueEmpty, 30000));
+        QVERIFY(QTest::qWaitFor(queueEmpty, 60000));
         if (!QTest::currentTestFailed())
             for (const QString &file : std::as_const(arrived_))
                 QFile::remove(file);

@@ -1,6 +1,8 @@
 #pragma once
 // The private print server of the printing tests (scripts/cups-start.sh): its
 // cups-pdf queue, where the queue's pages arrive, and starting and stopping it.
+// Every build tree has a server of its own, so nothing here can see another
+// tree's pages or jobs.
 
 #include "cups_queue.h"
 
@@ -15,52 +17,48 @@
 
 #include <cups/cups.h>
 
-#include <pwd.h>
-#include <unistd.h>
+#include <signal.h>
+#include <sys/types.h>
 
 namespace gridora::print::test {
 
 inline const QString kQueue = QStringLiteral("GridoraPDF");
 
-// Where cups-pdf puts a job of this user: "Out" of its configuration, with
-// ${HOME} and ${USER} filled in, or the directory for anonymous jobs.
-inline QStringList cupsPdfDirectories()
+/// The folder of this build tree's print server (scripts/cups-start.sh), from
+/// the tests' environment; CUPS_SERVER there points the tests at its socket.
+inline QString cupsDirectory()
 {
-    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
-    QString anonymous = QStringLiteral("/var/spool/cups-pdf/ANONYMOUS");
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &raw : conf.readAll().split('\n')) {
-            const QString line = QString::fromUtf8(raw).trimmed();
-            if (line.startsWith(QLatin1String("Out ")))
-                out = line.mid(4).trimmed();
-            else if (line.startsWith(QLatin1String("AnonDirName ")))
-                anonymous = line.mid(12).trimmed();
-        }
-    }
-    const passwd *user = getpwuid(getuid());
-    if (user) {
-        out.replace(QLatin1String("${HOME}"), QString::fromLocal8Bit(user->pw_dir));
-        out.replace(QLatin1String("${USER}"), QString::fromLocal8Bit(user->pw_name));
-    }
-    return {out, anonymous};
+    return qEnvironmentVariable("GRIDORA_CUPS_DIR");
+}
+
+/// The device of a cups-pdf queue on that server: pages arrive in pdfFolder().
+inline QString cupsPdfDevice()
+{
+    return QStringLiteral("cups-pdf:/") + QFileInfo(cupsDirectory()).fileName();
+}
+
+inline QString pdfFolder()
+{
+    return cupsDirectory() + QStringLiteral("/pdf");
 }
 
 inline QSet<QString> arrivedPdfs()
 {
     QSet<QString> files;
-    for (const QString &path : cupsPdfDirectories())
-        for (const QFileInfo &file : QDir(path).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            files.insert(file.absoluteFilePath());
+    for (const QFileInfo &file : QDir(pdfFolder()).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+        files.insert(file.absoluteFilePath());
     return files;
 }
 
+/// True once the server holds no unfinished job (or no server runs). An
+/// lpstat that has not answered yet (a loaded machine) is no answer, not an
+/// empty queue.
 inline bool queueEmpty()
 {
     QProcess lpstat;
     lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
-    lpstat.waitForFinished(10000);
-    return lpstat.exitStatus() == QProcess::NormalExit && lpstat.readAllStandardOutput().trimmed().isEmpty();
+    return lpstat.waitForFinished(60000) && lpstat.exitStatus() == QProcess::NormalExit &&
+           lpstat.readAllStandardOutput().trimmed().isEmpty();
 }
 
 /// The title the print server holds for this user's latest finished job on `queue`.
@@ -91,19 +89,35 @@ inline int runQuietly(const QString &program, const QStringList &arguments)
 /// Brings the scheduler and the default queue back as the fixture made them.
 inline bool startPrintServer()
 {
+    if (cupsDirectory().isEmpty() || qEnvironmentVariable("CUPS_SERVER").isEmpty() ||
+        qEnvironmentVariable("CUPS_SERVERROOT").isEmpty()) {
+        qWarning("GRIDORA_CUPS_DIR, CUPS_SERVER and CUPS_SERVERROOT are not set: run the printing tests through CTest");
+        return false;
+    }
     return runQuietly(QStringLiteral("bash"), {QStringLiteral(GRIDORA_SOURCE_DIR "/scripts/cups-start.sh")}) == 0 &&
            cups::serverAnswers();
 }
 
+/// Stops the scheduler and waits until it has gone, so that a scheduler
+/// started next does not meet the old one still closing its socket.
 inline bool stopPrintServer()
 {
-    QFile pidFile(QStringLiteral("/run/cups/cupsd.pid"));
+    QFile pidFile(cupsDirectory() + QStringLiteral("/run/cupsd.pid"));
     if (!pidFile.open(QIODevice::ReadOnly))
         return false;
-    const QString pid = QString::fromLatin1(pidFile.readAll()).trimmed();
-    if (runQuietly(QStringLiteral("kill"), {pid}) != 0)
+    bool isNumber = false;
+    const pid_t pid = QString::fromLatin1(pidFile.readAll()).trimmed().toInt(&isNumber);
+    if (!isNumber || pid <= 0 || ::kill(pid, SIGTERM) != 0)
         return false;
-    return QTest::qWaitFor([] { return !cups::serverAnswers(); }, 10000);
+    const auto gone = [pid] {
+        // A scheduler that has exited but is not yet reaped shows state Z.
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray line = stat.readAll();
+        return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+    };
+    return QTest::qWaitFor(gone, 60000) && !cups::serverAnswers();
 }
 
 } // namespace gridora::print::test
