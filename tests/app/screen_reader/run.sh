@@ -19,8 +19,11 @@ if [ "${GRIDORA_INSIDE_SESSION:-}" != 1 ]; then
   }
   trap cleanup EXIT
   # The server picks a free display itself and writes its number once it
-  # accepts clients, so parallel runs never race for one.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" 2>"$runtime/xvfb.log" &
+  # accepts clients, so parallel runs never race for one. It never resets:
+  # by default an X server resets whenever its last client leaves (the
+  # accessibility bus's launcher is one), and a program connecting just then
+  # is turned away ("could not connect to display").
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" 2>"$runtime/xvfb.log" &
   xvfb=$!
   for _ in $(seq 600); do
     [ -s "$runtime/display" ] && break
