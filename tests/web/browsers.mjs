@@ -2,15 +2,25 @@
 // browser download: the system's own browsers).
 
 import puppeteer from 'puppeteer-core';
-import { mkdtempSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
 export const BROWSERS = ['chromium', 'firefox'];
 
+// Each browser gets a profile and a home of its own, writable whoever runs
+// it, removed again when the browser has closed.
 export async function launch(name) {
-  // Each browser gets a profile and a home of its own, writable whoever runs it.
   const home = mkdtempSync(join(tmpdir(), `gridora-${name}-`));
+  const browser = await start(name, home).catch((error) => {
+    rmSync(home, { recursive: true, force: true });
+    throw error;
+  });
+  browser.process().once('exit', () => rmSync(home, { recursive: true, force: true, maxRetries: 5 }));
+  return browser;
+}
+
+function start(name, home) {
   const env = { ...process.env, HOME: home };
   if (name === 'chromium') {
     return puppeteer.launch({
