@@ -21,7 +21,7 @@ finish() {
 }
 trap finish EXIT
 
-Xvfb "$screen" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$screen" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$screen
 for _ in $(seq 100); do
