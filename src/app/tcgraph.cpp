@@ -310,25 +310,20 @@ void Tcgraph::nameControlsForScreenReaders()
     Graphdisplay->setAccessibleName(QStringLiteral("Sample of the graph paper"));
 }
 
-const QString &Tcgraph::sizeLabel(int kind, int choice) const
+QString Tcgraph::sizeLabel(int kind, int choice) const
 {
-    return sizeLabels_.at(static_cast<std::size_t>(kind)).at(static_cast<std::size_t>(choice));
+    const std::string_view label =
+        sheets::kSizeLabels.at(static_cast<std::size_t>(kind)).at(static_cast<std::size_t>(choice));
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
 // --- Handlers ---------------------------------------------------------------
 
 void Tcgraph::FormCreate()
 {
-    // Row 3, "Spacetime", is three empty texts.
-    for (std::size_t kind = 0; kind < sizeLabels_.size(); ++kind)
-        for (std::size_t choice = 0; choice < sizeLabels_[kind].size(); ++choice) {
-            const std::string_view label = sheets::kSizeLabels.at(kind).at(choice);
-            sizeLabels_[kind][choice] = QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
-        }
-
     Graphtyp->setCurrentIndex(0);
     for (int i = 0; i < 3; ++i)
-        graphsize->setItemText(i, sizeLabels_[0][static_cast<std::size_t>(i)]);
+        graphsize->setItemText(i, sizeLabel(0, i));
     graphsize->setCurrentIndex(0);
     kindShown_ = 0;
     sizeShown_ = 0;

@@ -19,7 +19,6 @@
 #include <QMainWindow>
 #include <QString>
 
-#include <array>
 #include <cstddef>
 #include <exception>
 #include <memory>
@@ -63,7 +62,7 @@ public:
 
     /// The size-label table: the size box's texts for each graph kind (0..3)
     /// and size choice (0..2).
-    const QString &sizeLabel(int kind, int choice) const;
+    QString sizeLabel(int kind, int choice) const;
 
     // The menu.
     QMenuBar *MainMenu1;
@@ -163,7 +162,6 @@ private:
     std::unique_ptr<QWidget> offstage_; ///< never shown; holds the action buttons
     Taboutboxp *aboutBox_ = nullptr;
     Tclassset *classSet_ = nullptr;
-    std::array<std::array<QString, 3>, 4> sizeLabels_;
     int clickDepth_ = 0;
     std::exception_ptr actionError_;
     int kindShown_ = 0; ///< the kind the size box and the mode were last set for
