@@ -80,30 +80,11 @@ void PainterSurface::line(TPoint from, TPoint to, const TPen &pen, const TBrush 
 }
 
 // The line as a shape whose edges lie on pixel edges, so that every device and
-// every renderer, smoothing or not, covers the pixels the image covers: a pen
-// of odd width is centred on the middle of its pixels, one of even width on
-// the edge between its middle two, so a ruling at x covers the columns
-// x − w/2 … x + (w − 1)/2. A level or plumb dotted line, which ends flat, runs
-// from the first pixel's near edge on, so that its dots fill whole pixels.
+// every renderer, smoothing or not, covers the pixels the image covers.
 QLineF PainterSurface::onPixels(const ClippedSegment &seg, const TPen &pen)
 {
-    const int w = std::max(pen.Width, 1);
-    const double centre = w % 2 != 0 ? 0.5 : 0.0;
-    QLineF shape(double(seg.x1) + centre, double(seg.y1) + centre, double(seg.x2) + centre, double(seg.y2) + centre);
-    if (pen.Style != TPenStyle::psDot)
-        return shape;
-    // A one-pixel dotted line reaches through its last pixel, as the image's does.
-    const double reach = w == 1 ? 1.0 : 0.0;
-    if (seg.y1 == seg.y2) {
-        const double step = seg.x2 > seg.x1 ? 1.0 : -1.0;
-        shape.setP1(QPointF(double(seg.x1) + (step < 0 ? 1.0 : 0.0), shape.y1()));
-        shape.setP2(QPointF(double(seg.x2) + (step < 0 ? 1.0 : 0.0) + step * reach, shape.y2()));
-    } else if (seg.x1 == seg.x2) {
-        const double step = seg.y2 > seg.y1 ? 1.0 : -1.0;
-        shape.setP1(QPointF(shape.x1(), double(seg.y1) + (step < 0 ? 1.0 : 0.0)));
-        shape.setP2(QPointF(shape.x2(), double(seg.y2) + (step < 0 ? 1.0 : 0.0) + step * reach));
-    }
-    return shape;
+    const ClippedSegment shape = shapeOnPixels(seg, pen.Width, pen.Style == TPenStyle::psDot);
+    return QLineF(double(shape.x1), double(shape.y1), double(shape.x2), double(shape.y2));
 }
 
 void PainterSurface::rectangle(const TRect &r, const TPen &pen, const TBrush &brush)

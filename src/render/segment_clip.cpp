@@ -37,4 +37,24 @@ std::optional<ClippedSegment> clipSegment(long x1, long y1, long x2, long y2, co
     return ClippedSegment{x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy, t0 * length};
 }
 
+ClippedSegment shapeOnPixels(const ClippedSegment &seg, int penWidth, bool dotted)
+{
+    const int w = penWidth < 1 ? 1 : penWidth;
+    const long double centre = w % 2 != 0 ? 0.5L : 0.0L;
+    ClippedSegment shape{seg.x1 + centre, seg.y1 + centre, seg.x2 + centre, seg.y2 + centre, seg.startDistance};
+    if (!dotted)
+        return shape;
+    const long double reach = w == 1 ? 1.0L : 0.0L;
+    if (seg.y1 == seg.y2) {
+        const long double step = seg.x2 > seg.x1 ? 1.0L : -1.0L, nearEdge = step < 0 ? 1.0L : 0.0L;
+        shape.x1 = seg.x1 + nearEdge;
+        shape.x2 = seg.x2 + nearEdge + step * reach;
+    } else if (seg.x1 == seg.x2) {
+        const long double step = seg.y2 > seg.y1 ? 1.0L : -1.0L, nearEdge = step < 0 ? 1.0L : 0.0L;
+        shape.y1 = seg.y1 + nearEdge;
+        shape.y2 = seg.y2 + nearEdge + step * reach;
+    }
+    return shape;
+}
+
 } // namespace gridora

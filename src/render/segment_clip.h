@@ -21,4 +21,12 @@ struct ClippedSegment {
 /// The clipped end points lie on the original line.
 std::optional<ClippedSegment> clipSegment(long x1, long y1, long x2, long y2, const ClipBox &box);
 
+/// The line a vector device strokes for `seg` so that it covers the pixels
+/// the raster covers: a pen of odd width is centred on the middle of its
+/// pixels, one of even width on the edge between its middle two, so a ruling
+/// at x covers the columns x − w/2 … x + (w − 1)/2. A level or plumb dotted
+/// line, which ends flat, runs from the first pixel's near edge on, so that
+/// its dots fill whole pixels; a one-pixel one reaches through its last pixel.
+ClippedSegment shapeOnPixels(const ClippedSegment &seg, int penWidth, bool dotted);
+
 } // namespace gridora

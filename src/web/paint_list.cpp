@@ -35,11 +35,20 @@ void PaintList::line(TPoint from, TPoint to, const TPen &pen, const TBrush &brus
     const auto seg = clipSegment(from.X, from.Y, to.X, to.Y, box);
     if (!seg)
         return;
+    const bool dotted = pen.Style == TPenStyle::psDot;
+    if (!dotted && (seg->x1 == seg->x2 || seg->y1 == seg->y2)) {
+        // A solid level or plumb ruling is the block of pixels the raster
+        // sets, which every renderer fills exactly.
+        const long long xa = std::llround(std::min(seg->x1, seg->x2)), xb = std::llround(std::max(seg->x1, seg->x2));
+        const long long ya = std::llround(std::min(seg->y1, seg->y2)), yb = std::llround(std::max(seg->y1, seg->y2));
+        fillVisible(xa - width / 2, ya - width / 2, xb + (width - 1) / 2 + 1, yb + (width - 1) / 2 + 1, pen.Color);
+        return;
+    }
     const long double phase = std::fmod(seg->startDistance / width, 3.0L); // one on, two off
-    out_ += "line " + number(seg->x1) + ' ' + number(seg->y1) + ' ' + number(seg->x2) + ' ' + number(seg->y2) +
-            ' ' + colourText(pen.Color) + ' ' + std::to_string(width) + ' ' +
-            (pen.Style == TPenStyle::psDot ? "dot " : "solid ") + number(phase) + ' ' + colourText(brush.Color) +
-            '\n';
+    const ClippedSegment shape = shapeOnPixels(*seg, width, dotted);
+    out_ += "line " + number(shape.x1) + ' ' + number(shape.y1) + ' ' + number(shape.x2) + ' ' + number(shape.y2) +
+            ' ' + colourText(pen.Color) + ' ' + std::to_string(width) + ' ' + (dotted ? "dot " : "solid ") +
+            number(phase) + ' ' + colourText(brush.Color) + '\n';
 }
 
 void PaintList::rectangle(const TRect &r, const TPen &pen, const TBrush &brush)

@@ -6,9 +6,13 @@
 // line keeps the phase it has on the desktop. One operation a line:
 //
 //   line X1 Y1 X2 Y2 #rrggbb WIDTH solid|dot PHASE #brush
-//        end points in device pixels (decimals); PHASE is where the clipped
-//        line starts in the dot pattern, in pen widths (0 <= PHASE < 3)
-//   fill X Y W H #rrggbb            a rectangle already inside the page
+//        the line to stroke, in device pixels (decimals), already on the
+//        pixels the raster sets (a one-pixel line through their middles);
+//        PHASE is where the clipped line starts in the dot pattern, in pen
+//        widths (0 <= PHASE < 3)
+//   fill X Y W H #rrggbb            a rectangle already inside the page, on
+//                                   whole pixels; solid level and plumb
+//                                   rulings come as fills
 //   text X Y PIXELS "TEXT"          top-left of the text cell; TEXT as JSON,
 //                                   already as it is painted (controls escaped)
 
