@@ -5,7 +5,7 @@
 import { loadCore, SAMPLE_HEIGHT, SAMPLE_WIDTH } from './core.js';
 import { PAPERS, pageLayout, RESOLUTIONS } from './papers.js';
 import { parsePaintList } from './paint-list.js';
-import { loadPageFaces, pageSvg } from './page-svg.js';
+import { fontFile, printPages, unprintableName, wirePrintPage } from './print-page.js';
 import { safeFileName } from './file-name.js';
 
 const SPACETIME = 3;
@@ -17,7 +17,7 @@ const ui = {
   kind: $('kind'), size: $('size'), velocity: $('velocity'), velocityLabel: $('velocity-label'),
   who: $('who'), print: $('print'), sample: $('sample'), graphGroup: $('graph-group'),
   spacetimeGroup: $('spacetime-group'), paper: $('paper'), orientation: $('orientation'),
-  dpi: $('dpi'), download: $('download'), status: $('status'), printPage: $('print-page'),
+  dpi: $('dpi'), download: $('download'), status: $('status'),
 };
 
 let core = null;
@@ -141,53 +141,27 @@ function currentPage(name = ui.who.value) {
   return { ops, layout, dpi, kind };
 }
 
-// One sheet for each name given, or the window's own page.
-function preparePrint(names = [ui.who.value]) {
-  const sheets = names.map((name) => {
-    const { ops, layout, dpi } = currentPage(name);
-    ui.printPage.className = layout.pageName;
-    const sheet = document.createElement('div');
-    sheet.className = 'sheet';
-    sheet.append(pageSvg(ops, layout, dpi));
-    return sheet;
-  });
-  ui.printPage.replaceChildren(...sheets);
-}
-
 // As on the desktop: a spacetime sample is redrawn before its page, a grid
-// sample after it.
+// sample after it. A name the page's faces cannot letter is not printed.
 async function printCommand() {
-  if (ui.kind.selectedIndex >= SPACETIME) {
-    drawSample();
-    preparePrint();
-  } else {
-    preparePrint();
-    drawSample();
-  }
-  await loadPageFaces();
-  window.print();
-}
-
-// The page's font files, each fetched the first time a PDF needs it.
-const fontFiles = new Map();
-
-function fontFile(file) {
-  if (!fontFiles.has(file)) {
-    const bytes = fetch(file).then((response) => {
-      if (!response.ok) throw new Error(`${file} could not be fetched`);
-      return response.arrayBuffer();
-    }).then((buffer) => new Uint8Array(buffer));
-    bytes.catch(() => fontFiles.delete(file));
-    fontFiles.set(file, bytes);
-  }
-  return fontFiles.get(file);
+  if (ui.kind.selectedIndex >= SPACETIME) drawSample();
+  const page = currentPage();
+  if (ui.kind.selectedIndex < SPACETIME) drawSample();
+  const fault = await unprintableName([ui.who.value]);
+  ui.status.textContent = fault ?? '';
+  if (!fault) await printPages([page], [ui.who.value]);
 }
 
 // Saves one page per name as one PDF file, without a dialog.
-async function savePdf(names, fileName, button, status) {
+async function savePdf(names, fileName, button, status, line) {
   button.disabled = true;
   status.textContent = 'Making the PDF…';
   try {
+    const fault = await unprintableName(names, line);
+    if (fault) {
+      status.textContent = fault;
+      return;
+    }
     const pages = names.map((name) => currentPage(name));
     const { pagesPdf } = await import('./page-pdf.js');
     const pdf = await pagesPdf(pages.map((p) => p.ops), pages[0].layout, pages[0].dpi, fontFile);
@@ -271,19 +245,21 @@ async function loadNamesFile() {
   showFileNames({ bytes, name: file.name });
 }
 
+const onLine = (i) => `line ${i + 1}`;
+
 // One print job, one page per name, in order; the Who box is left alone.
 async function printClassSet() {
   const names = classNames();
   if (names.length === 0) return;
-  preparePrint(names);
-  await loadPageFaces();
-  window.print();
+  const fault = await unprintableName(names, onLine);
+  if (fault) classSet.count.textContent = fault;
+  else await printPages(names.map((name) => currentPage(name)), names, { classSet: true });
 }
 
 function downloadClassSet() {
   const names = classNames();
   if (names.length === 0) return undefined;
-  return savePdf(names, `${kindName()} - class set.pdf`, classSet.download, classSet.count);
+  return savePdf(names, `${kindName()} - class set.pdf`, classSet.download, classSet.count, onLine);
 }
 
 function wireClassSet() {
@@ -326,6 +302,7 @@ async function start() {
   ui.print.addEventListener('click', printCommand);
   ui.download.addEventListener('click', downloadPdf);
   wireClassSet();
+  wirePrintPage(() => currentPage());
   for (const box of [ui.paper, ui.orientation, ui.dpi]) box.addEventListener('change', saveSettings);
   addEventListener('resize', scaleSample);
   document.documentElement.dataset.ready = 'true';

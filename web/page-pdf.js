@@ -1,19 +1,20 @@
 // The printed page as a PDF file (one page, or a class set's page for each
 // name): the same painting operations as the printed SVG, in device pixels of
-// the chosen resolution, a margin in from the paper's edges, with the text in
-// the desktop's faces, embedded: Liberation Sans (Arial's metrics, which the
-// grid pages' labels are laid out by), and DejaVu Sans for the characters
-// Liberation Sans lacks.
+// the chosen resolution, a margin in from the paper's edges. The text is set
+// as the desktop's painter sets it (page-text.js: reading order, shaping) in
+// the page's faces (page-fonts.js), each embedded cut down to the glyphs the
+// pages use, with the text each glyph stands for, so that a reader copies and
+// searches the name as typed.
 //
 // The PDF is written here rather than by a library: the well-kept ones need a
 // font layout engine several times the size of the whole site to embed a font.
-// Text is set one glyph per character in the order typed; right-to-left
-// scripts are not reordered and joining scripts are not shaped.
+// No DOM here: a worker can make the PDF too.
 
-import { TrueType } from './truetype.js';
+import { loadPageFonts } from './page-fonts.js';
+import { setLine } from './page-text.js';
+import { subsetFont } from './page-subset.js';
 
-/** The page's font files in the order they are tried for a character. */
-export const PAGE_FONT_FILES = ['LiberationSans-Regular.ttf', 'DejaVuSans.ttf'];
+export { PAGE_FONT_FILES } from './page-fonts.js';
 
 const encoder = new TextEncoder();
 
@@ -37,73 +38,51 @@ async function deflate(bytes) {
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
-// One embedded font: the glyphs the pages use and what each stands for.
+// One embedded face: the glyphs the pages use and what each stands for.
 class PageFont {
-  constructor(bytes, resource) {
-    this.bytes = bytes;
-    this.font = new TrueType(bytes);
-    this.resource = resource; // the page resources' name, F1, F2, …
-    this.used = new Map(); // gid → code point
+  constructor(face, index) {
+    this.face = face;
+    this.font = face.font;
+    this.resource = `F${index + 1}`; // the page resources' name
+    this.tag = `GRIDO${String.fromCharCode(65 + index)}`; // a subset's six-letter tag
+    this.used = new Map(); // gid → the text it stands for
   }
 
-  hasGlyph(c) {
-    return this.font.glyph(c) !== 0;
-  }
-
-  encode(c) {
-    const gid = this.font.glyph(c);
-    if (!this.used.has(gid)) this.used.set(gid, c);
-    return hex4(gid);
+  use(gid, text) {
+    if (!this.used.has(gid) || (this.used.get(gid) === '' && text)) this.used.set(gid, text);
   }
 }
 
-// The faces in their order of preference. A character none of them has is
-// set in the first, as its missing glyph.
-class PageFonts {
-  constructor(fonts) {
-    this.fonts = fonts;
-    this.primary = fonts[0];
-  }
-
-  fontOf(c) {
-    return this.fonts.find((f) => f.hasGlyph(c)) ?? this.primary;
-  }
-
-  /** `text` as runs of consecutive characters in one font: [{ font, hex }]. */
-  runs(text) {
-    const runs = [];
-    for (const ch of text) {
-      const c = ch.codePointAt(0);
-      const font = this.fontOf(c);
-      if (runs.at(-1)?.font !== font) runs.push({ font, hex: '' });
-      runs.at(-1).hex += font.encode(c);
-    }
-    return runs;
-  }
-
-  used() {
-    return this.fonts.filter((f) => f.used.size > 0);
-  }
+function utf16Hex(text) {
+  let hex = '';
+  for (let k = 0; k < text.length; k++) hex += hex4(text.charCodeAt(k));
+  return hex;
 }
 
-// Loads the first face, and the others only when the pages' text has a
-// character the ones before lack.
-async function loadPageFonts(pages, loadFont) {
-  const characters = new Set();
-  for (const ops of pages)
-    for (const op of ops) if (op.op === 'text') for (const ch of op.text) characters.add(ch.codePointAt(0));
-  const fonts = [];
-  let missing = [...characters];
-  for (const [i, file] of PAGE_FONT_FILES.entries()) {
-    if (i > 0 && missing.length === 0) break;
-    const font = new PageFont(await loadFont(file), `F${i + 1}`);
-    fonts.push(font);
-    missing = missing.filter((c) => !font.hasGlyph(c));
+// A line of text: each glyph placed where the line's setting puts it, from
+// the cell's top-left corner and the first face's baseline, as the desktop's
+// painter places it; glyphs wholly off the page are left out.
+function textOperations(op, layout, fonts, embedded) {
+  const baseline = op.y + fonts.baseline(op.pixels);
+  const glyphs = setLine(fonts, op.text, op.pixels)
+    .filter((g) => op.x + g.x > -2 * op.pixels && op.x + g.x < layout.width + op.pixels);
+  if (glyphs.length === 0) return '';
+  // In reading order, as a reader of the file takes the text in the order it
+  // is drawn; each glyph is placed where it is seen all the same.
+  const logical = [...glyphs].sort((p, q) => p.cluster - q.cluster);
+  const out = [];
+  let current = null;
+  for (const g of logical) {
+    const font = embedded[g.face];
+    font.use(g.gid, g.text);
+    if (font !== current) out.push(`/${font.resource} 1 Tf`);
+    current = font;
+    out.push(`${op.pixels} 0 0 ${-op.pixels} ${num(op.x + g.x)} ${num(baseline + g.y)} Tm <${hex4(g.gid)}> Tj`);
   }
-  return new PageFonts(fonts);
+  return `BT 0 g ${out.join(' ')} ET`;
 }
 
-function contentStream(ops, layout, dpi, fonts) {
+function contentStream(ops, layout, dpi, fonts, embedded) {
   const out = [];
   const scale = 72 / dpi;
   const heightPt = layout.inches.height * 72;
@@ -123,13 +102,7 @@ function contentStream(ops, layout, dpi, fonts) {
         out.push(`${op.width} w 2 J ${rgb(op.colour)} RG ${path}`);
       }
     } else if (fonts) {
-      // The baseline is the first face's, as the desktop's painter places a
-      // line by its font's ascent whichever face draws each character; each
-      // run goes on where the one before it ended.
-      const first = fonts.primary.font;
-      const baseline = op.y + (first.ascent * op.pixels) / first.unitsPerEm;
-      const runs = fonts.runs(op.text).map((r) => `/${r.font.resource} 1 Tf <${r.hex}> Tj`);
-      out.push(`BT 0 g ${op.pixels} 0 0 ${-op.pixels} ${op.x} ${num(baseline)} Tm ${runs.join(' ')} ET`);
+      out.push(textOperations(op, layout, fonts, embedded));
     }
   }
   return out.join('\n');
@@ -142,16 +115,11 @@ function widthsArray(pageFont) {
 }
 
 function toUnicodeCMap(pageFont) {
-  const entries = [...pageFont.used.entries()].sort((a, b) => a[0] - b[0]);
+  const entries = [...pageFont.used.entries()].filter(([, text]) => text !== '').sort((p, q) => p[0] - q[0]);
   const chunks = [];
   for (let i = 0; i < entries.length; i += 100) {
     const part = entries.slice(i, i + 100);
-    const lines = part.map(([gid, c]) => {
-      const units = String.fromCodePoint(c);
-      let hex = '';
-      for (let k = 0; k < units.length; k++) hex += hex4(units.charCodeAt(k));
-      return `<${hex4(gid)}> <${hex}>`;
-    });
+    const lines = part.map(([gid, text]) => `<${hex4(gid)}> <${utf16Hex(text)}>`);
     chunks.push(`${part.length} beginbfchar\n${lines.join('\n')}\nendbfchar`);
   }
   return [
@@ -223,8 +191,9 @@ export async function pagePdf(ops, layout, dpi, loadFont) {
 
 /** A PDF Blob with one page of `layout` for each list of operations in `pages`. */
 export async function pagesPdf(pages, layout, dpi, loadFont) {
-  const hasText = pages.some((ops) => ops.some((op) => op.op === 'text'));
-  const fonts = hasText ? await loadPageFonts(pages, loadFont) : null;
+  const texts = pages.flatMap((ops) => ops.filter((op) => op.op === 'text').map((op) => op.text));
+  const fonts = texts.length > 0 ? await loadPageFonts(texts, loadFont) : null;
+  const embedded = fonts?.faces.map((face, i) => new PageFont(face, i)) ?? [];
 
   const pdf = new PdfFile();
   const catalog = pdf.reserve();
@@ -236,23 +205,25 @@ export async function pagesPdf(pages, layout, dpi, loadFont) {
   const w = num(layout.inches.width * 72);
   const h = num(layout.inches.height * 72);
   for (const [i, ops] of pages.entries()) {
-    const contents = await pdf.stream('', encoder.encode(contentStream(ops, layout, dpi, fonts)));
+    const contents = await pdf.stream('', encoder.encode(contentStream(ops, layout, dpi, fonts, embedded)));
     pdf.set(pageObjects[i], `<< /Type /Page /Parent ${tree} 0 R /MediaBox [0 0 ${w} ${h}] /Resources ${resources} 0 R /Contents ${contents} 0 R >>`);
   }
   // After every page: the widths and the text map name each glyph used.
-  const embedded = [];
-  for (const pageFont of fonts?.used() ?? []) embedded.push(`/${pageFont.resource} ${await embedFont(pdf, pageFont)} 0 R`);
-  pdf.set(resources, embedded.length > 0 ? `<< /Font << ${embedded.join(' ')} >> >>` : '<< >>');
+  const fontObjects = [];
+  for (const pageFont of embedded.filter((f) => f.used.size > 0))
+    fontObjects.push(`/${pageFont.resource} ${await embedFont(pdf, pageFont)} 0 R`);
+  pdf.set(resources, fontObjects.length > 0 ? `<< /Font << ${fontObjects.join(' ')} >> >>` : '<< >>');
   return pdf.bytes();
 }
 
-// The whole font file, under its own PostScript name; returns the object of
-// the font the pages' text uses.
+// The face cut down to the glyphs used, under its PostScript name with a
+// subset's tag; returns the object of the font the pages' text uses.
 async function embedFont(pdf, pageFont) {
   const f = pageFont.font;
-  const name = f.postScriptName() ?? `GridoraSans${pageFont.resource}`;
+  const name = `${pageFont.tag}+${f.postScriptName() ?? `GridoraSans${pageFont.resource}`}`;
   const em = (x) => Math.round((x * 1000) / f.unitsPerEm);
-  const file = await pdf.stream(`/Length1 ${pageFont.bytes.length}`, pageFont.bytes);
+  const bytes = await subsetFont(pageFont.face.bytes, pageFont.used.keys());
+  const file = await pdf.stream(`/Length1 ${bytes.length}`, bytes);
   const descriptor = pdf.add(`<< /Type /FontDescriptor /FontName /${name} /Flags 32 /FontBBox [${f.bbox.map(em).join(' ')}] /ItalicAngle 0 /Ascent ${em(f.ascent)} /Descent ${em(f.descent)} /CapHeight ${em(f.ascent)} /StemV 80 /FontFile2 ${file} 0 R >>`);
   const cid = pdf.add(`<< /Type /Font /Subtype /CIDFontType2 /BaseFont /${name} /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor ${descriptor} 0 R /CIDToGIDMap /Identity /W [${widthsArray(pageFont)}] >>`);
   const unicode = await pdf.stream('', encoder.encode(toUnicodeCMap(pageFont)));

@@ -24,9 +24,11 @@ function element(name, attributes) {
 
 /**
  * An <svg> of `layout` (see papers.js) showing `ops`. Text goes in as text
- * content only: a name is never markup.
+ * content only: a name is never markup. `fonts` (PageFonts, or null before
+ * they are loaded) puts each line's baseline where the desktop's painter
+ * puts it.
  */
-export function pageSvg(ops, layout, dpi) {
+export function pageSvg(ops, layout, dpi, fonts) {
   const paperW = layout.inches.width * dpi;
   const paperH = layout.inches.height * dpi;
   const svg = element('svg', {
@@ -46,7 +48,7 @@ export function pageSvg(ops, layout, dpi) {
     } else if (op.op === 'line') {
       appendLine(area, op);
     } else {
-      appendText(area, op);
+      appendText(area, op, fonts);
     }
   }
   return svg;
@@ -67,9 +69,11 @@ function appendLine(parent, op) {
   }));
 }
 
-function appendText(parent, op) {
+// The browser sets the line (reading order, shaping) in the page's faces.
+function appendText(parent, op, fonts) {
+  const baseline = fonts ? { y: op.y + fonts.baseline(op.pixels) } : { y: op.y, 'dominant-baseline': 'text-before-edge' };
   const text = element('text', {
-    x: op.x, y: op.y, 'font-size': op.pixels, 'dominant-baseline': 'text-before-edge',
+    x: op.x, ...baseline, 'font-size': op.pixels,
     'font-family': PAGE_FONT, fill: '#000000', direction: 'ltr', 'unicode-bidi': 'isolate',
   });
   text.setAttributeNS('http://www.w3.org/XML/1998/namespace', 'xml:space', 'preserve');

@@ -1,5 +1,5 @@
 // Assembles the static site: the page's files, its JavaScript modules and the
-// core's glue bundled into one file (one request instead of nine before the
+// core's glue bundled into one file (and a chunk for making PDFs) (one request instead of nine before the
 // first sample can be drawn), the WebAssembly core, the icons, the printed
 // page's fonts, the licence and the user guide, and a service worker that
 // keeps every one of them for use without a network.
@@ -39,10 +39,15 @@ for (const name of readdirSync(web)) {
   if (name.endsWith('.js')) writeFileSync(join(modules, name), text);
 }
 copyFileSync(join(opt.wasm, 'gridora-core.js'), join(modules, 'gridora-core.js'));
+// The PDF's text setting (HarfBuzz, the bidirectional algorithm) is a chunk
+// of its own, fetched with its WebAssembly the first time a PDF is made.
 await build({
-  entryPoints: [join(modules, 'app.js')], outfile: join(site, 'gridora.js'),
-  bundle: true, format: 'esm', minify: true, target: 'es2022', logLevel: 'warning',
+  entryPoints: { gridora: join(modules, 'app.js') }, outdir: site, splitting: true,
+  chunkNames: '[name]-[hash]', bundle: true, format: 'esm', minify: true, target: 'es2022',
+  logLevel: 'warning', external: ['module'],
 });
+for (const wasm of ['harfbuzz.wasm', 'harfbuzz-subset.wasm'])
+  copy(join(opt.source, 'node_modules/harfbuzzjs/dist', wasm));
 copy(join(opt.wasm, 'gridora-core.wasm'));
 copy(join(opt.icons, 'icon-192.png'));
 copy(join(opt.icons, 'icon-512.png'));

@@ -1,0 +1,90 @@
+// The page the browser prints: filled with what the controls show whenever
+// the browser prints, by the Print button, Ctrl+P or its own menu, unless a
+// class set asked for its pages; and the check that every letter of a name
+// is in the page's faces before it prints.
+
+import { loadPageFonts } from './page-fonts.js';
+import { loadPageFaces, pageSvg } from './page-svg.js';
+
+// The page's font files, each fetched the first time a page needs it.
+const fontFiles = new Map();
+
+export function fontFile(file) {
+  if (!fontFiles.has(file)) {
+    const bytes = fetch(file).then((response) => {
+      if (!response.ok) throw new Error(`${file} could not be fetched`);
+      return response.arrayBuffer();
+    }).then((buffer) => new Uint8Array(buffer));
+    bytes.catch(() => fontFiles.delete(file));
+    fontFiles.set(file, bytes);
+  }
+  return fontFiles.get(file);
+}
+
+// The faces the last page needed, for a print that cannot wait for them.
+let knownFonts = null;
+
+/** The page's faces for these names (PageFonts), fetched as they are needed. */
+export async function fontsFor(names) {
+  knownFonts = await loadPageFonts(names, fontFile);
+  return knownFonts;
+}
+
+/**
+ * What to tell the user when a name has letters none of the page's faces
+ * has (they would print as empty boxes); null when every name can print.
+ * `line(i)` says where name i came from, or nothing for the Who box.
+ */
+export async function unprintableName(names, line = () => '') {
+  const fonts = await fontsFor(names);
+  for (const [i, name] of names.entries()) {
+    const missing = fonts.missing(name);
+    if (missing.length === 0) continue;
+    const where = line(i) ? `The name on ${line(i)}, "${name}",` : `The name "${name}"`;
+    return `${where} has letters Gridora cannot print (${missing.join(' ')}): they would come out as empty boxes. `
+      + 'Write the name another way.';
+  }
+  return null;
+}
+
+const printPage = document.getElementById('print-page');
+let classSetPages = null; // the pages a class set's Print asked for, until printed
+
+function fill(pages, fonts) {
+  const sheets = pages.map(({ ops, layout, dpi }) => {
+    printPage.className = layout.pageName;
+    const sheet = document.createElement('div');
+    sheet.className = 'sheet';
+    sheet.append(pageSvg(ops, layout, dpi, fonts));
+    return sheet;
+  });
+  printPage.replaceChildren(...sheets);
+}
+
+/**
+ * Prints `pages` ({ ops, layout, dpi } each) as one job once their faces
+ * are loaded. `classSet` keeps them for this print only; otherwise the page
+ * is the window's, which every print fills afresh anyway.
+ */
+export async function printPages(pages, names, { classSet = false } = {}) {
+  const fonts = await fontsFor(names);
+  await loadPageFaces();
+  fill(pages, fonts);
+  classSetPages = classSet ? pages : null;
+  window.print();
+}
+
+/**
+ * Fills the print page with `windowPage()` whenever the browser prints,
+ * however it was asked to, so that it never prints a page the controls no
+ * longer show; a class set's pages only for the print its dialog asked for.
+ */
+export function wirePrintPage(windowPage) {
+  addEventListener('beforeprint', () => {
+    if (!classSetPages) fill([windowPage()], knownFonts);
+  });
+  addEventListener('afterprint', () => { classSetPages = null; });
+  // The faces are fetched ahead, so a print from the browser's own menu
+  // finds them loaded.
+  fontsFor([]).then(loadPageFaces).catch(() => {});
+}
