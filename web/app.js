@@ -147,9 +147,9 @@ async function printCommand() {
   if (ui.kind.selectedIndex >= SPACETIME) drawSample();
   const page = currentPage();
   if (ui.kind.selectedIndex < SPACETIME) drawSample();
-  const fault = await unprintableName([ui.who.value]);
+  const fault = await unprintableName([page], [ui.who.value]);
   ui.status.textContent = fault ?? '';
-  if (!fault) await printPages([page], [ui.who.value]);
+  if (!fault) await printPages([page]);
 }
 
 // Saves one page per name as one PDF file, without a dialog.
@@ -157,12 +157,12 @@ async function savePdf(names, fileName, button, status, line) {
   button.disabled = true;
   status.textContent = 'Making the PDF…';
   try {
-    const fault = await unprintableName(names, line);
+    const pages = names.map((name) => currentPage(name));
+    const fault = await unprintableName(pages, names, line);
     if (fault) {
       status.textContent = fault;
       return;
     }
-    const pages = names.map((name) => currentPage(name));
     const { pagesPdf } = await import('./page-pdf.js');
     const pdf = await pagesPdf(pages.map((p) => p.ops), pages[0].layout, pages[0].dpi, fontFile);
     const link = document.createElement('a');
@@ -251,9 +251,10 @@ const onLine = (i) => `line ${i + 1}`;
 async function printClassSet() {
   const names = classNames();
   if (names.length === 0) return;
-  const fault = await unprintableName(names, onLine);
+  const pages = names.map((name) => currentPage(name));
+  const fault = await unprintableName(pages, names, onLine);
   if (fault) classSet.count.textContent = fault;
-  else await printPages(names.map((name) => currentPage(name)), names, { classSet: true });
+  else await printPages(pages, { classSet: true });
 }
 
 function downloadClassSet() {

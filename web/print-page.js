@@ -30,17 +30,21 @@ export async function fontsFor(names) {
   return knownFonts;
 }
 
+// The lines of text a page paints, as it paints them (controls escaped).
+const pageTexts = (page) => page.ops.filter((op) => op.op === 'text').map((op) => op.text);
+
 /**
- * What to tell the user when a name has letters none of the page's faces
- * has (they would print as empty boxes); null when every name can print.
- * `line(i)` says where name i came from, or nothing for the Who box.
+ * What to tell the user when a page's name has letters none of the page's
+ * faces has (they would print as empty boxes); null when every page can
+ * print. `pages[i]` is the page of `names[i]`; `line(i)` says where name i
+ * came from, or nothing for the Who box.
  */
-export async function unprintableName(names, line = () => '') {
-  const fonts = await fontsFor(names);
-  for (const [i, name] of names.entries()) {
-    const missing = fonts.missing(name);
+export async function unprintableName(pages, names, line = () => '') {
+  const fonts = await fontsFor(pages.flatMap(pageTexts));
+  for (const [i, page] of pages.entries()) {
+    const missing = [...new Set(pageTexts(page).flatMap((text) => fonts.missing(text)))];
     if (missing.length === 0) continue;
-    const where = line(i) ? `The name on ${line(i)}, "${name}",` : `The name "${name}"`;
+    const where = line(i) ? `The name on ${line(i)}, "${names[i]}",` : `The name "${names[i]}"`;
     return `${where} has letters Gridora cannot print (${missing.join(' ')}): they would come out as empty boxes. `
       + 'Write the name another way.';
   }
@@ -66,8 +70,8 @@ function fill(pages, fonts) {
  * are loaded. `classSet` keeps them for this print only; otherwise the page
  * is the window's, which every print fills afresh anyway.
  */
-export async function printPages(pages, names, { classSet = false } = {}) {
-  const fonts = await fontsFor(names);
+export async function printPages(pages, { classSet = false } = {}) {
+  const fonts = await fontsFor(pages.flatMap(pageTexts));
   await loadPageFaces();
   fill(pages, fonts);
   classSetPages = classSet ? pages : null;

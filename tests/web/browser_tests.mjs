@@ -16,7 +16,8 @@ import { promisify } from 'node:util';
 
 import { launch } from './browsers.mjs';
 import { decodePng } from './png.mjs';
-import { fontNames, pdfInfo, rasterize, textIn, withPdf } from './poppler.mjs';
+import { fontNames, pdfInfo, textIn, withPdf } from './poppler.mjs';
+import { pngPicture, RASTERISERS, rasterisePage, rulingsOffTheirDots } from './dots.mjs';
 import { serveSite } from './server.mjs';
 
 const [browserName, siteDir, sheet] = process.argv.slice(2);
@@ -198,49 +199,23 @@ async function printedPdf(page, paper, landscape) {
   }));
 }
 
-// The rulings of a trace: each lineto with the moveto before it.
-function traceLines(trace) {
-  const lines = [];
-  let from = null;
-  for (const row of trace.split('\n')) {
-    const f = row.split(' ');
-    if (f[0] === 'moveto') from = [+f[1], +f[2]];
-    else if (f[0] === 'lineto') {
-      const [colour, width] = f[3].split('/');
-      lines.push({ x1: from[0], y1: from[1], x2: +f[1], y2: +f[2], colour, width: +width });
-      from = [+f[1], +f[2]];
-    }
-  }
-  return lines;
-}
-
-/** Checks that a few level and plumb rulings of the trace are inked on the page. */
-function checkRulings(file, dir, trace, layout) {
+/**
+ * Checks that every level and plumb ruling of the trace lies on the dots
+ * where gridora-sheet's own page (`expected`) has it, rasterised by each of
+ * poppler's renderers at the sheet's resolution, and that the margin, the
+ * paper's unprintable edge, stays white.
+ */
+function checkRulings(file, dir, trace, layout, expected, what) {
   const { dpi, margin, width, height } = layout;
-  const image = rasterize(file, dir, dpi);
-  // A ruling may run past the printable area (landscape "Log" loses rows):
-  // each is looked at in the middle of its visible stretch.
-  const visible = (a, b, limit) => [Math.max(0, Math.min(a, b)), Math.min(limit - 1, Math.max(a, b))];
-  const lines = traceLines(trace).filter((l) => l.colour === '#000000' || l.colour === '#808080');
-  const plumb = lines.filter((l) => l.x1 === l.x2 && l.x1 >= 0 && l.x1 < width)
-    .map((l) => ({ at: l.x1, width: l.width, span: visible(l.y1, l.y2, height) })).filter((l) => l.span[0] < l.span[1]);
-  const level = lines.filter((l) => l.y1 === l.y2 && l.y1 >= 0 && l.y1 < height)
-    .map((l) => ({ at: l.y1, width: l.width, span: visible(l.x1, l.x2, width) })).filter((l) => l.span[0] < l.span[1]);
-  assert.ok(plumb.length > 2 && level.length > 2, 'the trace has rulings both ways');
-  const pick = (ls) => [ls[0], ls[Math.floor(ls.length / 2)], ls.at(-1)];
-  const inkNear = (x, y, dx, dy) => {
-    for (let k = -2; k <= 2; k++) if (image.grey(x + k * dx, y + k * dy) < 200) return true;
-    return false;
-  };
-  const middle = (span) => Math.floor((span[0] + span[1]) / 2);
-  for (const l of pick(plumb))
-    assert.ok(inkNear(margin + l.at, margin + middle(l.span), 1, 0), `ruling at x = ${l.at} inked at ${dpi} dpi`);
-  for (const l of pick(level))
-    assert.ok(inkNear(margin + middle(l.span), margin + l.at, 0, 1), `ruling at y = ${l.at} inked at ${dpi} dpi`);
-  // Nothing falls into the margin: the unprintable edge of the paper stays white.
-  for (const [x, y] of [[margin - 4, margin + height / 2], [margin + width / 2, margin - 4],
-    [margin + width + 3, margin + height / 2], [margin + width / 2, margin + height + 3]])
-    assert.equal(image.grey(Math.floor(x), Math.floor(y)), 255, `margin blank at ${x}, ${y}`);
+  for (const tool of RASTERISERS) {
+    const image = rasterisePage(file, dir, dpi, tool);
+    const { checked, off } = rulingsOffTheirDots(image, expected, trace, layout);
+    assert.ok(checked > 10, `${what}, ${tool}: ${checked} rulings looked at`);
+    assert.deepEqual(off, [], `${what}, ${tool}: rulings off their dots at ${dpi} dpi`);
+    for (const [x, y] of [[margin - 4, margin + height / 2], [margin + width / 2, margin - 4],
+      [margin + width + 3, margin + height / 2], [margin + width / 2, margin + height + 3]])
+      assert.equal(image.grey(Math.floor(x), Math.floor(y)), 255, `${what}, ${tool}: margin blank at ${x}, ${y}`);
+  }
 }
 
 function sheetArgs(kind, decades, velocity) {
@@ -367,6 +342,9 @@ describe(`Gridora in ${browserName}`, () => {
       layout.dpi = dpi;
       const trace = sheetTrace([...sheetArgs(KINDS[kind], 1, 60), '--name', name, '--page',
         `${layout.width}x${layout.height}`, '--dpi', String(dpi)]);
+      const expected = pngPicture(execFileSync(sheet, [...sheetArgs(KINDS[kind], 1, 60), '--name', name, '--paper', paper,
+        '--dpi', String(dpi), ...(landscape ? ['--landscape'] : []), '--format', 'png', '-o', '-'],
+      { env: sheetEnv, maxBuffer: 1 << 28 }));
       const [pw, ph] = PAPER_INCHES[paper].map((i) => i * 72);
       const paperPts = landscape ? [ph, pw] : [pw, ph];
 
@@ -388,9 +366,14 @@ describe(`Gridora in ${browserName}`, () => {
           assert.ok(corner.includes(name), `${what}: the name in the corner: ${corner}`);
           const fonts = fontNames(file);
           assert.ok(fonts.includes('LiberationSans'), `${what}: lettered in Liberation Sans (${fonts})`);
+          if (what === 'downloaded') {
+            assert.ok(execFileSync('pdffonts', [file], { encoding: 'utf8' }).split('\n').slice(2).filter((r) => r.trim())
+              .every((r) => / yes yes yes /.test(r)), `${what}: every font embedded, cut down, with its text`);
+            assert.ok(bytes.length < 60000, `${what}: ${bytes.length} bytes`);
+          }
           assert.equal(fonts.includes('DejaVuSans'), name !== ANNA, `${what}: DejaVu Sans for Georgian only (${fonts})`);
           if (kind === 3) assert.match(corner, /v = 0\.60 c/, `${what}: the velocity beside the name`);
-          checkRulings(file, dir, trace, layout);
+          checkRulings(file, dir, trace, layout, expected, what);
         });
       }
       assert.deepEqual(problems, []);
@@ -445,6 +428,73 @@ describe(`Gridora in ${browserName}`, () => {
     await page.waitForFunction(() => !document.getElementById('page-count').textContent.startsWith('Saved'));
     assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Line 2 of list.txt is not UTF-8 text.');
     assert.equal(await page.$eval('#names', (e) => e.value), 'Ödegård, Anna\nBen\nCleo');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  // The desktop's PDF is the oracle for reading order: what pdftotext reads
+  // in its corner, the bidirectional marks aside, joined Arabic letters read
+  // as the letters they are (NFKC).
+  const BIDI_MARKS = /[\u200e\u200f\u202a-\u202e\u2066-\u2069]/g;
+  const cornerText = (file) => textIn(file, 0, 0, 400, 60).replace(BIDI_MARKS, '').replace(/\s+/g, ' ').trim().normalize('NFKC');
+
+  test('names in every script read back in reading order, as on the desktop; one no face can letter is said, not printed', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    await choosePage(page, 'a4', false, 300);
+    for (const name of ['שרה כהן', 'مرحبا بك', 'Anna שרה 12']) {
+      await setName(page, name);
+      const desktop = withPdf(execFileSync(sheet, ['--kind', 'squared', '--name', name, '--paper', 'a4', '--dpi', '300',
+        '--format', 'pdf', '-o', '-'], { env: sheetEnv }), cornerText);
+      await pressPrint(page);
+      const printed = await printedPdf(page, 'a4', false);
+      const downloads = await page.evaluate(() => window.__gridora.downloads.length);
+      await page.click('#download');
+      await page.waitForFunction((n) => window.__gridora.downloads.length === n + 1, { timeout: 60000 }, downloads);
+      const saved = await blobBytes(page, 'last-download');
+      for (const [what, bytes] of [['printed', printed], ['downloaded', saved]])
+        assert.equal(withPdf(bytes, cornerText), desktop, `${what}: ${name}`);
+    }
+    await setName(page, 'Li 李雷');
+    const prints = await page.evaluate(() => window.__gridora.prints);
+    const downloads = await page.evaluate(() => window.__gridora.downloads.length);
+    for (const button of ['#print', '#download']) {
+      await page.$eval('#status', (e) => { e.textContent = ''; });
+      await page.click(button);
+      await page.waitForFunction(() => document.getElementById('status').textContent.includes('empty boxes'));
+      assert.equal(await page.$eval('#status', (e) => e.textContent), 'The name "Li 李雷" has letters Gridora cannot '
+        + 'print (李 雷): they would come out as empty boxes. Write the name another way.');
+    }
+    assert.equal(await page.evaluate(() => window.__gridora.prints), prints, 'nothing printed');
+    assert.equal(await page.evaluate(() => window.__gridora.downloads.length), downloads, 'nothing saved');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('Ctrl+P and the browser\'s own Print print what the controls show; a class set only when its dialog asks', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    const printedNow = async (paper) => withPdf(await printedPdf(page, paper, false), (file) =>
+      ({ pages: pdfInfo(file).pages, width: Math.round(pdfInfo(file).width), corner: cornerText(file) }));
+    // A fresh load, nothing pressed: the window's page, not a blank one.
+    await choosePage(page, 'letter', false, 300);
+    await choose(page, '#kind', 3);
+    await setName(page, 'Cleo');
+    assert.deepEqual(await printedNow('letter'), { pages: 1, width: 612, corner: 'Cleo v = 0.60 c' });
+    // After changes, the page as it is now.
+    await choosePage(page, 'a4', false, 300);
+    await choose(page, '#kind', 0);
+    await setName(page, 'Dora');
+    assert.deepEqual(await printedNow('a4'), { pages: 1, width: 595, corner: 'Dora' });
+    // A class set once, for the print its dialog asks for; then the window's page again.
+    await page.click('#class-set-open');
+    await page.$eval('#names', (box) => { box.value = 'Ann\nBen'; box.dispatchEvent(new Event('input', { bubbles: true })); });
+    const prints = await page.evaluate(() => window.__gridora.prints);
+    await page.click('#class-print');
+    await page.waitForFunction((n) => window.__gridora.prints === n + 1, { timeout: 60000 }, prints);
+    assert.equal((await printedNow('a4')).pages, 2);
+    await page.click('#class-close');
+    assert.deepEqual(await printedNow('a4'), { pages: 1, width: 595, corner: 'Dora' });
     assert.deepEqual(problems, []);
     await page.close();
   });
