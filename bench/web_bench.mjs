@@ -6,7 +6,8 @@
 //   coarsened to 0.1 ms, so single redraws cannot be timed one by one);
 // - the first sample on screen after navigation, from a cold cache (no
 //   service worker, nothing cached), loopback server: median of 15 loads;
-// - the whole site gzip-compressed (gzip -9 per file), the page fonts aside.
+// - the whole site gzip-compressed (gzip -9 per file), the page fonts and
+//   HarfBuzz's WebAssembly (fetched only to make a PDF) aside.
 
 import { gzipSync } from 'node:zlib';
 import { readdirSync, readFileSync, statSync } from 'node:fs';
@@ -27,7 +28,7 @@ let gzipBytes = 0;
 let fontBytes = 0;
 for (const f of files(site)) {
   const zipped = gzipSync(readFileSync(f), { level: 9 }).length;
-  if (f.endsWith('.ttf')) fontBytes += zipped;
+  if (f.endsWith('.ttf') || /harfbuzz/.test(f)) fontBytes += zipped;
   else gzipBytes += zipped;
 }
 
@@ -75,4 +76,4 @@ console.log(`sample redraw (spacetime, core + putImageData): median ${ms(median(
   `fastest batch ${ms(Math.min(...batches))}, slowest ${ms(Math.max(...batches))}`);
 console.log(`first sample after navigation (cold): median ${ms(median(firsts))}, ` +
   `fastest ${ms(Math.min(...firsts))}, slowest ${ms(Math.max(...firsts))}`);
-console.log(`site gzip -9: ${(gzipBytes / 1024).toFixed(1)} KB without the fonts (fonts ${(fontBytes / 1024).toFixed(1)} KB)`);
+console.log(`site gzip -9: ${(gzipBytes / 1024).toFixed(1)} KB without the fonts and HarfBuzz (those ${(fontBytes / 1024).toFixed(1)} KB)`);
