@@ -33,6 +33,7 @@
 #include <QShowEvent>
 
 #include <limits>
+#include <memory>
 #include <utility>
 
 namespace gridora::app {
@@ -88,15 +89,6 @@ template <class Widget> Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
-}
-
-QPushButton *hiddenButton(const QString &caption, const char *name, QRect geometry, QWidget *parent)
-{
-    auto *button = named(new QPushButton(caption, parent), name);
-    button->setGeometry(geometry);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->hide();
-    return button;
 }
 
 void setRowHeight(QComboBox *box, int height)
@@ -214,18 +206,8 @@ void Tcgraph::buildControls()
     Graphtyp->setMaxVisibleItems(4);
     setRowHeight(Graphtyp, 16);
 
-    // The buttons that only carry the four actions are never shown; they live
-    // outside the window so that no screen reader meets them.
-    offstage_ = std::make_unique<QWidget>();
-    offstage_->setObjectName(QStringLiteral("offstage"));
-    Printbt = hiddenButton(QStringLiteral("Print"), "Printbt", {272, 16, 89, 17}, offstage_.get());
-    graphbt = hiddenButton(QStringLiteral("&Display Sample"), "graphbt", {144, 5, 129, 20}, offstage_.get());
-
     p1to3bt = named(new QPushButton(QStringLiteral("&Print"), client), "p1to3bt");
     p1to3bt->setGeometry(264, 64, 91, 25);
-
-    samplespace = hiddenButton(QStringLiteral("samplespace"), "samplespace", {48, 8, 75, 25}, offstage_.get());
-    spacepr = hiddenButton(QStringLiteral("spacepr"), "spacepr", {280, 0, 75, 25}, offstage_.get());
 
     whocp = named(new QLineEdit(client), "whocp");
     whocp->setGeometry(80, 64, 169, 24);
@@ -234,8 +216,7 @@ void Tcgraph::buildControls()
     // not QLineEdit's default of 32767 characters.
     whocp->setMaxLength(std::numeric_limits<int>::max());
 
-    for (QWidget *control : std::initializer_list<QWidget *>{graphsize, slsb, Graphtyp, Printbt, graphbt, p1to3bt,
-                                                            samplespace, spacepr, whocp})
+    for (QWidget *control : std::initializer_list<QWidget *>{graphsize, slsb, Graphtyp, p1to3bt, whocp})
         keepStandardColours(control);
 
     // Tab order: the size box (when it shows), the kind box, the velocity bar
@@ -244,25 +225,6 @@ void Tcgraph::buildControls()
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     graphsize->setFocus();
-
-    // The four actions, run by clicking their buttons.
-    const std::pair<QPushButton *, void (Tcgraph::*)()> actions[] = {{graphbt, &Tcgraph::graphbtClick},
-                                                                     {Printbt, &Tcgraph::PrintbtClick},
-                                                                     {samplespace, &Tcgraph::samplespaceClick},
-                                                                     {spacepr, &Tcgraph::spaceprClick}};
-    for (const auto &[button, action] : actions) {
-        connect(button, &QPushButton::clicked, this, [this, action = action] {
-            try {
-                (this->*action)();
-            } catch (...) {
-                // Raised inside a handler's click: the handler stops there.
-                if (clickDepth_ > 0)
-                    actionError_ = std::current_exception();
-                else
-                    reportCurrentException();
-            }
-        });
-    }
 
     // Only the user's choices and moves reach the handlers, and a choice only
     // when it changes something: choosing the entry already chosen keeps the
@@ -327,7 +289,7 @@ void Tcgraph::FormCreate()
     graphsize->setCurrentIndex(0);
     kindShown_ = 0;
     sizeShown_ = 0;
-    click(graphbt);
+    graphbtClick();
 }
 
 void Tcgraph::FormActivate()
@@ -355,20 +317,23 @@ void Tcgraph::GraphtypChange()
     // The size box under the "Spacetime" group cannot be seen, so it takes
     // no focus there: hidden, Tab and Shift+Tab pass it by.
     if (kind == kSpacetime) {
-        click(samplespace);
+        samplespaceClick();
         stgb->show();
         graphsize->hide();
     } else {
         graphsize->show();
         stgb->hide();
-        click(graphbt);
+        graphbtClick();
     }
 }
 
 void Tcgraph::graphsizeChange()
 {
     sizeShown_ = graphsize->currentIndex();
-    click(Graphtyp->currentIndex() == kSpacetime ? samplespace : graphbt);
+    if (Graphtyp->currentIndex() == kSpacetime)
+        samplespaceClick();
+    else
+        graphbtClick();
 }
 
 void Tcgraph::slsbChange()
@@ -376,17 +341,17 @@ void Tcgraph::slsbChange()
     sllb->setText(QStringLiteral("v = 0.%1 c").arg(slsb->value(), 2, 10, QLatin1Char('0')));
     sllb->adjustSize();
     slsb->setAccessibleDescription(sllb->text());
-    click(samplespace);
+    samplespaceClick();
 }
 
 void Tcgraph::printCommand()
 {
     if (Graphtyp->currentIndex() >= kSpacetime) {
-        click(samplespace);
-        click(spacepr);
+        samplespaceClick();
+        spaceprClick();
     } else {
-        click(Printbt);
-        click(graphbt);
+        PrintbtClick();
+        graphbtClick();
     }
 }
 
@@ -570,15 +535,6 @@ void Tcgraph::reportNote(const QString &text)
 }
 
 // --- Plumbing ---------------------------------------------------------------
-
-void Tcgraph::click(QAbstractButton *button)
-{
-    ++clickDepth_;
-    button->click();
-    --clickDepth_;
-    if (actionError_)
-        std::rethrow_exception(std::exchange(actionError_, nullptr));
-}
 
 void Tcgraph::reportCurrentException()
 {

@@ -4,11 +4,11 @@
 // print command and the menu.
 //
 // Every user action lands in one handler here. Handlers only update controls
-// and run one of the four drawing and printing actions, each the click action
-// of a button that is never shown: graphbt (grid sample), Printbt (printed
-// grid sheet), samplespace (spacetime sample) and spacepr (printed spacetime
-// sheet). The actions read the kind, size choice, velocity and name from the
-// controls when they run.
+// and call the four drawing and printing actions: the grid sample, the printed
+// grid sheet, the spacetime sample and the printed spacetime sheet. The
+// actions read the kind, size choice, velocity and name from the controls when
+// they run. An action's error ends the handler that called it, which reports
+// it once.
 //
 // Selections made from code fire no handler: the boxes report only the user's
 // choices (`activated`), and the velocity scroll bar only the user's moves.
@@ -20,12 +20,9 @@
 #include <QString>
 
 #include <cstddef>
-#include <exception>
-#include <memory>
 #include <string>
 #include <vector>
 
-class QAbstractButton;
 class QAction;
 class QComboBox;
 class QDialog;
@@ -88,11 +85,7 @@ public:
     QLabel *Label1;
     QScrollBar *slsb;
     ChoiceBox *Graphtyp;
-    QPushButton *Printbt;
-    QPushButton *graphbt;
     QPushButton *p1to3bt;
-    QPushButton *samplespace;
-    QPushButton *spacepr;
     QLineEdit *whocp;
 
     // Handlers.
@@ -113,7 +106,7 @@ public:
     /// from one opening to the next.
     Tclassset &classSetDialog();
 
-    // The drawing and printing actions behind the four hidden buttons.
+    // The drawing and printing actions.
     void graphbtClick();
     void PrintbtClick();
     void samplespaceClick();
@@ -151,19 +144,13 @@ private:
     /// The title of a job or PDF of the current sheet for `who` (a name, or
     /// "class set"), such as "Gridora – Log 2x2 – Ann".
     QString jobTitle(const QString &who) const;
-    /// Runs the action behind `button` by clicking it; an error the action
-    /// raised comes out of here, after the click.
-    void click(QAbstractButton *button);
     /// Runs a handler for an event, showing any error it ends with.
     template <class Handler> void handle(Handler &&handler);
     void reportCurrentException();
 
     TPrinter &printer_;
-    std::unique_ptr<QWidget> offstage_; ///< never shown; holds the action buttons
     Taboutboxp *aboutBox_ = nullptr;
     Tclassset *classSet_ = nullptr;
-    int clickDepth_ = 0;
-    std::exception_ptr actionError_;
     int kindShown_ = 0; ///< the kind the size box and the mode were last set for
     int sizeShown_ = 0; ///< the size choice the sample was last drawn for
     bool activatedOnce_ = false;
