@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -118,17 +117,6 @@ Taboutboxp::Taboutboxp(Tlicensefrm *licence, QWidget *parent)
     Licenselb = licenceLink;
     noticelb = notice;
 
-    // Never shown, and kept outside the box so that no screen reader meets it.
-    offstage_ = std::make_unique<QWidget>();
-    returnbt = new QPushButton(offstage_.get());
-    returnbt->setObjectName(QStringLiteral("returnbt"));
-    returnbt->setAutoDefault(false);
-    returnbt->hide();
-    connect(returnbt, &QPushButton::clicked, this, [this] {
-        returnbtClick();
-        closeWithResult(1);
-    });
-
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(tickInterval);
@@ -188,7 +176,7 @@ void Taboutboxp::keyPressEvent(QKeyEvent *event)
     // which Qt's dialog already makes of it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
-        returnbt->click();
+        Panel1Click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -207,18 +195,14 @@ void Taboutboxp::Timer1Timer()
     if (timer1Tag_ == selfCloseTick) {
         Timer1->stop();
         tag_ = selfClosedValue;
-        returnbt->click();
+        Panel1Click();
     }
 }
 
 void Taboutboxp::Panel1Click()
 {
-    returnbt->click();
-}
-
-void Taboutboxp::returnbtClick()
-{
     Timer1->stop();
+    closeWithResult(1);
 }
 
 void Taboutboxp::closeWithResult(int result)

@@ -7,10 +7,7 @@
 #include <QDialog>
 #include <QString>
 
-#include <memory>
-
 class QLabel;
-class QPushButton;
 class QTimer;
 class Tlicensefrm;
 
@@ -50,8 +47,7 @@ public:
     QLabel *urllb;     ///< the user guide's link
     QLabel *Licenselb; ///< "View License Agreement"
     QLabel *noticelb;  ///< the one-line copyright notice
-    QPushButton *returnbt; ///< never shown; its click closes the box with result 1
-    QTimer *Timer1;        ///< 200 ms, stopped at start
+    QTimer *Timer1;    ///< 200 ms, stopped at start
 
     /// One tick of Timer1: counts it, and at the 20th tick stops the timer,
     /// sets the self-closed mark to 10 and closes the box with result 1.
@@ -73,8 +69,9 @@ protected:
 
 private:
     void FormActivate();
+    /// What a click on the box does: stops the timer and closes the box with
+    /// result 1.
     void Panel1Click();
-    void returnbtClick();
     void urllb2Click();
     void urllbMouseEnter(QLabel *label);
     void urllbMouseLeave(QLabel *label);
@@ -82,7 +79,6 @@ private:
     void closeWithResult(int result);
 
     Tlicensefrm *licence_;
-    std::unique_ptr<QWidget> offstage_; ///< never shown; holds returnbt
     int tag_ = 0;         ///< the self-closed mark
     int timer1Tag_ = 0;   ///< ticks since the box was last shown
     bool licenceOpen_ = false;
