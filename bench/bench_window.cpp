@@ -6,11 +6,11 @@
 // frame. The counters show it.
 
 #include "bench_gui_main.h"
+#include "canvas_picture.h"
 #include "choicebox.h"
 #include "paint_counter.h"
 #include "printer.h"
 #include "tcgraph.h"
-#include "timage.h"
 
 #include <QApplication>
 #include <QComboBox>

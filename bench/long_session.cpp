@@ -11,12 +11,12 @@
 // Exits non-zero when a step did not repaint the picture, a page was not
 // written, or the window reported an error.
 
+#include "canvas_picture.h"
 #include "choicebox.h"
 #include "paint_counter.h"
 #include "file_targets.h"
 #include "printer.h"
 #include "tcgraph.h"
-#include "timage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

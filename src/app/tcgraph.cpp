@@ -1,6 +1,7 @@
 #include "tcgraph.h"
 
 #include "aboutbox.h"
+#include "canvas_picture.h"
 #include "choicebox.h"
 #include "classset.h"
 #include "file_targets.h"
@@ -9,7 +10,6 @@
 #include "printer_setup.h"
 #include "sheet_constants.h"
 #include "spacetime_sheets.h"
-#include "timage.h"
 #include "velocitybar.h"
 
 #include <QApplication>
@@ -176,7 +176,7 @@ void Tcgraph::buildControls()
     GroupBox2->setGeometry(8, 104, 361, 417);
     fillWith(GroupBox2, kPaleYellow);
 
-    Graphdisplay = named(new TImage(sheets::kSampleWidth, sheets::kSampleHeight, GroupBox2), "Graphdisplay");
+    Graphdisplay = named(new CanvasPicture(sheets::kSampleWidth, sheets::kSampleHeight, GroupBox2), "Graphdisplay");
     Graphdisplay->move(2, 18);
 
     // Shown, it covers the "Graph" group and its size box completely.
@@ -413,7 +413,7 @@ void Tcgraph::About1Click()
 
 void Tcgraph::graphbtClick()
 {
-    gridpaper::drawGridSample(Graphdisplay->Canvas(), Graphdisplay->width(), Graphdisplay->height(),
+    gridpaper::drawGridSample(Graphdisplay->canvas(), Graphdisplay->width(), Graphdisplay->height(),
                               Graphtyp->currentIndex(), graphsize->currentIndex());
     Graphdisplay->update();
 }
@@ -429,7 +429,7 @@ void Tcgraph::samplespaceClick()
 {
     // The erase rectangle spans the window's outer size, frame included.
     const QRect outer = frameGeometry();
-    spacetime::drawSpacetimeSample(Graphdisplay->Canvas(), Graphdisplay->width(), Graphdisplay->height(),
+    spacetime::drawSpacetimeSample(Graphdisplay->canvas(), Graphdisplay->width(), Graphdisplay->height(),
                                    slsb->value(), outer.width(), outer.height());
     Graphdisplay->update();
 }

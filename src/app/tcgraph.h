@@ -41,7 +41,7 @@ class Tclassset;
 namespace gridora::app {
 
 class ChoiceBox;
-class TImage;
+class CanvasPicture;
 
 class Tcgraph : public QMainWindow {
     Q_OBJECT
@@ -79,7 +79,7 @@ public:
     QLabel *wholb;
     ChoiceBox *graphsize;
     QGroupBox *GroupBox2;
-    TImage *Graphdisplay;
+    CanvasPicture *Graphdisplay;
     QGroupBox *stgb;
     QLabel *sllb;
     QLabel *Label1;

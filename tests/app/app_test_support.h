@@ -3,10 +3,10 @@
 // dialog and error box are recorded instead of shown, a printer target that
 // records its documents, and the user's ways of choosing in a box.
 
+#include "canvas_picture.h"
 #include "choicebox.h"
 #include "printer.h"
 #include "tcgraph.h"
-#include "timage.h"
 #include "trace_surface.h"
 
 #include <QAbstractItemView>
@@ -146,9 +146,9 @@ inline void pick(QComboBox *box, int index)
 
 /// A black block painted on the sample picture, leaving its canvas's pen and
 /// brush as they were: a redraw of the sample removes it.
-inline void stamp(TImage &picture)
+inline void stamp(CanvasPicture &picture)
 {
-    TCanvas &canvas = picture.Canvas();
+    TCanvas &canvas = picture.canvas();
     const TPen pen = canvas.Pen;
     const TBrush brush = canvas.Brush;
     canvas.Pen = TPen{};

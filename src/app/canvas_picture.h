@@ -10,13 +10,13 @@
 
 namespace gridora::app {
 
-class TImage : public QWidget {
+class CanvasPicture : public QWidget {
     Q_OBJECT
 public:
-    TImage(int width, int height, QWidget *parent = nullptr);
+    CanvasPicture(int width, int height, QWidget *parent = nullptr);
 
     /// Pen, brush and font carry over from one drawing to the next.
-    TCanvas &Canvas() { return canvas_; }
+    TCanvas &canvas() { return canvas_; }
     /// The bitmap as drawn so far.
     const QImage &picture() const { return surface_.image(); }
 

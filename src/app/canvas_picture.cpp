@@ -1,11 +1,11 @@
-#include "timage.h"
+#include "canvas_picture.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace gridora::app {
 
-TImage::TImage(int width, int height, QWidget *parent)
+CanvasPicture::CanvasPicture(int width, int height, QWidget *parent)
     : QWidget(parent), surface_(width, height), canvas_(&surface_)
 {
     setFixedSize(width, height);
@@ -13,7 +13,7 @@ TImage::TImage(int width, int height, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TImage::paintEvent(QPaintEvent *event)
+void CanvasPicture::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     // On a high-density screen every pixel of the sheet becomes a block of
