@@ -1,7 +1,7 @@
 // A step of the velocity scroll bar in the real main window, offscreen, end to
 // end: the scroll bar's action through the window's own connection to
-// slsbChange (label, redraw of the sample from nothing), then the repaint of
-// the picture. That repaint paints everything left dirty in the window, so
+// velocityChanged (label, redraw of the sample from nothing), then the repaint
+// of the picture. That repaint paints everything left dirty in the window, so
 // the label and the scroll bar's moved thumb are painted in it too: the whole
 // frame. The counters show it.
 
@@ -27,33 +27,34 @@ namespace {
 void BM_ScrollStep(benchmark::State &state)
 {
     gridora::TPrinter printer; // no printer: nothing here prints
-    gridora::app::Tcgraph window(printer);
+    gridora::app::MainWindow window(printer);
     window.show();
     QCoreApplication::processEvents();
     // "Spacetime", chosen as the user chooses it.
-    window.Graphtyp->setCurrentIndex(3);
-    window.GraphtypChange();
+    window.kindBox->setCurrentIndex(3);
+    window.kindChanged();
     QCoreApplication::processEvents();
-    if (!window.slsb->isVisible()) {
+    if (!window.velocityBar->isVisible()) {
         state.SkipWithError("the velocity scroll bar is not shown");
         return;
     }
 
     PaintCounter pictureCounter, labelCounter, barCounter;
-    window.Graphdisplay->installEventFilter(&pictureCounter);
-    window.sllb->installEventFilter(&labelCounter);
-    window.slsb->installEventFilter(&barCounter);
+    window.samplePicture->installEventFilter(&pictureCounter);
+    window.velocityLabel->installEventFilter(&labelCounter);
+    window.velocityBar->installEventFilter(&barCounter);
 
     bool up = true;
     long long steps = 0;
     for (auto _ : state) {
         // Bounce between 0.00 c and 0.90 c one step at a time, as a drag does.
-        if (window.slsb->value() == window.slsb->maximum())
+        if (window.velocityBar->value() == window.velocityBar->maximum())
             up = false;
-        else if (window.slsb->value() == window.slsb->minimum())
+        else if (window.velocityBar->value() == window.velocityBar->minimum())
             up = true;
-        window.slsb->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
-        window.Graphdisplay->repaint();
+        window.velocityBar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd
+                                             : QAbstractSlider::SliderSingleStepSub);
+        window.samplePicture->repaint();
         ++steps;
     }
     // Every step must have run the handler and painted the new picture.

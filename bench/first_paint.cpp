@@ -80,18 +80,18 @@ int main(int argc, char *argv[])
 
     gridora::TPrinter printer(startupPrinterTarget());
     phase("printer");
-    Tcgraph cgraph(printer);
+    MainWindow mainWindow(printer);
     phase("main window");
-    Taboutboxp aboutboxp(nullptr);
+    Taboutboxp aboutBox(nullptr);
     phase("About box");
-    Tlicensefrm licensefrm;
+    Tlicensefrm licenceViewer;
     phase("licence viewer");
-    aboutboxp.setLicenceViewer(&licensefrm);
-    cgraph.setAboutBox(&aboutboxp);
+    aboutBox.setLicenceViewer(&licenceViewer);
+    mainWindow.setAboutBox(&aboutBox);
 
-    FirstPaint firstPaint(&cgraph);
+    FirstPaint firstPaint(&mainWindow);
     application.installEventFilter(&firstPaint);
-    cgraph.show();
+    mainWindow.show();
     application.exec();
     std::fputs("the main window was never painted\n", stderr);
     return 1;

@@ -1,7 +1,7 @@
 // A long session in one process: the real main window, offscreen, takes
 // thousands of velocity scroll-bar steps (the user's arrow key on the bar:
-// its action, slsbChange, the repaint) and then prints hundreds of pages of
-// all four kinds through the print command to a PDF printer whose bytes go
+// its action, velocityChanged, the repaint) and then prints hundreds of pages
+// of all four kinds through the print command to a PDF printer whose bytes go
 // nowhere. After every block of steps and of pages it prints the resident
 // memory and the time per step or page: a leak or a slowdown that builds up
 // over a session shows as a column that keeps growing.
@@ -38,7 +38,7 @@
 
 namespace {
 
-using gridora::app::Tcgraph;
+using gridora::app::MainWindow;
 
 struct Options {
     int steps = 10000;
@@ -117,9 +117,9 @@ private:
 };
 
 // The window with its errors counted instead of shown in a message box.
-class SessionWindow : public Tcgraph {
+class SessionWindow : public MainWindow {
 public:
-    using Tcgraph::Tcgraph;
+    using MainWindow::MainWindow;
     int errors = 0;
 
 protected:
@@ -132,22 +132,22 @@ protected:
 
 void chooseKind(SessionWindow &window, int kind)
 {
-    if (window.Graphtyp->currentIndex() == kind)
+    if (window.kindBox->currentIndex() == kind)
         return;
-    window.Graphtyp->setCurrentIndex(kind);
-    window.GraphtypChange();
+    window.kindBox->setCurrentIndex(kind);
+    window.kindChanged();
 }
 
 // One arrow-key step on the velocity bar, bouncing between 0.00 c and 0.90 c.
 void scrollStep(SessionWindow &window, bool &up)
 {
-    QScrollBar &bar = *window.slsb;
+    QScrollBar &bar = *window.velocityBar;
     if (bar.value() == bar.maximum())
         up = false;
     else if (bar.value() == bar.minimum())
         up = true;
     bar.triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
-    window.Graphdisplay->repaint();
+    window.samplePicture->repaint();
     QCoreApplication::processEvents();
 }
 
@@ -158,12 +158,12 @@ void printPage(SessionWindow &window, int n)
     const int kind = n % 4;
     chooseKind(window, kind);
     if (kind == 3) {
-        window.slsb->setValue((n * 7) % (window.slsb->maximum() + 1));
+        window.velocityBar->setValue((n * 7) % (window.velocityBar->maximum() + 1));
     } else {
-        window.graphsize->setCurrentIndex((n / 4) % 3);
-        window.graphsizeChange();
+        window.sizeBox->setCurrentIndex((n / 4) % 3);
+        window.sizeChanged();
     }
-    window.p1to3bt->click();
+    window.printButton->click();
     QCoreApplication::processEvents();
 }
 
@@ -171,12 +171,12 @@ bool runSteps(SessionWindow &window, const Options &options)
 {
     chooseKind(window, 3);
     QCoreApplication::processEvents();
-    if (!window.slsb->isVisible()) {
+    if (!window.velocityBar->isVisible()) {
         std::fputs("the velocity scroll bar is not shown\n", stderr);
         return false;
     }
     PaintCounter pictureCounter;
-    window.Graphdisplay->installEventFilter(&pictureCounter);
+    window.samplePicture->installEventFilter(&pictureCounter);
 
     std::printf("%-6s %8s %10s %10s\n", "steps", "done", "RSS KiB", "us/step");
     bool up = true;
@@ -191,7 +191,7 @@ bool runSteps(SessionWindow &window, const Options &options)
         std::printf("%-6s %8d %10ld %10.1f\n", "steps", done, residentKiB(), perStep);
         std::fflush(stdout);
     }
-    window.Graphdisplay->removeEventFilter(&pictureCounter);
+    window.samplePicture->removeEventFilter(&pictureCounter);
     if (pictureCounter.paints < options.steps) {
         std::fprintf(stderr, "only %d of %d steps repainted the picture\n", pictureCounter.paints, options.steps);
         return false;
@@ -201,7 +201,7 @@ bool runSteps(SessionWindow &window, const Options &options)
 
 bool runPages(SessionWindow &window, const PdfPrinter &pdf, const DiscardDevice &out, const Options &options)
 {
-    window.whocp->setText(QStringLiteral("A. N. Other"));
+    window.nameEdit->setText(QStringLiteral("A. N. Other"));
     std::printf("%-6s %8s %10s %10s %10s\n", "pages", "done", "RSS KiB", "ms/page", "KB/page");
     QElapsedTimer clock;
     for (int done = 0; done < options.pages;) {

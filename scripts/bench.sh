@@ -152,7 +152,7 @@ for name in ["Log 3x3", "Spacetime 0.00", "Spacetime 0.60", "Spacetime 0.90"]:
         row("sample", f"{name}: strokes replayed, surface only", m, floor, "(where the time goes)")
 
 m = load("window")["window/scroll step"]
-row("window", "scroll step: slsbChange + repaint", m, None, "<= 1 ms", m["median"] <= 1.0,
+row("window", "scroll step: velocityChanged + repaint", m, None, "<= 1 ms", m["median"] <= 1.0,
     f"paints/step: picture {m.get('picture paints', 0):.0f}, label {m.get('label paints', 0):.0f}, "
     f"bar {m.get('scroll bar paints', 0):.0f}")
 

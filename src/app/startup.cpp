@@ -8,17 +8,17 @@ namespace gridora::app {
 
 // Creating the main window draws its first sample before anything shows.
 Windows::Windows(TPrinter &printer)
-    : cgraph(printer)
+    : mainWindow(printer)
 {
-    aboutboxp.setLicenceViewer(&licensefrm);
-    cgraph.setAboutBox(&aboutboxp);
+    aboutBox.setLicenceViewer(&licenceViewer);
+    mainWindow.setAboutBox(&aboutBox);
 }
 
-int runMainWindow(QApplication &application, Tcgraph &cgraph)
+int runMainWindow(QApplication &application, MainWindow &mainWindow)
 {
     // Closing the main window, the only window not hidden, ends the program.
     application.setQuitOnLastWindowClosed(true);
-    cgraph.show();
+    mainWindow.show();
     return application.exec();
 }
 
@@ -26,7 +26,7 @@ int run(QApplication &application)
 {
     TPrinter printer(print::startupPrinterTarget());
     Windows windows(printer);
-    return runMainWindow(application, windows.cgraph);
+    return runMainWindow(application, windows.mainWindow);
 }
 
 } // namespace gridora::app

@@ -16,14 +16,14 @@ struct Windows {
     explicit Windows(TPrinter &printer);
 
     // The viewer outlives the box that points at it.
-    Tlicensefrm licensefrm;
-    Taboutboxp aboutboxp{nullptr};
-    Tcgraph cgraph;
+    Tlicensefrm licenceViewer;
+    Taboutboxp aboutBox{nullptr};
+    MainWindow mainWindow;
 };
 
 /// Shows the main window and runs the message loop until it closes: closing
 /// it ends the program.
-int runMainWindow(QApplication &application, Tcgraph &cgraph);
+int runMainWindow(QApplication &application, MainWindow &mainWindow);
 
 /// Creates the printer on the desktop's default queue and the windows, shows
 /// the main window and runs the message loop until the main window closes.

@@ -99,7 +99,7 @@ void setRowHeight(QComboBox *box, int height)
 
 } // namespace
 
-template <class Handler> void Tcgraph::handle(Handler &&handler)
+template <class Handler> void MainWindow::handle(Handler &&handler)
 {
     try {
         handler();
@@ -108,9 +108,9 @@ template <class Handler> void Tcgraph::handle(Handler &&handler)
     }
 }
 
-Tcgraph::Tcgraph(TPrinter &printer, QWidget *parent) : QMainWindow(parent), printer_(printer)
+MainWindow::MainWindow(TPrinter &printer, QWidget *parent) : QMainWindow(parent), printer_(printer)
 {
-    setObjectName(QStringLiteral("cgraph"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Choose Your Graph......"));
     // A single fixed border with the system menu and minimise, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -120,34 +120,34 @@ Tcgraph::Tcgraph(TPrinter &printer, QWidget *parent) : QMainWindow(parent), prin
     nameControlsForScreenReaders();
     // The client area is fixed; the menu bar lies above it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    FormCreate();
+    showFirstSample();
 }
 
-Tcgraph::~Tcgraph() = default;
+MainWindow::~MainWindow() = default;
 
-void Tcgraph::buildMenu()
+void MainWindow::buildMenu()
 {
-    MainMenu1 = named(menuBar(), "MainMenu1");
-    Graph1 = named(MainMenu1->addMenu(QStringLiteral("&Graph")), "Graph1");
-    Print1 = named(Graph1->addAction(QStringLiteral("&Print")), "Print1");
-    Printsetup1 = named(Graph1->addAction(QStringLiteral("Print &Setup")), "Printsetup1");
-    N2 = named(Graph1->addSeparator(), "N2");
-    ClassSet1 = named(Graph1->addAction(QStringLiteral("&Class Set...")), "ClassSet1");
-    SaveasPDF1 = named(Graph1->addAction(QStringLiteral("Save &as PDF...")), "SaveasPDF1");
-    N1 = named(Graph1->addSeparator(), "N1");
-    exit1 = named(Graph1->addAction(QStringLiteral("E&xit")), "exit1");
-    Help1 = named(MainMenu1->addMenu(QStringLiteral("&Help")), "Help1");
-    About1 = named(Help1->addAction(QStringLiteral("&About")), "About1");
+    mainMenu = named(menuBar(), "mainMenu");
+    graphMenu = named(mainMenu->addMenu(QStringLiteral("&Graph")), "graphMenu");
+    printAction = named(graphMenu->addAction(QStringLiteral("&Print")), "printAction");
+    printSetupAction = named(graphMenu->addAction(QStringLiteral("Print &Setup")), "printSetupAction");
+    graphMenu->addSeparator();
+    classSetAction = named(graphMenu->addAction(QStringLiteral("&Class Set...")), "classSetAction");
+    saveAsPdfAction = named(graphMenu->addAction(QStringLiteral("Save &as PDF...")), "saveAsPdfAction");
+    graphMenu->addSeparator();
+    exitAction = named(graphMenu->addAction(QStringLiteral("E&xit")), "exitAction");
+    helpMenu = named(mainMenu->addMenu(QStringLiteral("&Help")), "helpMenu");
+    aboutAction = named(helpMenu->addAction(QStringLiteral("&About")), "aboutAction");
 
-    connect(Print1, &QAction::triggered, this, [this] { handle([this] { Print1Click(); }); });
-    connect(Printsetup1, &QAction::triggered, this, [this] { handle([this] { Printsetup1Click(); }); });
-    connect(ClassSet1, &QAction::triggered, this, [this] { handle([this] { ClassSet1Click(); }); });
-    connect(SaveasPDF1, &QAction::triggered, this, [this] { handle([this] { SaveasPDF1Click(); }); });
-    connect(exit1, &QAction::triggered, this, [this] { handle([this] { exit1Click(); }); });
-    connect(About1, &QAction::triggered, this, [this] { handle([this] { About1Click(); }); });
+    connect(printAction, &QAction::triggered, this, [this] { handle([this] { printSheet(); }); });
+    connect(printSetupAction, &QAction::triggered, this, [this] { handle([this] { setUpPrinter(); }); });
+    connect(classSetAction, &QAction::triggered, this, [this] { handle([this] { openClassSet(); }); });
+    connect(saveAsPdfAction, &QAction::triggered, this, [this] { handle([this] { saveSheetAsPdf(); }); });
+    connect(exitAction, &QAction::triggered, this, [this] { handle([this] { close(); }); });
+    connect(aboutAction, &QAction::triggered, this, [this] { handle([this] { showAboutBox(); }); });
 }
 
-void Tcgraph::buildControls()
+void MainWindow::buildControls()
 {
     auto *client = named(new QWidget(this), "client");
     client->setFixedSize(sheets::kWindowWidth, sheets::kWindowHeight);
@@ -160,94 +160,94 @@ void Tcgraph::buildControls()
     setCentralWidget(client);
 
     // Later controls lie above earlier ones where they overlap.
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Graph"), client), "GroupBox1");
-    GroupBox1->setGeometry(8, 8, 361, 89);
+    graphGroup = named(new QGroupBox(QStringLiteral("Graph"), client), "graphGroup");
+    graphGroup->setGeometry(8, 8, 361, 89);
 
-    wholb = named(new QLabel(QStringLiteral("Who"), GroupBox1), "wholb");
-    wholb->setGeometry(24, 60, 30, 16);
+    graphNameLabel = named(new QLabel(QStringLiteral("Who"), graphGroup), "graphNameLabel");
+    graphNameLabel->setGeometry(24, 60, 30, 16);
 
-    graphsize = named(new ChoiceBox(GroupBox1), "graphsize");
-    graphsize->setGeometry(192, 24, 97, 24);
-    graphsize->addItems({QStringLiteral("10x15"), QStringLiteral("10x15"), QStringLiteral("10x15")});
-    graphsize->setMaxVisibleItems(3);
-    setRowHeight(graphsize, 16);
+    sizeBox = named(new ChoiceBox(graphGroup), "sizeBox");
+    sizeBox->setGeometry(192, 24, 97, 24);
+    sizeBox->addItems({QStringLiteral("10x15"), QStringLiteral("10x15"), QStringLiteral("10x15")});
+    sizeBox->setMaxVisibleItems(3);
+    setRowHeight(sizeBox, 16);
 
-    GroupBox2 = named(new QGroupBox(QStringLiteral("Graph to be Printed"), client), "GroupBox2");
-    GroupBox2->setGeometry(8, 104, 361, 417);
-    fillWith(GroupBox2, kPaleYellow);
+    sampleGroup = named(new QGroupBox(QStringLiteral("Graph to be Printed"), client), "sampleGroup");
+    sampleGroup->setGeometry(8, 104, 361, 417);
+    fillWith(sampleGroup, kPaleYellow);
 
-    Graphdisplay = named(new CanvasPicture(sheets::kSampleWidth, sheets::kSampleHeight, GroupBox2), "Graphdisplay");
-    Graphdisplay->move(2, 18);
+    samplePicture = named(new CanvasPicture(sheets::kSampleWidth, sheets::kSampleHeight, sampleGroup), "samplePicture");
+    samplePicture->move(2, 18);
 
     // Shown, it covers the "Graph" group and its size box completely.
-    stgb = named(new QGroupBox(QStringLiteral("Spacetime"), client), "stgb");
-    stgb->setGeometry(8, 8, 361, 89);
-    fillWith(stgb, kPaleYellow);
+    spacetimeGroup = named(new QGroupBox(QStringLiteral("Spacetime"), client), "spacetimeGroup");
+    spacetimeGroup->setGeometry(8, 8, 361, 89);
+    fillWith(spacetimeGroup, kPaleYellow);
 
-    sllb = named(new QLabel(QStringLiteral("v = 0.60 c"), stgb), "sllb");
-    sllb->move(288, 29);
-    sllb->adjustSize();
+    velocityLabel = named(new QLabel(QStringLiteral("v = 0.60 c"), spacetimeGroup), "velocityLabel");
+    velocityLabel->move(288, 29);
+    velocityLabel->adjustSize();
 
-    Label1 = named(new QLabel(QStringLiteral("Who"), stgb), "Label1");
-    Label1->setGeometry(24, 60, 30, 16);
+    spacetimeNameLabel = named(new QLabel(QStringLiteral("Who"), spacetimeGroup), "spacetimeNameLabel");
+    spacetimeNameLabel->setGeometry(24, 60, 30, 16);
 
-    slsb = named(new VelocityBar(stgb), "slsb");
-    slsb->setGeometry(160, 28, 121, 17);
-    slsb->setRange(0, spacetime::kMaxPosition);
-    slsb->setValue(60);
-    slsb->setSingleStep(1);
-    slsb->setPageStep(10);
-    stgb->hide();
+    velocityBar = named(new VelocityBar(spacetimeGroup), "velocityBar");
+    velocityBar->setGeometry(160, 28, 121, 17);
+    velocityBar->setRange(0, spacetime::kMaxPosition);
+    velocityBar->setValue(60);
+    velocityBar->setSingleStep(1);
+    velocityBar->setPageStep(10);
+    spacetimeGroup->hide();
 
-    Graphtyp = named(new ChoiceBox(client), "Graphtyp");
-    Graphtyp->setGeometry(35, 32, 97, 24);
-    Graphtyp->addItems({QStringLiteral("Squared"), QStringLiteral("Semi log"), QStringLiteral("Log"),
-                        QStringLiteral("Spacetime")});
-    Graphtyp->setMaxVisibleItems(4);
-    setRowHeight(Graphtyp, 16);
+    kindBox = named(new ChoiceBox(client), "kindBox");
+    kindBox->setGeometry(35, 32, 97, 24);
+    kindBox->addItems(
+        {QStringLiteral("Squared"), QStringLiteral("Semi log"), QStringLiteral("Log"), QStringLiteral("Spacetime")});
+    kindBox->setMaxVisibleItems(4);
+    setRowHeight(kindBox, 16);
 
-    p1to3bt = named(new QPushButton(QStringLiteral("&Print"), client), "p1to3bt");
-    p1to3bt->setGeometry(264, 64, 91, 25);
+    printButton = named(new QPushButton(QStringLiteral("&Print"), client), "printButton");
+    printButton->setGeometry(264, 64, 91, 25);
 
-    whocp = named(new QLineEdit(client), "whocp");
-    whocp->setGeometry(80, 64, 169, 24);
-    whocp->setToolTip(QStringLiteral("Prints name entered on graph paper"));
+    nameEdit = named(new QLineEdit(client), "nameEdit");
+    nameEdit->setGeometry(80, 64, 169, 24);
+    nameEdit->setToolTip(QStringLiteral("Prints name entered on graph paper"));
     // The name is printed in full, however long: no limit of its own, and
     // not QLineEdit's default of 32767 characters.
-    whocp->setMaxLength(std::numeric_limits<int>::max());
+    nameEdit->setMaxLength(std::numeric_limits<int>::max());
 
-    for (QWidget *control : std::initializer_list<QWidget *>{graphsize, slsb, Graphtyp, p1to3bt, whocp})
+    for (QWidget *control : std::initializer_list<QWidget *>{sizeBox, velocityBar, kindBox, printButton, nameEdit})
         keepStandardColours(control);
 
     // Tab order: the size box (when it shows), the kind box, the velocity bar
     // (when its group shows), the "&Print" button, the name box.
-    QWidget *const order[] = {graphsize, Graphtyp, slsb, p1to3bt, whocp};
+    QWidget *const order[] = {sizeBox, kindBox, velocityBar, printButton, nameEdit};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
-    graphsize->setFocus();
+    sizeBox->setFocus();
 
     // Only the user's choices and moves reach the handlers, and a choice only
     // when it changes something: choosing the entry already chosen keeps the
     // size and the sample as they are.
-    connect(Graphtyp, &QComboBox::activated, this, [this](int kind) {
+    connect(kindBox, &QComboBox::activated, this, [this](int kind) {
         if (kind != kindShown_)
-            handle([this] { GraphtypChange(); });
+            handle([this] { kindChanged(); });
     });
-    connect(graphsize, &QComboBox::activated, this, [this](int size) {
+    connect(sizeBox, &QComboBox::activated, this, [this](int size) {
         if (size != sizeShown_)
-            handle([this] { graphsizeChange(); });
+            handle([this] { sizeChanged(); });
     });
-    connect(slsb, &QAbstractSlider::actionTriggered, this, [this] {
+    connect(velocityBar, &QAbstractSlider::actionTriggered, this, [this] {
         // The bar has moved its thumb but not yet its value.
-        if (slsb->sliderPosition() == slsb->value())
+        if (velocityBar->sliderPosition() == velocityBar->value())
             return;
-        slsb->setValue(slsb->sliderPosition());
-        handle([this] { slsbChange(); });
+        velocityBar->setValue(velocityBar->sliderPosition());
+        handle([this] { velocityChanged(); });
     });
-    connect(p1to3bt, &QPushButton::clicked, this, [this] { handle([this] { p1to3btClick(); }); });
+    connect(printButton, &QPushButton::clicked, this, [this] { handle([this] { printSheet(); }); });
 }
 
-void Tcgraph::nameControlsForScreenReaders()
+void MainWindow::nameControlsForScreenReaders()
 {
     // The boxes carry no label of their own on screen: their group and their
     // entries explain them to the eye, not to a screen reader. A screen reader
@@ -260,19 +260,19 @@ void Tcgraph::nameControlsForScreenReaders()
         box->setAccessibleName(text);
         return label;
     };
-    purpose(QStringLiteral("Kind of graph paper"), Graphtyp)->setObjectName(QStringLiteral("Graphtyplb"));
-    purpose(QStringLiteral("Size of the graph paper"), graphsize)->setObjectName(QStringLiteral("graphsizelb"));
-    slsb->setAccessibleName(QStringLiteral("Velocity of the moving frame"));
-    slsb->setAccessibleDescription(sllb->text());
-    whocp->setAccessibleName(QStringLiteral("Who"));
-    whocp->setAccessibleDescription(whocp->toolTip());
-    wholb->setBuddy(whocp);
-    Label1->setBuddy(whocp);
-    p1to3bt->setAccessibleName(QStringLiteral("Print"));
-    Graphdisplay->setAccessibleName(QStringLiteral("Sample of the graph paper"));
+    purpose(QStringLiteral("Kind of graph paper"), kindBox)->setObjectName(QStringLiteral("kindBoxLabel"));
+    purpose(QStringLiteral("Size of the graph paper"), sizeBox)->setObjectName(QStringLiteral("sizeBoxLabel"));
+    velocityBar->setAccessibleName(QStringLiteral("Velocity of the moving frame"));
+    velocityBar->setAccessibleDescription(velocityLabel->text());
+    nameEdit->setAccessibleName(QStringLiteral("Who"));
+    nameEdit->setAccessibleDescription(nameEdit->toolTip());
+    graphNameLabel->setBuddy(nameEdit);
+    spacetimeNameLabel->setBuddy(nameEdit);
+    printButton->setAccessibleName(QStringLiteral("Print"));
+    samplePicture->setAccessibleName(QStringLiteral("Sample of the graph paper"));
 }
 
-QString Tcgraph::sizeLabel(int kind, int choice) const
+QString MainWindow::sizeLabel(int kind, int choice) const
 {
     const std::string_view label =
         sheets::kSizeLabels.at(static_cast<std::size_t>(kind)).at(static_cast<std::size_t>(choice));
@@ -281,18 +281,18 @@ QString Tcgraph::sizeLabel(int kind, int choice) const
 
 // --- Handlers ---------------------------------------------------------------
 
-void Tcgraph::FormCreate()
+void MainWindow::showFirstSample()
 {
-    Graphtyp->setCurrentIndex(0);
+    kindBox->setCurrentIndex(0);
     for (int i = 0; i < 3; ++i)
-        graphsize->setItemText(i, sizeLabel(0, i));
-    graphsize->setCurrentIndex(0);
+        sizeBox->setItemText(i, sizeLabel(0, i));
+    sizeBox->setCurrentIndex(0);
     kindShown_ = 0;
     sizeShown_ = 0;
-    graphbtClick();
+    drawGridSample();
 }
 
-void Tcgraph::FormActivate()
+void MainWindow::showAboutBoxAtStart()
 {
     if (!aboutBox_)
         return;
@@ -304,68 +304,58 @@ void Tcgraph::FormActivate()
     showModal(*aboutBox_);
 }
 
-void Tcgraph::GraphtypChange()
+void MainWindow::kindChanged()
 {
-    const int kind = Graphtyp->currentIndex();
+    const int kind = kindBox->currentIndex();
     if (kind < 0 || kind > kSpacetime)
         return;
     for (int i = 0; i < 3; ++i)
-        graphsize->setItemText(i, sizeLabel(kind, i));
-    graphsize->setCurrentIndex(0);
+        sizeBox->setItemText(i, sizeLabel(kind, i));
+    sizeBox->setCurrentIndex(0);
     kindShown_ = kind;
     sizeShown_ = 0;
     // The size box under the "Spacetime" group cannot be seen, so it takes
     // no focus there: hidden, Tab and Shift+Tab pass it by.
     if (kind == kSpacetime) {
-        samplespaceClick();
-        stgb->show();
-        graphsize->hide();
+        drawSpacetimeSample();
+        spacetimeGroup->show();
+        sizeBox->hide();
     } else {
-        graphsize->show();
-        stgb->hide();
-        graphbtClick();
+        sizeBox->show();
+        spacetimeGroup->hide();
+        drawGridSample();
     }
 }
 
-void Tcgraph::graphsizeChange()
+void MainWindow::sizeChanged()
 {
-    sizeShown_ = graphsize->currentIndex();
-    if (Graphtyp->currentIndex() == kSpacetime)
-        samplespaceClick();
+    sizeShown_ = sizeBox->currentIndex();
+    if (kindBox->currentIndex() == kSpacetime)
+        drawSpacetimeSample();
     else
-        graphbtClick();
+        drawGridSample();
 }
 
-void Tcgraph::slsbChange()
+void MainWindow::velocityChanged()
 {
-    sllb->setText(QStringLiteral("v = 0.%1 c").arg(slsb->value(), 2, 10, QLatin1Char('0')));
-    sllb->adjustSize();
-    slsb->setAccessibleDescription(sllb->text());
-    samplespaceClick();
+    velocityLabel->setText(QStringLiteral("v = 0.%1 c").arg(velocityBar->value(), 2, 10, QLatin1Char('0')));
+    velocityLabel->adjustSize();
+    velocityBar->setAccessibleDescription(velocityLabel->text());
+    drawSpacetimeSample();
 }
 
-void Tcgraph::printCommand()
+void MainWindow::printSheet()
 {
-    if (Graphtyp->currentIndex() >= kSpacetime) {
-        samplespaceClick();
-        spaceprClick();
+    if (kindBox->currentIndex() >= kSpacetime) {
+        drawSpacetimeSample();
+        printSpacetimeSheet();
     } else {
-        PrintbtClick();
-        graphbtClick();
+        printGridSheet();
+        drawGridSample();
     }
 }
 
-void Tcgraph::p1to3btClick()
-{
-    printCommand();
-}
-
-void Tcgraph::Print1Click()
-{
-    printCommand();
-}
-
-void Tcgraph::Printsetup1Click()
+void MainWindow::setUpPrinter()
 {
     // The dialog works on a copy: cancelling it leaves the printer untouched.
     auto chosen = print::printerToSetUp(printer_);
@@ -377,7 +367,7 @@ void Tcgraph::Printsetup1Click()
     printer_.setTarget(target ? std::move(target) : print::startupPrinterTarget());
 }
 
-void Tcgraph::ClassSet1Click()
+void MainWindow::openClassSet()
 {
     Tclassset &dialog = classSetDialog();
     dialog.setSheet(sheetDescription());
@@ -393,17 +383,12 @@ void Tcgraph::ClassSet1Click()
         savePdf(names, title);
 }
 
-void Tcgraph::SaveasPDF1Click()
+void MainWindow::saveSheetAsPdf()
 {
-    savePdf({whocp->text().toStdString()}, jobTitle(whocp->text()));
+    savePdf({nameEdit->text().toStdString()}, jobTitle(nameEdit->text()));
 }
 
-void Tcgraph::exit1Click()
-{
-    close();
-}
-
-void Tcgraph::About1Click()
+void MainWindow::showAboutBox()
 {
     if (aboutBox_)
         showModal(*aboutBox_);
@@ -411,66 +396,66 @@ void Tcgraph::About1Click()
 
 // --- Actions ----------------------------------------------------------------
 
-void Tcgraph::graphbtClick()
+void MainWindow::drawGridSample()
 {
-    gridpaper::drawGridSample(Graphdisplay->canvas(), Graphdisplay->width(), Graphdisplay->height(),
-                              Graphtyp->currentIndex(), graphsize->currentIndex());
-    Graphdisplay->update();
+    gridpaper::drawGridSample(samplePicture->canvas(), samplePicture->width(), samplePicture->height(),
+                              kindBox->currentIndex(), sizeBox->currentIndex());
+    samplePicture->update();
 }
 
-void Tcgraph::PrintbtClick()
+void MainWindow::printGridSheet()
 {
-    printer_.Title = jobTitle(whocp->text()).toStdString();
-    gridpaper::printGridPage(printer_, Graphtyp->currentIndex(), graphsize->currentIndex(),
-                             whocp->text().toStdString());
+    printer_.Title = jobTitle(nameEdit->text()).toStdString();
+    gridpaper::printGridPage(printer_, kindBox->currentIndex(), sizeBox->currentIndex(),
+                             nameEdit->text().toStdString());
 }
 
-void Tcgraph::samplespaceClick()
+void MainWindow::drawSpacetimeSample()
 {
     // The erase rectangle spans the window's outer size, frame included.
     const QRect outer = frameGeometry();
-    spacetime::drawSpacetimeSample(Graphdisplay->canvas(), Graphdisplay->width(), Graphdisplay->height(),
-                                   slsb->value(), outer.width(), outer.height());
-    Graphdisplay->update();
+    spacetime::drawSpacetimeSample(samplePicture->canvas(), samplePicture->width(), samplePicture->height(),
+                                   velocityBar->value(), outer.width(), outer.height());
+    samplePicture->update();
 }
 
-void Tcgraph::spaceprClick()
+void MainWindow::printSpacetimeSheet()
 {
-    printer_.Title = jobTitle(whocp->text()).toStdString();
-    spacetime::printSpacetimePage(printer_, slsb->value(), whocp->text().toStdString());
+    printer_.Title = jobTitle(nameEdit->text()).toStdString();
+    spacetime::printSpacetimePage(printer_, velocityBar->value(), nameEdit->text().toStdString());
 }
 
 // --- Class sets and PDF files ------------------------------------------------
 
-Tclassset &Tcgraph::classSetDialog()
+Tclassset &MainWindow::classSetDialog()
 {
     if (!classSet_)
         classSet_ = new Tclassset(this);
     return *classSet_;
 }
 
-classset::SheetChoice Tcgraph::sheetChoice() const
+classset::SheetChoice MainWindow::sheetChoice() const
 {
-    return {Graphtyp->currentIndex(), graphsize->currentIndex(), slsb->value()};
+    return {kindBox->currentIndex(), sizeBox->currentIndex(), velocityBar->value()};
 }
 
-QString Tcgraph::sheetDescription() const
+QString MainWindow::sheetDescription() const
 {
-    if (Graphtyp->currentIndex() >= kSpacetime)
-        return QStringLiteral("\"Spacetime\" paper (%1)").arg(sllb->text());
-    return QStringLiteral("\"%1\" paper (%2)").arg(Graphtyp->currentText(), graphsize->currentText());
+    if (kindBox->currentIndex() >= kSpacetime)
+        return QStringLiteral("\"Spacetime\" paper (%1)").arg(velocityLabel->text());
+    return QStringLiteral("\"%1\" paper (%2)").arg(kindBox->currentText(), sizeBox->currentText());
 }
 
-QString Tcgraph::jobTitle(const QString &who) const
+QString MainWindow::jobTitle(const QString &who) const
 {
-    const QString sheet = Graphtyp->currentIndex() >= kSpacetime
-                              ? QStringLiteral("Spacetime ") + sllb->text()
-                              : Graphtyp->currentText() + QLatin1Char(' ') + graphsize->currentText();
+    const QString sheet = kindBox->currentIndex() >= kSpacetime
+                              ? QStringLiteral("Spacetime ") + velocityLabel->text()
+                              : kindBox->currentText() + QLatin1Char(' ') + sizeBox->currentText();
     return print::jobTitle({QStringLiteral("Gridora"), sheet, who});
 }
 
-classset::SetOutcome Tcgraph::runClassSet(TPrinter &printer, const std::vector<std::string> &names,
-                                          const QString &doing)
+classset::SetOutcome MainWindow::runClassSet(TPrinter &printer, const std::vector<std::string> &names,
+                                             const QString &doing)
 {
     QProgressDialog progress(doing, QStringLiteral("Cancel"), 0, static_cast<int>(names.size()), this);
     progress.setWindowModality(Qt::WindowModal);
@@ -480,14 +465,14 @@ classset::SetOutcome Tcgraph::runClassSet(TPrinter &printer, const std::vector<s
                                    [&](std::size_t done, std::size_t) { return classSetGoesOn(progress, done); });
 }
 
-void Tcgraph::printClassSet(const std::vector<std::string> &names, const QString &title)
+void MainWindow::printClassSet(const std::vector<std::string> &names, const QString &title)
 {
     printer_.Title = title.toStdString();
     if (runClassSet(printer_, names, QStringLiteral("Printing the class set...")) == classset::SetOutcome::Cancelled)
         reportNote(QString::fromUtf8(kClassSetCancelled));
 }
 
-void Tcgraph::savePdf(const std::vector<std::string> &names, const QString &title)
+void MainWindow::savePdf(const std::vector<std::string> &names, const QString &title)
 {
     const QString path = choosePdfFile();
     if (path.isEmpty())
@@ -510,13 +495,13 @@ void Tcgraph::savePdf(const std::vector<std::string> &names, const QString &titl
         reportError(QStringLiteral("The PDF file \"%1\" could not be saved: %2.").arg(path, file.errorString()));
 }
 
-bool Tcgraph::classSetGoesOn(QProgressDialog &progress, std::size_t done)
+bool MainWindow::classSetGoesOn(QProgressDialog &progress, std::size_t done)
 {
     progress.setValue(static_cast<int>(done));
     return !progress.wasCanceled();
 }
 
-QString Tcgraph::choosePdfFile()
+QString MainWindow::choosePdfFile()
 {
     QFileDialog dialog(this, QStringLiteral("Save as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -527,7 +512,7 @@ QString Tcgraph::choosePdfFile()
     return dialog.selectedFiles().constFirst();
 }
 
-void Tcgraph::reportNote(const QString &text)
+void MainWindow::reportNote(const QString &text)
 {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Gridora"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
@@ -536,7 +521,7 @@ void Tcgraph::reportNote(const QString &text)
 
 // --- Plumbing ---------------------------------------------------------------
 
-void Tcgraph::reportCurrentException()
+void MainWindow::reportCurrentException()
 {
     try {
         throw;
@@ -547,15 +532,15 @@ void Tcgraph::reportCurrentException()
     }
 }
 
-int Tcgraph::showModal(QDialog &dialog)
+int MainWindow::showModal(QDialog &dialog)
 {
     return dialog.exec();
 }
 
-bool Tcgraph::runPrintDialog(QPrinter &printer)
+bool MainWindow::runPrintDialog(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("printersu"));
+    dialog.setObjectName(QStringLiteral("printSetupDialog"));
     // No page numbers, no selection, no printing to a file.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
     // It prints nothing, so it must not say "Print": it sets up the printer
@@ -570,7 +555,7 @@ bool Tcgraph::runPrintDialog(QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void Tcgraph::reportError(const QString &text)
+void MainWindow::reportError(const QString &text)
 {
     // Queue names and the print server's reasons come from outside: shown as
     // plain text, never as markup with links in it.
@@ -579,18 +564,18 @@ void Tcgraph::reportError(const QString &text)
     box.exec();
 }
 
-bool Tcgraph::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     // Focus can only come back from the program's own modal dialogs, which is
     // no new activation: the About box opens by itself once per run.
     if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
         activatedOnce_ = true;
-        QMetaObject::invokeMethod(this, [this] { handle([this] { FormActivate(); }); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { handle([this] { showAboutBoxAtStart(); }); }, Qt::QueuedConnection);
     }
     return QMainWindow::event(event);
 }
 
-void Tcgraph::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (centred_ || event->spontaneous())

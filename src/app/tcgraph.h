@@ -40,19 +40,19 @@ class Tclassset;
 
 namespace gridora::app {
 
-class ChoiceBox;
 class CanvasPicture;
+class ChoiceBox;
 
-class Tcgraph : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    /// Builds the window and runs FormCreate, which draws the first sample.
-    /// Prints go to `printer`, the one printer object of the run.
-    explicit Tcgraph(TPrinter &printer, QWidget *parent = nullptr);
-    ~Tcgraph() override;
+    /// Builds the window and runs showFirstSample, which draws the first
+    /// sample. Prints go to `printer`, the one printer object of the run.
+    explicit MainWindow(TPrinter &printer, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    /// The About box that FormActivate and menu "&About" show; it is created
-    /// after the main window.
+    /// The About box that showAboutBoxAtStart and menu "&About" show; it is
+    /// created after the main window.
     void setAboutBox(Taboutboxp *aboutBox) { aboutBox_ = aboutBox; }
 
     TPrinter &printer() { return printer_; }
@@ -62,55 +62,59 @@ public:
     QString sizeLabel(int kind, int choice) const;
 
     // The menu.
-    QMenuBar *MainMenu1;
-    QMenu *Graph1;
-    QAction *Print1;
-    QAction *Printsetup1;
-    QAction *N2;
-    QAction *ClassSet1;
-    QAction *SaveasPDF1;
-    QAction *N1;
-    QAction *exit1;
-    QMenu *Help1;
-    QAction *About1;
+    QMenuBar *mainMenu;
+    QMenu *graphMenu;
+    QAction *printAction;
+    QAction *printSetupAction;
+    QAction *classSetAction;
+    QAction *saveAsPdfAction;
+    QAction *exitAction;
+    QMenu *helpMenu;
+    QAction *aboutAction;
 
     // The controls, in creation order.
-    QGroupBox *GroupBox1;
-    QLabel *wholb;
-    ChoiceBox *graphsize;
-    QGroupBox *GroupBox2;
-    CanvasPicture *Graphdisplay;
-    QGroupBox *stgb;
-    QLabel *sllb;
-    QLabel *Label1;
-    QScrollBar *slsb;
-    ChoiceBox *Graphtyp;
-    QPushButton *p1to3bt;
-    QLineEdit *whocp;
+    QGroupBox *graphGroup;
+    QLabel *graphNameLabel;
+    ChoiceBox *sizeBox;
+    QGroupBox *sampleGroup;
+    CanvasPicture *samplePicture;
+    QGroupBox *spacetimeGroup;
+    QLabel *velocityLabel;
+    QLabel *spacetimeNameLabel;
+    QScrollBar *velocityBar;
+    ChoiceBox *kindBox;
+    QPushButton *printButton;
+    QLineEdit *nameEdit;
 
     // Handlers.
-    void FormCreate();
-    void FormActivate();
-    void GraphtypChange();
-    void graphsizeChange();
-    void slsbChange();
-    void p1to3btClick();
-    void Print1Click();
-    void Printsetup1Click();
-    void ClassSet1Click();
-    void SaveasPDF1Click();
-    void exit1Click();
-    void About1Click();
+    /// At start-up: "Squared" with its first size, and its sample.
+    void showFirstSample();
+    /// At the window's first activation: the About box with the product's
+    /// name and version.
+    void showAboutBoxAtStart();
+    /// The user chose another kind: its sizes, its group and its sample.
+    void kindChanged();
+    void sizeChanged();
+    /// The user moved the velocity bar: its label and the spacetime sample.
+    void velocityChanged();
+    /// The print command, from the "&Print" button or menu "&Print": the
+    /// sheet shown printed on one page and its sample drawn again (a grid
+    /// sample after its page, a spacetime sample before it).
+    void printSheet();
+    void setUpPrinter();   ///< "Print &Setup"
+    void openClassSet();   ///< "&Class Set..."
+    void saveSheetAsPdf(); ///< "Save &as PDF..."
+    void showAboutBox();   ///< "&About"
 
     /// The class-set dialog, made when it is first needed; its names stay
     /// from one opening to the next.
     Tclassset &classSetDialog();
 
     // The drawing and printing actions.
-    void graphbtClick();
-    void PrintbtClick();
-    void samplespaceClick();
-    void spaceprClick();
+    void drawGridSample();
+    void printGridSheet();
+    void drawSpacetimeSample();
+    void printSpacetimeSheet();
 
 protected:
     /// Shows `dialog` modally and returns its result.
@@ -135,7 +139,6 @@ private:
     void buildControls();
     void buildMenu();
     void nameControlsForScreenReaders();
-    void printCommand();
     classset::SheetChoice sheetChoice() const;
     QString sheetDescription() const;
     classset::SetOutcome runClassSet(TPrinter &printer, const std::vector<std::string> &names, const QString &doing);

@@ -24,7 +24,7 @@ inline constexpr std::array<std::array<std::string_view, 3>, 4> kSizeLabels{{
     {"", "", ""},
 }};
 
-/// The sample picture `Graphdisplay`, in pixels.
+/// The window's sample picture, in pixels.
 inline constexpr int kSampleWidth = 357;
 inline constexpr int kSampleHeight = 397;
 

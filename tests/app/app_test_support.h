@@ -25,9 +25,9 @@
 
 namespace gridora::app::test {
 
-class TestWindow : public Tcgraph {
+class TestWindow : public MainWindow {
 public:
-    using Tcgraph::Tcgraph;
+    using MainWindow::MainWindow;
 
     QStringList errors;
     QList<QDialog *> modals;
@@ -42,7 +42,7 @@ protected:
     }
     bool runPrintDialog(QPrinter &printer) override
     {
-        return printDialog ? printDialog(printer) : Tcgraph::runPrintDialog(printer);
+        return printDialog ? printDialog(printer) : MainWindow::runPrintDialog(printer);
     }
     void reportError(const QString &text) override { errors << text; }
 };

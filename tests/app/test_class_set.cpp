@@ -116,15 +116,15 @@ private slots:
         RecordingTarget &recorded = *target;
         TPrinter printer(std::move(target));
         ClassSetWindow w(printer);
-        pick(w.Graphtyp, kind);
+        pick(w.kindBox, kind);
         if (size)
-            pick(w.graphsize, size);
-        QTest::keyClicks(w.whocp, QStringLiteral("Teacher"));
+            pick(w.sizeBox, size);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Teacher"));
         // A header row, blank lines, spaces, a duplicate, a tab, right-to-left letters.
         fill(w.classSetDialog(), QString::fromUtf8("Pupil\n\n  Ada \nBo\tB\n\xD7\xA9\xD7\xA8\xD7\x94\nAda\n"), true,
              &Tclassset::printbt);
         QCOMPARE(w.classSetDialog().countlb->text(), QStringLiteral("4 pages will print."));
-        w.ClassSet1->trigger();
+        w.classSetAction->trigger();
 
         QCOMPARE(w.errors, QStringList());
         QCOMPARE(recorded.begun, 1);
@@ -133,7 +133,7 @@ private slots:
         const std::vector<std::string> printed = pages(recorded.trace.str());
         QCOMPARE(printed.size(), names.size());
         QVERIFY(printed == singlePages(kind, size, names));
-        QCOMPARE(w.whocp->text(), QStringLiteral("Teacher"));
+        QCOMPARE(w.nameEdit->text(), QStringLiteral("Teacher"));
     }
 
     void cancelledHalfWaySendsNothing()
@@ -144,7 +144,7 @@ private slots:
         ClassSetWindow w(printer);
         w.cancelAfter = 2;
         fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy\nDee"), false, &Tclassset::printbt);
-        w.ClassSet1->trigger();
+        w.classSetAction->trigger();
         QCOMPARE(recorded.begun, 1);
         QCOMPARE(recorded.aborted, 1);
         QCOMPARE(recorded.ended, 0);
@@ -154,7 +154,7 @@ private slots:
 
         // The printer is free again for the next set.
         w.cancelAfter = 0;
-        w.ClassSet1->trigger();
+        w.classSetAction->trigger();
         QCOMPARE(recorded.ended, 1);
     }
 
@@ -165,8 +165,8 @@ private slots:
         TPrinter printer(std::move(target));
         ClassSetWindow w(printer);
         fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &Tclassset::printbt);
-        w.ClassSet1->trigger();
-        w.Print1->trigger();
+        w.classSetAction->trigger();
+        w.printAction->trigger();
         QCOMPARE(w.errors, (QStringList{kPrinterNotValid, kPrinterNotValid}));
     }
 
@@ -209,7 +209,7 @@ private slots:
         ClassSetWindow w(none);
         QTemporaryDir dir;
         w.pdfPath = dir.filePath(QStringLiteral("sheet.pdf"));
-        w.SaveasPDF1->trigger();
+        w.saveAsPdfAction->trigger();
         QCOMPARE(w.errors, QStringList());
         const PdfInfo info = pdfInfo(w.pdfPath);
         QCOMPARE(info.pages, 1);
@@ -239,7 +239,7 @@ private slots:
         ClassSetWindow w(printer);
         w.pdfPath = dir.filePath(QStringLiteral("set.pdf"));
         fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &Tclassset::pdfbt);
-        w.ClassSet1->trigger();
+        w.classSetAction->trigger();
         QCOMPARE(w.errors, QStringList());
         const PdfInfo info = pdfInfo(w.pdfPath);
         QCOMPARE(info.pages, 3);
@@ -258,7 +258,7 @@ private slots:
         ClassSetWindow w(none);
         QTemporaryDir dir;
         w.pdfPath = dir.filePath(QStringLiteral("missing/sheet.pdf"));
-        w.SaveasPDF1->trigger();
+        w.saveAsPdfAction->trigger();
         QCOMPARE(w.errors.size(), 1);
         QVERIFY2(w.errors[0].startsWith(QStringLiteral("The PDF file \"%1\" could not be saved: ").arg(w.pdfPath)),
                  qPrintable(w.errors[0]));
@@ -271,7 +271,7 @@ private slots:
         kept.close();
         w.cancelAfter = 1;
         fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &Tclassset::pdfbt);
-        w.ClassSet1->trigger();
+        w.classSetAction->trigger();
         QCOMPARE(w.notes, QStringList{"Saving the PDF file was cancelled: nothing was written."});
         QCOMPARE(contents(w.pdfPath), QByteArray("precious"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"kept.pdf"});

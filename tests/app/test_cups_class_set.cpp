@@ -72,14 +72,14 @@ private slots:
     {
         TPrinter printer(defaultPrinterTarget());
         ClassSetWindow w(printer);
-        pick(w.Graphtyp, 1);
-        pick(w.graphsize, 1);
+        pick(w.kindBox, 1);
+        pick(w.sizeBox, 1);
         const QStringList names = {"Ada", "Bo", "Cy"};
         QStringList singles;
         for (const QString &name : names) {
-            w.whocp->setText(name);
+            w.nameEdit->setText(name);
             const QSet<QString> before = arrivedPdfs();
-            w.Print1->trigger();
+            w.printAction->trigger();
             const QStringList arrived = awaitJobs(before);
             QCOMPARE(arrived.size(), 1);
             singles << arrived[0];
@@ -87,7 +87,7 @@ private slots:
 
         const QSet<QString> before = arrivedPdfs();
         fill(w.classSetDialog(), names.join(QLatin1Char('\n')), false, &Tclassset::printbt);
-        w.ClassSet1->trigger();
+        w.classSetAction->trigger();
         QCOMPARE(w.errors, QStringList());
         const QStringList set = awaitJobs(before);
         QCOMPARE(set.size(), 1);
@@ -111,7 +111,7 @@ private slots:
         w.cancelAfter = 2;
         const QSet<QString> before = arrivedPdfs();
         fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &Tclassset::printbt);
-        w.ClassSet1->trigger();
+        w.classSetAction->trigger();
         QCOMPARE(w.notes, QStringList{"The class set was cancelled: nothing was sent to the printer."});
         QCOMPARE(w.errors, QStringList());
         QVERIFY(QTest::qWaitFor(queueEmpty, 60000));

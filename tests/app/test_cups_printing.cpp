@@ -269,13 +269,13 @@ private slots:
         QFETCH(int, size);
         TestWindow w(*startupPrinter_);
         if (kind != 0)
-            pick(w.Graphtyp, kind);
+            pick(w.kindBox, kind);
         if (size != 0)
-            pick(w.graphsize, size);
-        QTest::keyClicks(w.whocp, QStringLiteral("Ada Lovelace"));
+            pick(w.sizeBox, size);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Ada Lovelace"));
         const QSet<QString> before = arrivedPdfs();
 
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList());
         const QString file = awaitPage(before);
         QVERIFY2(!file.isEmpty(), "no single new PDF from the queue");
@@ -311,7 +311,7 @@ private slots:
                                                                      QStringLiteral("600dpi")});
             return true;
         };
-        w.Printsetup1->trigger();
+        w.printSetupAction->trigger();
         const QPrinterTarget *target = queueTarget(printer);
         QVERIFY(target);
         QCOMPARE(target->printer().printerName(), kQueue);
@@ -319,7 +319,7 @@ private slots:
         QVERIFY(queueEmpty());
         QCOMPARE(arrivedPdfs() - before, QSet<QString>());
 
-        w.Print1->trigger();
+        w.printAction->trigger();
         QCOMPARE(w.errors, QStringList());
         const QString file = awaitPage(before);
         QVERIFY(!file.isEmpty());
@@ -354,11 +354,11 @@ private slots:
         const auto restore = qScopeGuard([] { QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue}); });
         TPrinter printer(startupPrinterTarget());
         TestWindow w(printer);
-        pick(w.Graphtyp, 2);
-        pick(w.graphsize, 1);
-        QTest::keyClicks(w.whocp, QStringLiteral("Ann"));
+        pick(w.kindBox, 2);
+        pick(w.sizeBox, 1);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Ann"));
         const QSet<QString> before = arrivedPdfs();
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList());
         const QString file = awaitPage(before);
         QVERIFY2(!file.isEmpty(), "no single new PDF from the queue");
@@ -394,7 +394,7 @@ private slots:
                     chosen.setPageSize(QPageSize(QPageSize::Letter));
                 return true;
             };
-            w.Printsetup1->trigger();
+            w.printSetupAction->trigger();
             const QPrinterTarget *target = queueTarget(printer);
             return target ? target->printer().pageLayout().margins(QPageLayout::Point) : QMarginsF(-1, -1, -1, -1);
         };
@@ -429,31 +429,31 @@ private slots:
         const QSet<QString> before = arrivedPdfs();
 
         // A window whose printer was chosen while the queue existed.
-        stamp(*chosenEarlier.Graphdisplay);
-        QTest::mouseClick(chosenEarlier.p1to3bt, Qt::LeftButton);
+        stamp(*chosenEarlier.samplePicture);
+        QTest::mouseClick(chosenEarlier.printButton, Qt::LeftButton);
         QCOMPARE(chosenEarlier.errors, QStringList{QStringLiteral("Printer selected is not valid")});
-        QVERIFY(stamped(chosenEarlier.Graphdisplay->picture()));
+        QVERIFY(stamped(chosenEarlier.samplePicture->picture()));
 
         // A program started with no printer at all.
         QVERIFY(!defaultPrinterTarget());
         TPrinter none(startupPrinterTarget());
         TestWindow w(none);
-        pick(w.Graphtyp, 2);
-        pick(w.graphsize, 1);
-        QTest::keyClicks(w.whocp, QStringLiteral("Bo"));
-        stamp(*w.Graphdisplay);
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        pick(w.kindBox, 2);
+        pick(w.sizeBox, 1);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Bo"));
+        stamp(*w.samplePicture);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList{kNoDefaultPrinter});
-        QVERIFY(stamped(w.Graphdisplay->picture()));
-        QCOMPARE(w.Graphtyp->currentIndex(), 2);
-        QCOMPARE(w.graphsize->currentText(), QStringLiteral("2x2"));
-        QCOMPARE(w.whocp->text(), QStringLiteral("Bo"));
+        QVERIFY(stamped(w.samplePicture->picture()));
+        QCOMPARE(w.kindBox->currentIndex(), 2);
+        QCOMPARE(w.sizeBox->currentText(), QStringLiteral("2x2"));
+        QCOMPARE(w.nameEdit->text(), QStringLiteral("Bo"));
 
-        pick(w.Graphtyp, 3);
-        QTest::keyClick(w.slsb, Qt::Key_Home);
-        w.Print1->trigger();
+        pick(w.kindBox, 3);
+        QTest::keyClick(w.velocityBar, Qt::Key_Home);
+        w.printAction->trigger();
         QCOMPARE(w.errors, (QStringList{kNoDefaultPrinter, kNoDefaultPrinter}));
-        QCOMPARE(w.slsb->value(), 0);
+        QCOMPARE(w.velocityBar->value(), 0);
         QVERIFY(queueEmpty());
         QCOMPARE(arrivedPdfs() - before, QSet<QString>());
     }

@@ -41,10 +41,10 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.centralWidget()->size(), QSize(383, 525));
-        QCOMPARE(w.Graphdisplay->geometry(), QRect(2, 18, 357, 397));
-        QCOMPARE(w.p1to3bt->geometry(), QRect(264, 64, 91, 25));
-        QCOMPARE(w.whocp->geometry(), QRect(80, 64, 169, 24));
-        QCOMPARE(w.Graphdisplay->picture().size(), QSize(357, 397));
+        QCOMPARE(w.samplePicture->geometry(), QRect(2, 18, 357, 397));
+        QCOMPARE(w.printButton->geometry(), QRect(264, 64, 91, 25));
+        QCOMPARE(w.nameEdit->geometry(), QRect(80, 64, 169, 24));
+        QCOMPARE(w.samplePicture->picture().size(), QSize(357, 397));
     }
 
     void sampleStaysCrisp_data()
@@ -62,9 +62,9 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         if (kind != 0)
-            pick(w.Graphtyp, kind);
-        const QImage shown = w.Graphdisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString failure = blockyCopyOf(shown, w.Graphdisplay->picture().convertToFormat(QImage::Format_RGB32));
+            pick(w.kindBox, kind);
+        const QImage shown = w.samplePicture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString failure = blockyCopyOf(shown, w.samplePicture->picture().convertToFormat(QImage::Format_RGB32));
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 };

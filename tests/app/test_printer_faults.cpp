@@ -52,9 +52,9 @@ struct WindowState {
     int velocity = 0;
     QImage picture;
 
-    explicit WindowState(const Tcgraph &w)
-        : kind(w.Graphtyp->currentIndex()), size(w.graphsize->currentText()), name(w.whocp->text()),
-          velocity(w.slsb->value()), picture(w.Graphdisplay->picture().copy())
+    explicit WindowState(const MainWindow &w)
+        : kind(w.kindBox->currentIndex()), size(w.sizeBox->currentText()), name(w.nameEdit->text()),
+          velocity(w.velocityBar->value()), picture(w.samplePicture->picture().copy())
     {
     }
     bool operator==(const WindowState &) const = default;
@@ -95,12 +95,12 @@ class PrinterFaultsTest : public QObject {
     void prepare(TestWindow &w, int kind)
     {
         if (kind != 0)
-            pick(w.Graphtyp, kind);
+            pick(w.kindBox, kind);
         if (kind == 1 || kind == 2)
-            pick(w.graphsize, 1);
+            pick(w.sizeBox, 1);
         if (kind == 3)
-            QTest::keyClick(w.slsb, Qt::Key_Left);
-        QTest::keyClicks(w.whocp, QStringLiteral("Grace"));
+            QTest::keyClick(w.velocityBar, Qt::Key_Left);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Grace"));
     }
 
     // The one page a print command made, once the queue has passed it on.
@@ -123,7 +123,7 @@ class PrinterFaultsTest : public QObject {
     {
         const int errorsBefore = int(w.errors.size());
         const QSet<QString> before = arrivedPdfs();
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors.mid(errorsBefore), QStringList());
         QVERIFY2(onePageArrived(before), "no page once the printer was back");
     }
@@ -134,7 +134,7 @@ class PrinterFaultsTest : public QObject {
     {
         const WindowState before(w);
         const QSet<QString> pages = arrivedPdfs();
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList{expected});
         QVERIFY(WindowState(w) == before);
         QVERIFY2(nothingArrived(pages), "a page came out although an error was shown");
@@ -189,7 +189,7 @@ private slots:
         TestWindow w(printer);
         prepare(w, 0);
         const QSet<QString> pages = arrivedPdfs();
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList{kServerDown});
         QVERIFY(!printer.Printing());
         QVERIFY(startPrintServer());
@@ -205,7 +205,7 @@ private slots:
         TestWindow w(printer);
         prepare(w, 2);
         const QSet<QString> pages = arrivedPdfs();
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList{kQueueRejecting});
         QVERIFY(nothingArrived(pages));
         QCOMPARE(runQuietly(QStringLiteral("cupsaccept"), {kQueue}), 0);
@@ -258,7 +258,7 @@ private slots:
             chosen.setPrinterName(kSpareQueue);
             return true;
         };
-        w.Printsetup1->trigger();
+        w.printSetupAction->trigger();
         QCOMPARE(lpadmin({QStringLiteral("-x"), kSpareQueue}), 0);
         refusedWith(w, kNotValid);
         QVERIFY(addSpareQueue());

@@ -121,8 +121,11 @@ class WindowTest : public QObject {
     RecordingTarget *target_ = nullptr;
     std::unique_ptr<TestWindow> window_;
 
-    const QImage &picture() const { return window_->Graphdisplay->picture(); }
-    QImage spacetimeNow() const { return spacetimeReference(window_->slsb->value(), window_->frameGeometry().size()); }
+    const QImage &picture() const { return window_->samplePicture->picture(); }
+    QImage spacetimeNow() const
+    {
+        return spacetimeReference(window_->velocityBar->value(), window_->frameGeometry().size());
+    }
 
 private slots:
     void init()
@@ -145,19 +148,19 @@ private slots:
     {
         TestWindow &w = *window_;
         QCOMPARE(w.windowTitle(), QStringLiteral("Choose Your Graph......"));
-        QCOMPARE(w.Graphtyp->currentIndex(), 0);
-        QCOMPARE(w.Graphtyp->currentText(), QStringLiteral("Squared"));
-        QCOMPARE(entries(w.Graphtyp), (QStringList{"Squared", "Semi log", "Log", "Spacetime"}));
-        QCOMPARE(w.graphsize->currentIndex(), 0);
-        QCOMPARE(entries(w.graphsize), (QStringList{"10x15", "10x15", "10x15"}));
-        QCOMPARE(w.graphsize->currentText(), QStringLiteral("10x15"));
-        QVERIFY(!w.stgb->isVisible());
-        QCOMPARE(w.slsb->value(), 60);
-        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.60 c"));
-        QVERIFY(w.whocp->text().isEmpty());
+        QCOMPARE(w.kindBox->currentIndex(), 0);
+        QCOMPARE(w.kindBox->currentText(), QStringLiteral("Squared"));
+        QCOMPARE(entries(w.kindBox), (QStringList{"Squared", "Semi log", "Log", "Spacetime"}));
+        QCOMPARE(w.sizeBox->currentIndex(), 0);
+        QCOMPARE(entries(w.sizeBox), (QStringList{"10x15", "10x15", "10x15"}));
+        QCOMPARE(w.sizeBox->currentText(), QStringLiteral("10x15"));
+        QVERIFY(!w.spacetimeGroup->isVisible());
+        QCOMPARE(w.velocityBar->value(), 60);
+        QCOMPARE(w.velocityLabel->text(), QStringLiteral("v = 0.60 c"));
+        QVERIFY(w.nameEdit->text().isEmpty());
         QCOMPARE(picture().size(), QSize(kW, kH));
         QVERIFY(sameInside(picture(), gridReference(0, 0)));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.graphsize));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.sizeBox));
         QCOMPARE(target_->begun, 0);
     }
 
@@ -167,18 +170,18 @@ private slots:
         QTest::addColumn<QRect>("geometry"); // an empty size: sized to its text
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("GroupBox1") << "client" << QRect(8, 8, 361, 89) << "Graph" << true;
-        QTest::newRow("wholb") << "GroupBox1" << QRect(24, 60, 30, 16) << "Who" << true;
-        QTest::newRow("graphsize") << "GroupBox1" << QRect(192, 24, 97, 24) << "10x15" << true;
-        QTest::newRow("GroupBox2") << "client" << QRect(8, 104, 361, 417) << "Graph to be Printed" << true;
-        QTest::newRow("Graphdisplay") << "GroupBox2" << QRect(2, 18, 357, 397) << "" << true;
-        QTest::newRow("stgb") << "client" << QRect(8, 8, 361, 89) << "Spacetime" << false;
-        QTest::newRow("sllb") << "stgb" << QRect(288, 29, 0, 0) << "v = 0.60 c" << false;
-        QTest::newRow("Label1") << "stgb" << QRect(24, 60, 30, 16) << "Who" << false;
-        QTest::newRow("slsb") << "stgb" << QRect(160, 28, 121, 17) << "" << false;
-        QTest::newRow("Graphtyp") << "client" << QRect(35, 32, 97, 24) << "Squared" << true;
-        QTest::newRow("p1to3bt") << "client" << QRect(264, 64, 91, 25) << "&Print" << true;
-        QTest::newRow("whocp") << "client" << QRect(80, 64, 169, 24) << "" << true;
+        QTest::newRow("graphGroup") << "client" << QRect(8, 8, 361, 89) << "Graph" << true;
+        QTest::newRow("graphNameLabel") << "graphGroup" << QRect(24, 60, 30, 16) << "Who" << true;
+        QTest::newRow("sizeBox") << "graphGroup" << QRect(192, 24, 97, 24) << "10x15" << true;
+        QTest::newRow("sampleGroup") << "client" << QRect(8, 104, 361, 417) << "Graph to be Printed" << true;
+        QTest::newRow("samplePicture") << "sampleGroup" << QRect(2, 18, 357, 397) << "" << true;
+        QTest::newRow("spacetimeGroup") << "client" << QRect(8, 8, 361, 89) << "Spacetime" << false;
+        QTest::newRow("velocityLabel") << "spacetimeGroup" << QRect(288, 29, 0, 0) << "v = 0.60 c" << false;
+        QTest::newRow("spacetimeNameLabel") << "spacetimeGroup" << QRect(24, 60, 30, 16) << "Who" << false;
+        QTest::newRow("velocityBar") << "spacetimeGroup" << QRect(160, 28, 121, 17) << "" << false;
+        QTest::newRow("kindBox") << "client" << QRect(35, 32, 97, 24) << "Squared" << true;
+        QTest::newRow("printButton") << "client" << QRect(264, 64, 91, 25) << "&Print" << true;
+        QTest::newRow("nameEdit") << "client" << QRect(80, 64, 169, 24) << "" << true;
     }
 
     void layout()
@@ -206,8 +209,9 @@ private slots:
             if (child->isWidgetType())
                 order << child->objectName();
         // The kind box's label for screen readers is never shown.
-        QCOMPARE(order, (QStringList{"GroupBox1", "GroupBox2", "stgb", "Graphtyp", "p1to3bt", "whocp", "Graphtyplb"}));
-        QVERIFY(!window_->findChild<QWidget *>(QStringLiteral("Graphtyplb"))->isVisible());
+        QCOMPARE(order, (QStringList{"graphGroup", "sampleGroup", "spacetimeGroup", "kindBox", "printButton", "nameEdit",
+                                     "kindBoxLabel"}));
+        QVERIFY(!window_->findChild<QWidget *>(QStringLiteral("kindBoxLabel"))->isVisible());
     }
 
     void windowFrame()
@@ -227,63 +231,65 @@ private slots:
 
         const QColor paleYellow(0xFE, 0xFD, 0xC7);
         QVERIFY(client->autoFillBackground());
-        for (QWidget *shows : std::initializer_list<QWidget *>{client, w.GroupBox1, w.GroupBox2, w.stgb, w.wholb, w.sllb})
+        for (QWidget *shows : std::initializer_list<QWidget *>{client, w.graphGroup, w.sampleGroup, w.spacetimeGroup,
+                                                               w.graphNameLabel, w.velocityLabel})
             QCOMPARE(shows->palette().color(QPalette::Window), paleYellow);
         const QColor standard = QApplication::palette().color(QPalette::Window);
         for (QWidget *keeps :
-             std::initializer_list<QWidget *>{w.Graphtyp, w.graphsize, w.whocp, w.slsb, w.p1to3bt})
+             std::initializer_list<QWidget *>{w.kindBox, w.sizeBox, w.nameEdit, w.velocityBar, w.printButton})
             QCOMPARE(keeps->palette().color(QPalette::Window), standard);
 
         for (QWidget *control : client->findChildren<QWidget *>()) {
             const QFontInfo font(control->font());
             QCOMPARE(font.pixelSize(), 13);
             QVERIFY(!font.family().isEmpty());
-            if (control != w.whocp)
+            if (control != w.nameEdit)
                 QVERIFY2(control->toolTip().isEmpty(), qPrintable(control->objectName()));
         }
-        QCOMPARE(w.whocp->toolTip(), QStringLiteral("Prints name entered on graph paper"));
+        QCOMPARE(w.nameEdit->toolTip(), QStringLiteral("Prints name entered on graph paper"));
     }
 
     void menu()
     {
         TestWindow &w = *window_;
-        QCOMPARE(w.menuBar(), w.MainMenu1);
-        QCOMPARE(w.MainMenu1->objectName(), QStringLiteral("MainMenu1"));
+        QCOMPARE(w.menuBar(), w.mainMenu);
+        QCOMPARE(w.mainMenu->objectName(), QStringLiteral("mainMenu"));
         const auto texts = [](const QList<QAction *> &actions) {
             QStringList list;
             for (const QAction *action : actions)
                 list << (action->isSeparator() ? QStringLiteral("-") : action->text());
             return list;
         };
-        QCOMPARE(texts(w.MainMenu1->actions()), (QStringList{"&Graph", "&Help"}));
-        QCOMPARE(texts(w.Graph1->actions()),
+        QCOMPARE(texts(w.mainMenu->actions()), (QStringList{"&Graph", "&Help"}));
+        QCOMPARE(texts(w.graphMenu->actions()),
                  (QStringList{"&Print", "Print &Setup", "-", "&Class Set...", "Save &as PDF...", "-", "E&xit"}));
-        QCOMPARE(texts(w.Help1->actions()), QStringList{"&About"});
+        QCOMPARE(texts(w.helpMenu->actions()), QStringList{"&About"});
         QStringList names;
-        for (const QAction *action : w.Graph1->actions() + w.Help1->actions()) {
+        for (const QAction *action : w.graphMenu->actions() + w.helpMenu->actions()) {
             names << action->objectName();
             QVERIFY(action->shortcuts().isEmpty());
         }
-        QCOMPARE(names, (QStringList{"Print1", "Printsetup1", "N2", "ClassSet1", "SaveasPDF1", "N1", "exit1", "About1"}));
-        QCOMPARE(w.Graph1->objectName(), QStringLiteral("Graph1"));
-        QCOMPARE(w.Help1->objectName(), QStringLiteral("Help1"));
+        QCOMPARE(names, (QStringList{"printAction", "printSetupAction", "", "classSetAction", "saveAsPdfAction", "",
+                                     "exitAction", "aboutAction"}));
+        QCOMPARE(w.graphMenu->objectName(), QStringLiteral("graphMenu"));
+        QCOMPARE(w.helpMenu->objectName(), QStringLiteral("helpMenu"));
     }
 
     void boxesAndScrollBar()
     {
         TestWindow &w = *window_;
-        QVERIFY(w.Graphtyp->isEditable());
-        QVERIFY(w.graphsize->isEditable());
-        QCOMPARE(w.Graphtyp->maxVisibleItems(), 4);
-        QCOMPARE(w.graphsize->maxVisibleItems(), 3);
-        QCOMPARE(w.Graphtyp->view()->sizeHintForRow(0), 16);
-        QCOMPARE(w.graphsize->view()->sizeHintForRow(2), 16);
-        QCOMPARE(w.slsb->orientation(), Qt::Horizontal);
-        QCOMPARE(w.slsb->minimum(), 0);
-        QCOMPARE(w.slsb->maximum(), 90);
-        QCOMPARE(w.slsb->singleStep(), 1);
-        QCOMPARE(w.slsb->pageStep(), 10);
-        QVERIFY(w.slsb->focusPolicy() & Qt::TabFocus);
+        QVERIFY(w.kindBox->isEditable());
+        QVERIFY(w.sizeBox->isEditable());
+        QCOMPARE(w.kindBox->maxVisibleItems(), 4);
+        QCOMPARE(w.sizeBox->maxVisibleItems(), 3);
+        QCOMPARE(w.kindBox->view()->sizeHintForRow(0), 16);
+        QCOMPARE(w.sizeBox->view()->sizeHintForRow(2), 16);
+        QCOMPARE(w.velocityBar->orientation(), Qt::Horizontal);
+        QCOMPARE(w.velocityBar->minimum(), 0);
+        QCOMPARE(w.velocityBar->maximum(), 90);
+        QCOMPARE(w.velocityBar->singleStep(), 1);
+        QCOMPARE(w.velocityBar->pageStep(), 10);
+        QVERIFY(w.velocityBar->focusPolicy() & Qt::TabFocus);
     }
 
     // Tab and Shift+Tab walk the window round once from the kind box: each
@@ -312,8 +318,8 @@ private slots:
         QFETCH(QStringList, names);
         TestWindow &w = *window_;
         if (kind != 0)
-            pick(w.Graphtyp, kind);
-        w.Graphtyp->setFocus();
+            pick(w.kindBox, kind);
+        w.kindBox->setFocus();
         QStringList announced;
         for (QWidget *at = QApplication::focusWidget(); at && announced.size() <= names.size();) {
             QVERIFY2(at->isVisible(), qPrintable(at->objectName()));
@@ -322,7 +328,7 @@ private slots:
             announced << at->accessibleName();
             QTest::keyClick(at, backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
             at = QApplication::focusWidget();
-            if (at == w.Graphtyp)
+            if (at == w.kindBox)
                 break;
         }
         QCOMPARE(announced, names);
@@ -331,10 +337,10 @@ private slots:
     void velocityIsAnnouncedAsItMoves()
     {
         TestWindow &w = *window_;
-        pick(w.Graphtyp, 3);
-        w.slsb->setFocus();
-        QTest::keyClick(w.slsb, Qt::Key_Left);
-        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w.slsb);
+        pick(w.kindBox, 3);
+        w.velocityBar->setFocus();
+        QTest::keyClick(w.velocityBar, Qt::Key_Left);
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w.velocityBar);
         QVERIFY(bar && bar->valueInterface());
         // The velocity itself, not the bar's position.
         QCOMPARE(bar->valueInterface()->currentValue().toDouble(), 0.59);
@@ -343,12 +349,12 @@ private slots:
         QCOMPARE(bar->text(QAccessible::Description), QStringLiteral("v = 0.59 c"));
         // Moved by assistive technology, the bar moves as under the user's hand.
         bar->valueInterface()->setCurrentValue(0.07);
-        QCOMPARE(w.slsb->value(), 7);
-        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.07 c"));
+        QCOMPARE(w.velocityBar->value(), 7);
+        QCOMPARE(w.velocityLabel->text(), QStringLiteral("v = 0.07 c"));
         QCOMPARE(picture(), spacetimeNow());
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.whocp)->text(QAccessible::Description),
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.nameEdit)->text(QAccessible::Description),
                  QStringLiteral("Prints name entered on graph paper"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.Graphdisplay)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.samplePicture)->text(QAccessible::Name),
                  QStringLiteral("Sample of the graph paper"));
     }
 
@@ -370,20 +376,20 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QStringList, sizes);
         TestWindow &w = *window_;
-        pick(w.Graphtyp, from);
-        pick(w.graphsize, 2);
-        QCOMPARE(w.graphsize->currentIndex(), 2);
-        stamp(*w.Graphdisplay);
+        pick(w.kindBox, from);
+        pick(w.sizeBox, 2);
+        QCOMPARE(w.sizeBox->currentIndex(), 2);
+        stamp(*w.samplePicture);
 
-        pick(w.Graphtyp, kind);
-        QCOMPARE(w.Graphtyp->currentIndex(), kind);
-        QCOMPARE(entries(w.graphsize), sizes);
-        QCOMPARE(w.graphsize->currentIndex(), 0);
-        QCOMPARE(w.graphsize->currentText(), sizes[0]);
+        pick(w.kindBox, kind);
+        QCOMPARE(w.kindBox->currentIndex(), kind);
+        QCOMPARE(entries(w.sizeBox), sizes);
+        QCOMPARE(w.sizeBox->currentIndex(), 0);
+        QCOMPARE(w.sizeBox->currentText(), sizes[0]);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(w.sizeLabel(kind, i), sizes[i]);
-        QCOMPARE(w.stgb->isVisible(), kind == 3);
-        QCOMPARE(w.Label1->isVisible(), kind == 3); // its own "Who" over the covered one
+        QCOMPARE(w.spacetimeGroup->isVisible(), kind == 3);
+        QCOMPARE(w.spacetimeNameLabel->isVisible(), kind == 3); // its own "Who" over the covered one
         if (kind == 3)
             QCOMPARE(picture(), spacetimeNow());
         else
@@ -395,20 +401,20 @@ private slots:
     {
         TestWindow &w = *window_;
         QWidget *client = w.centralWidget();
-        const QPoint sizeBox = w.graphsize->geometry().center() + w.GroupBox1->pos();
-        QCOMPARE(client->childAt(sizeBox), w.graphsize->lineEdit());
-        pick(w.Graphtyp, 3);
-        QCOMPARE(w.stgb->geometry(), w.GroupBox1->geometry());
-        QVERIFY(w.stgb->autoFillBackground());
+        const QPoint sizeBox = w.sizeBox->geometry().center() + w.graphGroup->pos();
+        QCOMPARE(client->childAt(sizeBox), w.sizeBox->lineEdit());
+        pick(w.kindBox, 3);
+        QCOMPARE(w.spacetimeGroup->geometry(), w.graphGroup->geometry());
+        QVERIFY(w.spacetimeGroup->autoFillBackground());
         QWidget *onTop = client->childAt(sizeBox);
-        QVERIFY(onTop == w.stgb || w.stgb->isAncestorOf(onTop));
+        QVERIFY(onTop == w.spacetimeGroup || w.spacetimeGroup->isAncestorOf(onTop));
         // The kind box, the name box and the button stay above either group.
-        for (QWidget *control : std::initializer_list<QWidget *>{w.Graphtyp, w.whocp, w.p1to3bt}) {
+        for (QWidget *control : std::initializer_list<QWidget *>{w.kindBox, w.nameEdit, w.printButton}) {
             QWidget *at = client->childAt(control->geometry().center());
             QVERIFY(at == control || control->isAncestorOf(at));
         }
-        pick(w.Graphtyp, 1);
-        QVERIFY(!w.stgb->isVisible());
+        pick(w.kindBox, 1);
+        QVERIFY(!w.spacetimeGroup->isVisible());
     }
 
     void velocityLabel_data()
@@ -430,12 +436,12 @@ private slots:
         QFETCH(int, position);
         QFETCH(QString, label);
         TestWindow &w = *window_;
-        pick(w.Graphtyp, 3);
+        pick(w.kindBox, 3);
         for (int key : keys)
-            QTest::keyClick(w.slsb, Qt::Key(key));
-        QCOMPARE(w.slsb->value(), position);
-        QCOMPARE(w.sllb->text(), label);
-        QCOMPARE(w.sllb->size(), w.sllb->sizeHint());
+            QTest::keyClick(w.velocityBar, Qt::Key(key));
+        QCOMPARE(w.velocityBar->value(), position);
+        QCOMPARE(w.velocityLabel->text(), label);
+        QCOMPARE(w.velocityLabel->size(), w.velocityLabel->sizeHint());
         QCOMPARE(picture(), spacetimeNow());
     }
 
@@ -443,13 +449,13 @@ private slots:
     void velocityIsKeptAcrossKinds()
     {
         TestWindow &w = *window_;
-        pick(w.Graphtyp, 3);
-        QTest::keyClick(w.slsb, Qt::Key_Home);
-        QTest::keyClick(w.slsb, Qt::Key_Right);
-        pick(w.Graphtyp, 2);
-        pick(w.Graphtyp, 3);
-        QCOMPARE(w.slsb->value(), 1);
-        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.01 c"));
+        pick(w.kindBox, 3);
+        QTest::keyClick(w.velocityBar, Qt::Key_Home);
+        QTest::keyClick(w.velocityBar, Qt::Key_Right);
+        pick(w.kindBox, 2);
+        pick(w.kindBox, 3);
+        QCOMPARE(w.velocityBar->value(), 1);
+        QCOMPARE(w.velocityLabel->text(), QStringLiteral("v = 0.01 c"));
         QCOMPARE(picture(), spacetimeNow());
     }
 
@@ -483,25 +489,25 @@ private slots:
         QFETCH(int, wheel);
         QFETCH(int, position);
         TestWindow &w = *window_;
-        pick(w.Graphtyp, 3);
-        w.Graphtyp->setFocus();
-        QTest::keyClick(w.Graphtyp, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.slsb));
-        QTest::keyClick(w.slsb, start == 0 ? Qt::Key_Home : start == 90 ? Qt::Key_End : Qt::Key_Right);
+        pick(w.kindBox, 3);
+        w.kindBox->setFocus();
+        QTest::keyClick(w.kindBox, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.velocityBar));
+        QTest::keyClick(w.velocityBar, start == 0 ? Qt::Key_Home : start == 90 ? Qt::Key_End : Qt::Key_Right);
         if (start == 60)
-            QTest::keyClick(w.slsb, Qt::Key_Left);
-        QCOMPARE(w.slsb->value(), start);
-        stamp(*w.Graphdisplay);
+            QTest::keyClick(w.velocityBar, Qt::Key_Left);
+        QCOMPARE(w.velocityBar->value(), start);
+        stamp(*w.samplePicture);
         if (key) {
-            QTest::keyClick(w.slsb, Qt::Key(key));
+            QTest::keyClick(w.velocityBar, Qt::Key(key));
         } else {
-            const QPoint at = w.slsb->rect().center();
-            QWheelEvent turn(at, w.slsb->mapToGlobal(at), QPoint(), QPoint(0, 120 * wheel), Qt::NoButton,
+            const QPoint at = w.velocityBar->rect().center();
+            QWheelEvent turn(at, w.velocityBar->mapToGlobal(at), QPoint(), QPoint(0, 120 * wheel), Qt::NoButton,
                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(w.slsb, &turn);
+            QApplication::sendEvent(w.velocityBar, &turn);
         }
-        QCOMPARE(w.slsb->value(), position);
-        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.%1 c").arg(position, 2, 10, QLatin1Char('0')));
+        QCOMPARE(w.velocityBar->value(), position);
+        QCOMPARE(w.velocityLabel->text(), QStringLiteral("v = 0.%1 c").arg(position, 2, 10, QLatin1Char('0')));
         QCOMPARE(stamped(picture()), position == start);
         if (position != start)
             QCOMPARE(picture(), spacetimeNow());
@@ -510,30 +516,31 @@ private slots:
     void arrowButtonsMoveTheWayTheyPoint()
     {
         TestWindow &w = *window_;
-        pick(w.Graphtyp, 3);
-        QTest::mouseClick(w.slsb, Qt::LeftButton, {}, QPoint(w.slsb->width() - 3, w.slsb->height() / 2));
-        QCOMPARE(w.slsb->value(), 61);
-        QTest::mouseClick(w.slsb, Qt::LeftButton, {}, QPoint(2, w.slsb->height() / 2));
-        QTest::mouseClick(w.slsb, Qt::LeftButton, {}, QPoint(2, w.slsb->height() / 2));
-        QCOMPARE(w.slsb->value(), 59);
-        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.59 c"));
+        pick(w.kindBox, 3);
+        const int middle = w.velocityBar->height() / 2;
+        QTest::mouseClick(w.velocityBar, Qt::LeftButton, {}, QPoint(w.velocityBar->width() - 3, middle));
+        QCOMPARE(w.velocityBar->value(), 61);
+        QTest::mouseClick(w.velocityBar, Qt::LeftButton, {}, QPoint(2, middle));
+        QTest::mouseClick(w.velocityBar, Qt::LeftButton, {}, QPoint(2, middle));
+        QCOMPARE(w.velocityBar->value(), 59);
+        QCOMPARE(w.velocityLabel->text(), QStringLiteral("v = 0.59 c"));
         QCOMPARE(picture(), spacetimeNow());
     }
 
     void draggingRedrawsAtEveryStep()
     {
         TestWindow &w = *window_;
-        pick(w.Graphtyp, 3);
-        w.slsb->setSliderDown(true);
+        pick(w.kindBox, 3);
+        w.velocityBar->setSliderDown(true);
         for (int position : {40, 41, 43, 42}) {
-            stamp(*w.Graphdisplay);
-            w.slsb->setSliderPosition(position); // what moving the thumb does
-            QCOMPARE(w.slsb->value(), position);
-            QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.%1 c").arg(position));
+            stamp(*w.samplePicture);
+            w.velocityBar->setSliderPosition(position); // what moving the thumb does
+            QCOMPARE(w.velocityBar->value(), position);
+            QCOMPARE(w.velocityLabel->text(), QStringLiteral("v = 0.%1 c").arg(position));
             QCOMPARE(picture(), spacetimeNow());
         }
-        w.slsb->setSliderDown(false);
-        QCOMPARE(w.slsb->value(), 42);
+        w.velocityBar->setSliderDown(false);
+        QCOMPARE(w.velocityBar->value(), 42);
     }
 
     // Choosing the entry that is already chosen, from the list with the mouse
@@ -545,12 +552,12 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("how");
-        QTest::newRow("Log 3x3, Log from the list") << 2 << 2 << "Graphtyp" << "list";
-        QTest::newRow("Log 3x3, list opened with the keyboard") << 2 << 2 << "Graphtyp" << "keys";
-        QTest::newRow("Log 3x3, Log typed") << 2 << 2 << "Graphtyp" << "typed";
-        QTest::newRow("Semi log, 10x2 cycle again") << 1 << 1 << "graphsize" << "list";
-        QTest::newRow("Squared, 10x15 again by keys") << 0 << 0 << "graphsize" << "keys";
-        QTest::newRow("Spacetime again") << 3 << 0 << "Graphtyp" << "keys";
+        QTest::newRow("Log 3x3, Log from the list") << 2 << 2 << "kindBox" << "list";
+        QTest::newRow("Log 3x3, list opened with the keyboard") << 2 << 2 << "kindBox" << "keys";
+        QTest::newRow("Log 3x3, Log typed") << 2 << 2 << "kindBox" << "typed";
+        QTest::newRow("Semi log, 10x2 cycle again") << 1 << 1 << "sizeBox" << "list";
+        QTest::newRow("Squared, 10x15 again by keys") << 0 << 0 << "sizeBox" << "keys";
+        QTest::newRow("Spacetime again") << 3 << 0 << "kindBox" << "keys";
     }
 
     void choosingTheChosenEntryChangesNothing()
@@ -560,11 +567,11 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, how);
         TestWindow &w = *window_;
-        pick(w.Graphtyp, kind);
+        pick(w.kindBox, kind);
         if (size != 0)
-            pick(w.graphsize, size);
-        QTest::keyClick(w.slsb, Qt::Key_Home); // unseen unless "Spacetime" is redrawn
-        stamp(*w.Graphdisplay);
+            pick(w.sizeBox, size);
+        QTest::keyClick(w.velocityBar, Qt::Key_Home); // unseen unless "Spacetime" is redrawn
+        stamp(*w.samplePicture);
         auto *chosen = w.findChild<ChoiceBox *>(box);
         const int entry = chosen->currentIndex();
         chosen->setFocus();
@@ -579,14 +586,14 @@ private slots:
             QTest::keyClicks(chosen->lineEdit(), chosen->currentText().toUpper());
             QTest::keyClick(chosen->lineEdit(), Qt::Key_Return);
         }
-        QCOMPARE(w.Graphtyp->currentIndex(), kind);
-        QCOMPARE(w.graphsize->currentIndex(), size);
+        QCOMPARE(w.kindBox->currentIndex(), kind);
+        QCOMPARE(w.sizeBox->currentIndex(), size);
         QVERIFY(stamped(picture()));
-        QCOMPARE(w.stgb->isVisible(), kind == 3);
+        QCOMPARE(w.spacetimeGroup->isVisible(), kind == 3);
         // A real change still resets the size and redraws.
         if (kind != 0) {
-            pick(w.Graphtyp, 0);
-            QCOMPARE(w.graphsize->currentIndex(), 0);
+            pick(w.kindBox, 0);
+            QCOMPARE(w.sizeBox->currentIndex(), 0);
             QVERIFY(sameInside(picture(), gridReference(0, 0)));
         }
     }
@@ -604,29 +611,29 @@ private slots:
                 .arg(black(picture(), 200, kH - 1));
         };
         QCOMPARE(frame(), QStringLiteral("0101"));
-        pick(w.graphsize, 1);
+        pick(w.sizeBox, 1);
         QCOMPARE(frame(), QStringLiteral("1111"));
-        pick(w.Graphtyp, 3);
-        pick(w.Graphtyp, 0);
+        pick(w.kindBox, 3);
+        pick(w.kindBox, 0);
         QCOMPARE(frame(), QStringLiteral("0000"));
         QVERIFY(sameInside(picture(), gridReference(0, 0)));
-        pick(w.graphsize, 2);
+        pick(w.sizeBox, 2);
         QCOMPARE(frame(), QStringLiteral("1111"));
     }
 
     void settingsFromCodeRunNoHandler()
     {
         TestWindow &w = *window_;
-        stamp(*w.Graphdisplay);
-        w.Graphtyp->setCurrentIndex(2);
-        w.graphsize->setCurrentIndex(1);
-        w.slsb->setValue(10);
-        w.Graphtyp->setCurrentIndex(3);
-        w.whocp->setText(QStringLiteral("Ada"));
+        stamp(*w.samplePicture);
+        w.kindBox->setCurrentIndex(2);
+        w.sizeBox->setCurrentIndex(1);
+        w.velocityBar->setValue(10);
+        w.kindBox->setCurrentIndex(3);
+        w.nameEdit->setText(QStringLiteral("Ada"));
         QVERIFY(stamped(picture()));
-        QCOMPARE(entries(w.graphsize), (QStringList{"10x15", "10x15", "10x15"}));
-        QVERIFY(!w.stgb->isVisible());
-        QCOMPARE(w.sllb->text(), QStringLiteral("v = 0.60 c"));
+        QCOMPARE(entries(w.sizeBox), (QStringList{"10x15", "10x15", "10x15"}));
+        QVERIFY(!w.spacetimeGroup->isVisible());
+        QCOMPARE(w.velocityLabel->text(), QStringLiteral("v = 0.60 c"));
         QCOMPARE(target_->begun, 0);
     }
 
@@ -639,14 +646,14 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("redrawn");
-        QTest::newRow("kind, no match, Enter") << "Graphtyp" << 0 << "Bogus" << true << 0 << "Squared" << false;
-        QTest::newRow("kind, no match, leaving") << "Graphtyp" << 0 << "Bogus" << false << 0 << "Squared" << false;
-        QTest::newRow("kind, other case, Enter") << "Graphtyp" << 0 << "LOG" << true << 2 << "Log" << true;
-        QTest::newRow("kind, match, leaving") << "Graphtyp" << 0 << "semi log" << false << 1 << "Semi log" << true;
-        QTest::newRow("size, no match, Enter") << "graphsize" << 0 << "7x7" << true << 0 << "10x15" << false;
-        QTest::newRow("size, match, leaving") << "graphsize" << 2 << "2X2" << false << 1 << "2x2" << true;
-        QTest::newRow("size, emptied, leaving") << "graphsize" << 1 << "" << false << 0 << "10x1 cycle" << false;
-        QTest::newRow("spacetime size, typed") << "graphsize" << 3 << "abc" << true << 0 << "" << false;
+        QTest::newRow("kind, no match, Enter") << "kindBox" << 0 << "Bogus" << true << 0 << "Squared" << false;
+        QTest::newRow("kind, no match, leaving") << "kindBox" << 0 << "Bogus" << false << 0 << "Squared" << false;
+        QTest::newRow("kind, other case, Enter") << "kindBox" << 0 << "LOG" << true << 2 << "Log" << true;
+        QTest::newRow("kind, match, leaving") << "kindBox" << 0 << "semi log" << false << 1 << "Semi log" << true;
+        QTest::newRow("size, no match, Enter") << "sizeBox" << 0 << "7x7" << true << 0 << "10x15" << false;
+        QTest::newRow("size, match, leaving") << "sizeBox" << 2 << "2X2" << false << 1 << "2x2" << true;
+        QTest::newRow("size, emptied, leaving") << "sizeBox" << 1 << "" << false << 0 << "10x1 cycle" << false;
+        QTest::newRow("spacetime size, typed") << "sizeBox" << 3 << "abc" << true << 0 << "" << false;
     }
 
     void typedText()
@@ -660,10 +667,10 @@ private slots:
         QFETCH(bool, redrawn);
         TestWindow &w = *window_;
         if (kind != 0)
-            pick(w.Graphtyp, kind);
+            pick(w.kindBox, kind);
         auto *target = w.findChild<ChoiceBox *>(box);
         QVERIFY(target);
-        stamp(*w.Graphdisplay);
+        stamp(*w.samplePicture);
         target->setFocus();
         QLineEdit *edit = target->lineEdit();
         edit->selectAll();
@@ -677,11 +684,11 @@ private slots:
         QCOMPARE(target->currentIndex(), index);
         QCOMPARE(target->currentText(), shown);
         QCOMPARE(!stamped(picture()), redrawn);
-        QCOMPARE(w.stgb->isVisible(), w.Graphtyp->currentIndex() == 3);
-        if (redrawn && box == QLatin1String("Graphtyp"))
-            QCOMPARE(w.graphsize->currentText(), w.sizeLabel(index, 0));
+        QCOMPARE(w.spacetimeGroup->isVisible(), w.kindBox->currentIndex() == 3);
+        if (redrawn && box == QLatin1String("kindBox"))
+            QCOMPARE(w.sizeBox->currentText(), w.sizeLabel(index, 0));
         if (redrawn)
-            QVERIFY(sameInside(picture(), gridReference(w.Graphtyp->currentIndex(), w.graphsize->currentIndex())));
+            QVERIFY(sameInside(picture(), gridReference(w.kindBox->currentIndex(), w.sizeBox->currentIndex())));
     }
 
     void printOrder_data()
@@ -702,15 +709,15 @@ private slots:
         QFETCH(bool, menu);
         TestWindow &w = *window_;
         if (kind != 0)
-            pick(w.Graphtyp, kind);
-        QTest::keyClicks(w.whocp, QStringLiteral("Ada"));
-        stamp(*w.Graphdisplay);
+            pick(w.kindBox, kind);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Ada"));
+        stamp(*w.samplePicture);
         bool sampleRedrawnFirst = false;
         target_->onBegin = [&] { sampleRedrawnFirst = !stamped(picture()); };
         if (menu)
-            w.Print1->trigger();
+            w.printAction->trigger();
         else
-            QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+            QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList());
         QCOMPARE(target_->begun, 1);
         QCOMPARE(target_->ended, 1);
@@ -746,29 +753,29 @@ private slots:
         QFETCH(QString, message);
         TestWindow &w = *window_;
         if (kind != 0)
-            pick(w.Graphtyp, kind);
-        pick(w.graphsize, kind == 3 ? 0 : 1);
-        QTest::keyClicks(w.whocp, QStringLiteral("Bo"));
+            pick(w.kindBox, kind);
+        pick(w.sizeBox, kind == 3 ? 0 : 1);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Bo"));
         if (noPrinter)
             printer_->setTarget(nullptr);
         else
             target_->refusal = kPrinterNotValid;
-        stamp(*w.Graphdisplay);
+        stamp(*w.samplePicture);
 
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList{message});
         // Spacetime redraws its sample before printing; a grid sample is
         // redrawn only after a page has printed.
         QCOMPARE(stamped(picture()), kind != 3);
-        QCOMPARE(w.Graphtyp->currentIndex(), kind);
-        QCOMPARE(w.graphsize->currentIndex(), kind == 3 ? 0 : 1);
-        QCOMPARE(w.whocp->text(), QStringLiteral("Bo"));
-        QCOMPARE(w.stgb->isVisible(), kind == 3);
+        QCOMPARE(w.kindBox->currentIndex(), kind);
+        QCOMPARE(w.sizeBox->currentIndex(), kind == 3 ? 0 : 1);
+        QCOMPARE(w.nameEdit->text(), QStringLiteral("Bo"));
+        QCOMPARE(w.spacetimeGroup->isVisible(), kind == 3);
         QVERIFY(!printer_->Printing());
 
         if (!noPrinter) { // the printer is usable again once it opens
             target_->refusal = nullptr;
-            w.Print1->trigger();
+            w.printAction->trigger();
             QCOMPARE(w.errors.size(), 1);
             QCOMPARE(target_->ended, 1);
         }
@@ -778,7 +785,7 @@ private slots:
     // is shown as the characters it is.
     void errorBoxShowsPlainText()
     {
-        Tcgraph w(*printer_);
+        MainWindow w(*printer_);
         const char *markup = "<a href=\"file:///etc/passwd\">queue</a> <b>gone</b>";
         target_->refusal = markup;
         QString shownText;
@@ -790,7 +797,7 @@ private slots:
                 box->accept();
             }
         });
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(shownText, QString::fromUtf8(markup));
         QCOMPARE(shownFormat, int(Qt::PlainText));
         target_->refusal = nullptr;
@@ -799,10 +806,10 @@ private slots:
     void printCommandWhilePrinting()
     {
         TestWindow &w = *window_;
-        stamp(*w.Graphdisplay);
-        QTest::keyClicks(w.whocp, QStringLiteral("Ada"));
-        target_->onWrite = [&] { w.p1to3bt->click(); }; // arrives while the page is open
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        stamp(*w.samplePicture);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Ada"));
+        target_->onWrite = [&] { w.printButton->click(); }; // arrives while the page is open
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList{QStringLiteral("Printing in progress")});
         QCOMPARE(target_->begun, 1);
         QCOMPARE(target_->ended, 1);
@@ -820,7 +827,7 @@ private slots:
             printer.setCopyCount(7);
             return false;
         };
-        w.Printsetup1->trigger();
+        w.printSetupAction->trigger();
         QVERIFY(asked);
         QCOMPARE(printer_->target(), before);
         QCOMPARE(target_->begun, 0);
@@ -838,7 +845,7 @@ private slots:
             printer.setCopyCount(2);
             return true;
         };
-        w.Printsetup1->trigger();
+        w.printSetupAction->trigger();
         target_ = nullptr; // replaced
         const auto *chosen = dynamic_cast<const QPrinterTarget *>(printer_->target());
         QVERIFY(chosen);
@@ -847,7 +854,7 @@ private slots:
         QCOMPARE(chosen->printer().copyCount(), 2);
         QVERIFY(!QFile::exists(file)); // setting up prints nothing
 
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList());
         QFile pdf(file);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -859,7 +866,7 @@ private slots:
             offered = printer.outputFileName();
             return false;
         };
-        w.Printsetup1->trigger();
+        w.printSetupAction->trigger();
         QCOMPARE(offered, file);
         QCOMPARE(printer_->target(), static_cast<const PrintTarget *>(chosen));
     }
@@ -882,7 +889,7 @@ private slots:
                     confirm = ok->text().remove(QLatin1Char('&'));
             dialog->reject();
         });
-        w.Printsetup1->trigger();
+        w.printSetupAction->trigger();
         QCOMPARE(caption, QStringLiteral("Print Setup"));
         QCOMPARE(confirm, QStringLiteral("OK"));
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintToFile));
@@ -901,7 +908,7 @@ private slots:
             printer.setPrinterName(QString());
             return true;
         };
-        w.Printsetup1->trigger();
+        w.printSetupAction->trigger();
         target_ = nullptr; // replaced
         QVERIFY(printer_->target());
         QVERIFY(dynamic_cast<FirstUseTarget *>(printer_->target()));
@@ -931,15 +938,15 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(w.modals.size(), 1);
 
-        w.About1->trigger();
-        w.About1->trigger();
+        w.aboutAction->trigger();
+        w.aboutAction->trigger();
         QCOMPARE(w.modals.size(), 3);
         QCOMPARE(w.modals[2], static_cast<QDialog *>(&about));
     }
 
     void exitClosesTheWindow()
     {
-        window_->exit1->trigger();
+        window_->exitAction->trigger();
         QVERIFY(!window_->isVisible());
         QVERIFY(window_->errors.isEmpty());
     }
@@ -959,7 +966,7 @@ private slots:
         TestWindow &w = *window_;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCoreApplication::processEvents();
-        PaintCounter paints(w.Graphdisplay);
+        PaintCounter paints(w.samplePicture);
         QDialog modal(&w);
         QTimer poll;
         connect(&poll, &QTimer::timeout, &modal, [&] {
@@ -971,9 +978,9 @@ private slots:
         connect(&giveUp, &QTimer::timeout, &modal, &QDialog::reject);
         QTimer::singleShot(0, &modal, [&] {
             if (spacetime)
-                w.samplespaceClick();
+                w.drawSpacetimeSample();
             else
-                pick(w.Graphtyp, 1);
+                pick(w.kindBox, 1);
             poll.start(10);
             giveUp.start(5000);
         });
@@ -988,23 +995,23 @@ private slots:
         window_->hide();
         Windows windows(*printer_);
         bool boxOpened = false;
-        QTimer::singleShot(0, &windows.aboutboxp, [&] {
-            boxOpened = QApplication::activeModalWidget() == &windows.aboutboxp;
-            windows.aboutboxp.reject();
+        QTimer::singleShot(0, &windows.aboutBox, [&] {
+            boxOpened = QApplication::activeModalWidget() == &windows.aboutBox;
+            windows.aboutBox.reject();
         });
-        windows.cgraph.About1->trigger();
+        windows.mainWindow.aboutAction->trigger();
         QVERIFY(boxOpened);
 
-        windows.aboutboxp.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&windows.aboutboxp));
+        windows.aboutBox.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.aboutBox));
         bool viewerOpened = false;
-        QTimer::singleShot(0, &windows.licensefrm, [&] {
-            viewerOpened = windows.licensefrm.isVisible();
-            windows.licensefrm.reject();
+        QTimer::singleShot(0, &windows.licenceViewer, [&] {
+            viewerOpened = windows.licenceViewer.isVisible();
+            windows.licenceViewer.reject();
         });
-        QTest::mouseClick(windows.aboutboxp.Licenselb, Qt::LeftButton);
+        QTest::mouseClick(windows.aboutBox.Licenselb, Qt::LeftButton);
         QVERIFY(viewerOpened);
-        windows.aboutboxp.hide();
+        windows.aboutBox.hide();
     }
 
     // The window system's close request (the close box, Alt+F4) closes the
@@ -1031,10 +1038,10 @@ private slots:
             name += i % 1000 == 999 ? QChar(u'\t') : i % 7 == 0 ? QChar(u'\u05E9') : QChar(u'W');
         QGuiApplication::clipboard()->setText(name);
         QVERIFY2(QGuiApplication::clipboard()->text() == name, "this platform has no clipboard");
-        w.whocp->setFocus();
-        QTest::keySequence(w.whocp, QKeySequence::Paste);
-        QCOMPARE(w.whocp->text().size(), name.size());
-        QTest::mouseClick(w.p1to3bt, Qt::LeftButton);
+        w.nameEdit->setFocus();
+        QTest::keySequence(w.nameEdit, QKeySequence::Paste);
+        QCOMPARE(w.nameEdit->text().size(), name.size());
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
         QCOMPARE(w.errors, QStringList());
         const auto texts = tracetest::linesStarting(tracetest::splitLines(target_->trace.str()), "text 10 10 12 ");
         QCOMPARE(texts.size(), std::size_t(1));
@@ -1044,9 +1051,9 @@ private slots:
     void typingANameChangesNothing()
     {
         TestWindow &w = *window_;
-        stamp(*w.Graphdisplay);
-        QTest::keyClicks(w.whocp, QStringLiteral("Grace Hopper"));
-        QCOMPARE(w.whocp->text(), QStringLiteral("Grace Hopper"));
+        stamp(*w.samplePicture);
+        QTest::keyClicks(w.nameEdit, QStringLiteral("Grace Hopper"));
+        QCOMPARE(w.nameEdit->text(), QStringLiteral("Grace Hopper"));
         QVERIFY(stamped(picture()));
         QCOMPARE(target_->begun, 0);
         QVERIFY(w.errors.isEmpty());
