@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     phase("printer");
     MainWindow mainWindow(printer);
     phase("main window");
-    Taboutboxp aboutBox(nullptr);
+    AboutBox aboutBox(nullptr);
     phase("About box");
     Tlicensefrm licenceViewer;
     phase("licence viewer");

@@ -17,7 +17,7 @@ struct Windows {
 
     // The viewer outlives the box that points at it.
     Tlicensefrm licenceViewer;
-    Taboutboxp aboutBox{nullptr};
+    AboutBox aboutBox{nullptr};
     MainWindow mainWindow;
 };
 

@@ -296,11 +296,11 @@ void MainWindow::showAboutBoxAtStart()
 {
     if (!aboutBox_)
         return;
-    aboutBox_->ProductName->setText(QStringLiteral("Product Name: Gridora"));
+    aboutBox_->productLabel->setText(QStringLiteral("Product Name: Gridora"));
     aboutBox_->setWindowTitle(QStringLiteral("Gridora"));
-    aboutBox_->Version->setText(QStringLiteral("Version: %1").arg(QLatin1String(kVersion)));
-    aboutBox_->ProductName->adjustSize();
-    aboutBox_->Version->adjustSize();
+    aboutBox_->versionLabel->setText(QStringLiteral("Version: %1").arg(QLatin1String(kVersion)));
+    aboutBox_->productLabel->adjustSize();
+    aboutBox_->versionLabel->adjustSize();
     showModal(*aboutBox_);
 }
 

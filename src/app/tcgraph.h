@@ -35,7 +35,7 @@ class QPrinter;
 class QProgressDialog;
 class QPushButton;
 class QScrollBar;
-class Taboutboxp;
+class AboutBox;
 class Tclassset;
 
 namespace gridora::app {
@@ -53,7 +53,7 @@ public:
 
     /// The About box that showAboutBoxAtStart and menu "&About" show; it is
     /// created after the main window.
-    void setAboutBox(Taboutboxp *aboutBox) { aboutBox_ = aboutBox; }
+    void setAboutBox(AboutBox *aboutBox) { aboutBox_ = aboutBox; }
 
     TPrinter &printer() { return printer_; }
 
@@ -152,7 +152,7 @@ private:
     void reportCurrentException();
 
     TPrinter &printer_;
-    Taboutboxp *aboutBox_ = nullptr;
+    AboutBox *aboutBox_ = nullptr;
     Tclassset *classSet_ = nullptr;
     int kindShown_ = 0; ///< the kind the size box and the mode were last set for
     int sizeShown_ = 0; ///< the size choice the sample was last drawn for

@@ -39,14 +39,14 @@ const char *const commentText =
 
 } // namespace
 
-Taboutboxp::Taboutboxp(Tlicensefrm *licence, QWidget *parent)
+AboutBox::AboutBox(Tlicensefrm *licence, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       licence_(licence)
 {
     using namespace gridora::dialogs;
 
-    setObjectName(QStringLiteral("Taboutboxp"));
+    setObjectName(QStringLiteral("aboutBox"));
     setFixedSize(449, 285);
     setFont(dialogFont());
     QPalette white = palette();
@@ -54,22 +54,22 @@ Taboutboxp::Taboutboxp(Tlicensefrm *licence, QWidget *parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    auto *panel1 = new Tpanel(panel1Colour, Tpanel::Edge::Sunken, this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setGeometry(0, 0, 449, 285);
-    Panel1 = panel1;
+    auto *frame = new Tpanel(panel1Colour, Tpanel::Edge::Sunken, this);
+    frame->setObjectName(QStringLiteral("framePanel"));
+    frame->setGeometry(0, 0, 449, 285);
+    framePanel = frame;
 
-    // Panel2 lies 6 pixels inside Panel1's client area, which begins inside
-    // the 2-pixel sunken edge.
-    auto *panel2 = new Tpanel(panel2Colour, Tpanel::Edge::None, panel1);
-    panel2->setObjectName(QStringLiteral("Panel2"));
-    panel2->setGeometry(panel1->edgeWidth() + 6, panel1->edgeWidth() + 6, 433, 269);
-    Panel2 = panel2;
+    // The inner panel lies 6 pixels inside the frame's client area, which
+    // begins inside the 2-pixel sunken edge.
+    auto *inner = new Tpanel(panel2Colour, Tpanel::Edge::None, frame);
+    inner->setObjectName(QStringLiteral("innerPanel"));
+    inner->setGeometry(frame->edgeWidth() + 6, frame->edgeWidth() + 6, 433, 269);
+    innerPanel = inner;
 
     // Labels are transparent (Qt's default) and sized to their text unless
     // given a size.
-    auto label = [panel2](const char *name, int left, int top, const QString &text, const QFont &font) {
-        auto *item = new ClickLabel(panel2);
+    auto label = [inner](const char *name, int left, int top, const QString &text, const QFont &font) {
+        auto *item = new ClickLabel(inner);
         item->setObjectName(QString::fromLatin1(name));
         item->setFont(font);
         item->setText(text);
@@ -79,133 +79,133 @@ Taboutboxp::Taboutboxp(Tlicensefrm *licence, QWidget *parent)
         return item;
     };
 
-    auto *productName = label("ProductName", 8, 8, QString(), labelFont(11, true));
-    auto *version = label("Version", 360, 8, QString(), labelFont(11, false));
-    auto *comments = label("Comments", 8, 104, QStringLiteral("Comments:"), labelFont(11, true));
-    auto *label9 = label("Label9", 8, 120, QString::fromLatin1(commentText), labelFont(11, false));
-    label9->setWordWrap(true);
-    label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label9->setFixedSize(244, 89);
-    auto *label5 = label("Label5", 256, 108, QStringLiteral("Presented by:"), labelFont(12, true));
-    setTextColour(label5, Qt::black);
+    auto *product = label("productLabel", 8, 8, QString(), labelFont(11, true));
+    auto *version = label("versionLabel", 360, 8, QString(), labelFont(11, false));
+    auto *heading = label("commentsHeading", 8, 104, QStringLiteral("Comments:"), labelFont(11, true));
+    auto *paragraph = label("commentsText", 8, 120, QString::fromLatin1(commentText), labelFont(11, false));
+    paragraph->setWordWrap(true);
+    paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    paragraph->setFixedSize(244, 89);
+    auto *presenter = label("presentedByLabel", 256, 108, QStringLiteral("Presented by:"), labelFont(12, true));
+    setTextColour(presenter, Qt::black);
 
-    auto *logo = new ClickLabel(panel2);
-    logo->setObjectName(QStringLiteral("l2img"));
-    logo->setGeometry(256, 125, 171, 84);
-    logo->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/gridora/gridora-logo.png"))
-                                           .convertToFormat(QImage::Format_RGB32)));
-    logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    logo->setCursor(Qt::PointingHandCursor);
+    auto *picture = new ClickLabel(inner);
+    picture->setObjectName(QStringLiteral("logo"));
+    picture->setGeometry(256, 125, 171, 84);
+    picture->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/gridora/gridora-logo.png"))
+                                              .convertToFormat(QImage::Format_RGB32)));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setCursor(Qt::PointingHandCursor);
 
-    auto *web = label("weblb", 8, 207, QStringLiteral("For more info visit:"), labelFont(13, true));
-    auto *url = label("urllb", 136, 207, QStringLiteral("Gridora user guide"), labelFont(13, true, true));
+    auto *moreInfo = label("moreInfoLabel", 8, 207, QStringLiteral("For more info visit:"), labelFont(13, true));
+    auto *url = label("userGuideLink", 136, 207, QStringLiteral("Gridora user guide"), labelFont(13, true, true));
     setTextColour(url, navy);
     url->setCursor(Qt::PointingHandCursor);
-    auto *licenceLink = label("Licenselb", 8, 241, QStringLiteral("View License Agreement"), dialogFont());
-    licenceLink->setCursor(Qt::PointingHandCursor);
-    auto *notice = label("noticelb", 178, 243, QStringLiteral("\u00A9 2026 The Gridora developers"),
+    auto *agreement = label("licenceLink", 8, 241, QStringLiteral("View License Agreement"), dialogFont());
+    agreement->setCursor(Qt::PointingHandCursor);
+    auto *notice = label("copyrightNotice", 178, 243, QStringLiteral("\u00A9 2026 The Gridora developers"),
                          labelFont(11, true));
 
-    ProductName = productName;
-    Version = version;
-    Comments = comments;
-    Label9 = label9;
-    Label5 = label5;
-    l2img = logo;
-    weblb = web;
-    urllb = url;
-    Licenselb = licenceLink;
-    noticelb = notice;
+    productLabel = product;
+    versionLabel = version;
+    commentsHeading = heading;
+    commentsText = paragraph;
+    presentedByLabel = presenter;
+    logo = picture;
+    moreInfoLabel = moreInfo;
+    userGuideLink = url;
+    licenceLink = agreement;
+    copyrightNotice = notice;
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(tickInterval);
-    connect(Timer1, &QTimer::timeout, this, &Taboutboxp::Timer1Timer);
+    closeTimer = new QTimer(this);
+    closeTimer->setObjectName(QStringLiteral("closeTimer"));
+    closeTimer->setInterval(tickInterval);
+    connect(closeTimer, &QTimer::timeout, this, &AboutBox::tick);
 
-    // Panel1Click: the panels and the plain labels close the box.
-    for (Tpanel *panel : {panel1, panel2})
-        connect(panel, &Tpanel::clicked, this, &Taboutboxp::Panel1Click);
-    for (ClickLabel *item : {label5, comments, label9, web, notice})
-        connect(item, &ClickLabel::clicked, this, &Taboutboxp::Panel1Click);
+    // A click on the panels or on a plain label closes the box.
+    for (Tpanel *panel : {frame, inner})
+        connect(panel, &Tpanel::clicked, this, &AboutBox::closeByClick);
+    for (ClickLabel *item : {presenter, heading, paragraph, moreInfo, notice})
+        connect(item, &ClickLabel::clicked, this, &AboutBox::closeByClick);
     // The product and version lines take their clicks and do nothing.
 
-    for (ClickLabel *item : {url, logo})
-        connect(item, &ClickLabel::clicked, this, &Taboutboxp::urllb2Click);
-    connect(licenceLink, &ClickLabel::clicked, this, &Taboutboxp::LicenselbClick);
+    for (ClickLabel *item : {url, picture})
+        connect(item, &ClickLabel::clicked, this, &AboutBox::openUserGuide);
+    connect(agreement, &ClickLabel::clicked, this, &AboutBox::openLicenceViewer);
 
     // Tab reaches the links in reading order; the box itself keeps the focus
     // when it shows, so that Return does what a click on the box does.
     url->makeKeyboardLink(QStringLiteral("Open the Gridora user guide"));
-    logo->makeKeyboardLink(QStringLiteral("Gridora logo: open the user guide"));
-    licenceLink->makeKeyboardLink(QStringLiteral("View License Agreement"));
-    setTabOrder(url, logo);
-    setTabOrder(logo, licenceLink);
+    picture->makeKeyboardLink(QStringLiteral("Gridora logo: open the user guide"));
+    agreement->makeKeyboardLink(QStringLiteral("View License Agreement"));
+    setTabOrder(url, picture);
+    setTabOrder(picture, agreement);
     setFocusPolicy(Qt::StrongFocus);
 
-    for (ClickLabel *item : {url, licenceLink}) {
-        connect(item, &ClickLabel::entered, this, [this, item] { urllbMouseEnter(item); });
-        connect(item, &ClickLabel::left, this, [this, item] { urllbMouseLeave(item); });
+    for (ClickLabel *item : {url, agreement}) {
+        connect(item, &ClickLabel::entered, this, [this, item] { highlightLink(item); });
+        connect(item, &ClickLabel::left, this, [this, item] { unhighlightLink(item); });
     }
 }
 
-Taboutboxp::~Taboutboxp() = default;
+AboutBox::~AboutBox() = default;
 
-bool Taboutboxp::timerActive() const
+bool AboutBox::timerActive() const
 {
-    return Timer1->isActive();
+    return closeTimer->isActive();
 }
 
-void Taboutboxp::showEvent(QShowEvent *event)
+void AboutBox::showEvent(QShowEvent *event)
 {
     // A showing, not the window manager restoring a minimised or covered box.
     if (!event->spontaneous()) {
         // The main window may have changed these texts since the last showing.
-        ProductName->adjustSize();
-        Version->adjustSize();
+        productLabel->adjustSize();
+        versionLabel->adjustSize();
         gridora::dialogs::centreOnScreen(this);
-        FormActivate();
+        restartCountdown();
     }
     QDialog::showEvent(event);
     if (!event->spontaneous())
         setFocus(Qt::OtherFocusReason);
 }
 
-void Taboutboxp::keyPressEvent(QKeyEvent *event)
+void AboutBox::keyPressEvent(QKeyEvent *event)
 {
     // Return closes the box as a click on it does; Escape is the close box,
     // which Qt's dialog already makes of it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
-        Panel1Click();
+        closeByClick();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void Taboutboxp::FormActivate()
+void AboutBox::restartCountdown()
 {
-    timer1Tag_ = 0;
-    if (tag_ == 0)
-        Timer1->start();
+    tickCount_ = 0;
+    if (selfClosedMark_ == 0)
+        closeTimer->start();
 }
 
-void Taboutboxp::Timer1Timer()
+void AboutBox::tick()
 {
-    ++timer1Tag_;
-    if (timer1Tag_ == selfCloseTick) {
-        Timer1->stop();
-        tag_ = selfClosedValue;
-        Panel1Click();
+    ++tickCount_;
+    if (tickCount_ == selfCloseTick) {
+        closeTimer->stop();
+        selfClosedMark_ = selfClosedValue;
+        closeByClick();
     }
 }
 
-void Taboutboxp::Panel1Click()
+void AboutBox::closeByClick()
 {
-    Timer1->stop();
+    closeTimer->stop();
     closeWithResult(1);
 }
 
-void Taboutboxp::closeWithResult(int result)
+void AboutBox::closeWithResult(int result)
 {
     // While the licence viewer's modal loop runs on top, the box keeps its
     // place under it: the result is set now and the box closes when the
@@ -218,7 +218,7 @@ void Taboutboxp::closeWithResult(int result)
     done(result);
 }
 
-QString Taboutboxp::userGuidePath()
+QString AboutBox::userGuidePath()
 {
     const QString relative = QStringLiteral("share/doc/gridora/user-guide.html");
     QDir dir(QCoreApplication::applicationDirPath());
@@ -232,7 +232,7 @@ QString Taboutboxp::userGuidePath()
     return {};
 }
 
-void Taboutboxp::urllb2Click()
+void AboutBox::openUserGuide()
 {
     const QString guide = userGuidePath();
     if (guide.isEmpty())
@@ -241,17 +241,17 @@ void Taboutboxp::urllb2Click()
     QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
 }
 
-void Taboutboxp::urllbMouseEnter(QLabel *label)
+void AboutBox::highlightLink(QLabel *label)
 {
     gridora::dialogs::setTextColour(label, hoverBlue);
 }
 
-void Taboutboxp::urllbMouseLeave(QLabel *label)
+void AboutBox::unhighlightLink(QLabel *label)
 {
     gridora::dialogs::setTextColour(label, Qt::black);
 }
 
-void Taboutboxp::LicenselbClick()
+void AboutBox::openLicenceViewer()
 {
     if (!licence_ || licence_->isVisible())
         return;
@@ -262,7 +262,7 @@ void Taboutboxp::LicenselbClick()
         if (QWindow *viewer = licence_->windowHandle())
             viewer->setTransientParent(box);
     }
-    const QPointer<Taboutboxp> self(this);
+    const QPointer<AboutBox> self(this);
     licenceOpen_ = true;
     licence_->exec(); // its result does not matter
     if (!self)

@@ -20,41 +20,41 @@ class Tlicensefrm;
 /// 0, and the mark becomes 10 when the 20th tick closes the box. Closing by a
 /// click stops the timer; the close box does not, so the ticks may run on
 /// while the box is hidden.
-class Taboutboxp : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     /// `licence` is the viewer that "View License Agreement" opens; it may be
     /// null, and then the link does nothing.
-    explicit Taboutboxp(Tlicensefrm *licence, QWidget *parent = nullptr);
-    ~Taboutboxp() override;
+    explicit AboutBox(Tlicensefrm *licence, QWidget *parent = nullptr);
+    ~AboutBox() override;
 
     /// The program creates the viewer after the box; it hands it over here.
     void setLicenceViewer(Tlicensefrm *licence) { licence_ = licence; }
 
     // The main window sets the texts of these two and the caption; they start
     // empty. Clicks on them do nothing.
-    QLabel *ProductName;
-    QLabel *Version;
+    QLabel *productLabel;
+    QLabel *versionLabel;
 
-    // The other items, under the names the rest of the code knows them by.
-    QWidget *Panel1;   ///< khaki frame filling the client area
-    QWidget *Panel2;   ///< pale yellow, holds every item below
-    QLabel *Comments;  ///< "Comments:"
-    QLabel *Label9;    ///< the comment paragraph
-    QLabel *Label5;    ///< "Presented by:"
-    QLabel *l2img;     ///< the logo; opens the user guide
-    QLabel *weblb;     ///< "For more info visit:"
-    QLabel *urllb;     ///< the user guide's link
-    QLabel *Licenselb; ///< "View License Agreement"
-    QLabel *noticelb;  ///< the one-line copyright notice
-    QTimer *Timer1;    ///< 200 ms, stopped at start
+    // The other items.
+    QWidget *framePanel;      ///< khaki frame filling the client area
+    QWidget *innerPanel;      ///< pale yellow, holds every item below
+    QLabel *commentsHeading;  ///< "Comments:"
+    QLabel *commentsText;     ///< the comment paragraph
+    QLabel *presentedByLabel; ///< "Presented by:"
+    QLabel *logo;             ///< the logo; opens the user guide
+    QLabel *moreInfoLabel;    ///< "For more info visit:"
+    QLabel *userGuideLink;    ///< the user guide's link
+    QLabel *licenceLink;      ///< "View License Agreement"
+    QLabel *copyrightNotice;  ///< the one-line copyright notice
+    QTimer *closeTimer;       ///< 200 ms, stopped at start
 
-    /// One tick of Timer1: counts it, and at the 20th tick stops the timer,
-    /// sets the self-closed mark to 10 and closes the box with result 1.
-    void Timer1Timer();
+    /// One tick of closeTimer: counts it, and at the 20th tick stops the
+    /// timer, sets the self-closed mark to 10 and closes the box with result 1.
+    void tick();
 
-    int tickCount() const { return timer1Tag_; }
-    int selfClosedMark() const { return tag_; }
+    int tickCount() const { return tickCount_; }
+    int selfClosedMark() const { return selfClosedMark_; }
     bool timerActive() const;
 
     /// The installed or built user guide, found from the program's directory:
@@ -68,19 +68,21 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void FormActivate();
+    /// At each showing: the tick count back to 0, and the timer started
+    /// unless the box has closed itself before.
+    void restartCountdown();
     /// What a click on the box does: stops the timer and closes the box with
     /// result 1.
-    void Panel1Click();
-    void urllb2Click();
-    void urllbMouseEnter(QLabel *label);
-    void urllbMouseLeave(QLabel *label);
-    void LicenselbClick();
+    void closeByClick();
+    void openUserGuide();
+    void highlightLink(QLabel *label);
+    void unhighlightLink(QLabel *label);
+    void openLicenceViewer();
     void closeWithResult(int result);
 
     Tlicensefrm *licence_;
-    int tag_ = 0;         ///< the self-closed mark
-    int timer1Tag_ = 0;   ///< ticks since the box was last shown
+    int selfClosedMark_ = 0;
+    int tickCount_ = 0; ///< ticks since the box was last shown
     bool licenceOpen_ = false;
     bool closePending_ = false;
 };

@@ -917,7 +917,7 @@ private slots:
     void aboutBoxOpensOncePerRunAndFromTheMenu()
     {
         Tlicensefrm licence;
-        Taboutboxp about(&licence);
+        AboutBox about(&licence);
         TestWindow w(*printer_);
         w.setAboutBox(&about);
         QVERIFY(w.modals.isEmpty());
@@ -926,8 +926,8 @@ private slots:
         QTRY_COMPARE(w.modals.size(), 1);
         QCOMPARE(w.modals[0], static_cast<QDialog *>(&about));
         QCOMPARE(about.windowTitle(), QStringLiteral("Gridora"));
-        QCOMPARE(about.ProductName->text(), QStringLiteral("Product Name: Gridora"));
-        QCOMPARE(about.Version->text(), QStringLiteral("Version: %1").arg(QLatin1String(gridora::kVersion)));
+        QCOMPARE(about.productLabel->text(), QStringLiteral("Product Name: Gridora"));
+        QCOMPARE(about.versionLabel->text(), QStringLiteral("Version: %1").arg(QLatin1String(gridora::kVersion)));
 
         QWidget elsewhere;
         elsewhere.show();
@@ -1009,7 +1009,7 @@ private slots:
             viewerOpened = windows.licenceViewer.isVisible();
             windows.licenceViewer.reject();
         });
-        QTest::mouseClick(windows.aboutBox.Licenselb, Qt::LeftButton);
+        QTest::mouseClick(windows.aboutBox.licenceLink, Qt::LeftButton);
         QVERIFY(viewerOpened);
         windows.aboutBox.hide();
     }

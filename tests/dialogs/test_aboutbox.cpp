@@ -37,21 +37,21 @@ enum class TimerSpeed { Slowed, Real };
 
 struct Boxes {
     Tlicensefrm licence;
-    Taboutboxp box{&licence};
+    AboutBox box{&licence};
 
     explicit Boxes(TimerSpeed speed = TimerSpeed::Slowed)
     {
         box.setWindowTitle(QStringLiteral("Gridora"));
-        box.ProductName->setText(QStringLiteral("Product Name: Gridora"));
-        box.Version->setText(QStringLiteral("Version: 0.95"));
+        box.productLabel->setText(QStringLiteral("Product Name: Gridora"));
+        box.versionLabel->setText(QStringLiteral("Version: 0.95"));
         if (speed == TimerSpeed::Slowed)
-            box.Timer1->setInterval(3600 * 1000);
+            box.closeTimer->setInterval(3600 * 1000);
     }
 
     void tick(int count)
     {
         for (int i = 0; i < count; ++i)
-            box.Timer1Timer();
+            box.tick();
     }
 
     /// The box shown modally, closed with result 99 (which no test expects)
@@ -70,7 +70,7 @@ struct Boxes {
     }
 };
 
-QWidget *item(Taboutboxp &box, const QString &name)
+QWidget *item(AboutBox &box, const QString &name)
 {
     return box.findChild<QWidget *>(name);
 }
@@ -79,9 +79,9 @@ QWidget *item(Taboutboxp &box, const QString &name)
 // none of their items lie.
 QPoint clickPoint(const QString &name, const QWidget *widget)
 {
-    if (name == QLatin1String("Panel1"))
+    if (name == QLatin1String("framePanel"))
         return {4, 4}; // the khaki band
-    if (name == QLatin1String("Panel2"))
+    if (name == QLatin1String("innerPanel"))
         return {300, 60};
     return widget->rect().center();
 }
@@ -140,15 +140,15 @@ private slots:
 void TestAboutBox::windowLayout()
 {
     Tlicensefrm licence;
-    const Taboutboxp fresh(&licence);
+    const AboutBox fresh(&licence);
     QVERIFY(!fresh.isVisible());
     QVERIFY(!fresh.timerActive());
-    QCOMPARE(fresh.Timer1->interval(), 200);
+    QCOMPARE(fresh.closeTimer->interval(), 200);
     QCOMPARE(fresh.tickCount(), 0);
     QCOMPARE(fresh.selfClosedMark(), 0);
     QVERIFY(fresh.windowTitle().isEmpty());
-    QVERIFY(fresh.ProductName->text().isEmpty());
-    QVERIFY(fresh.Version->text().isEmpty());
+    QVERIFY(fresh.productLabel->text().isEmpty());
+    QVERIFY(fresh.versionLabel->text().isEmpty());
 
     Boxes b;
     QCOMPARE(b.box.size(), QSize(449, 285));
@@ -162,8 +162,8 @@ void TestAboutBox::windowLayout()
     QVERIFY(QTest::qWaitForWindowExposed(&b.box));
     const QPoint off = b.box.frameGeometry().center() - b.box.screen()->availableGeometry().center();
     QVERIFY2(off.manhattanLength() <= 2, "the box is not centred on the screen");
-    QCOMPARE(b.box.Panel1->geometry(), QRect(0, 0, 449, 285));
-    QCOMPARE(QRect(b.box.Panel2->mapTo(&b.box, QPoint(0, 0)), b.box.Panel2->size()), QRect(8, 8, 433, 269));
+    QCOMPARE(b.box.framePanel->geometry(), QRect(0, 0, 449, 285));
+    QCOMPARE(QRect(b.box.innerPanel->mapTo(&b.box, QPoint(0, 0)), b.box.innerPanel->size()), QRect(8, 8, 433, 269));
 }
 
 void TestAboutBox::itemLayout_data()
@@ -177,15 +177,17 @@ void TestAboutBox::itemLayout_data()
     QTest::addColumn<QColor>("colour");   // invalid: the palette's window text
 
     const QColor windowText;
-    QTest::newRow("ProductName") << "ProductName" << QPoint(8, 8) << 11 << true << false << true << windowText;
-    QTest::newRow("Version") << "Version" << QPoint(360, 8) << 11 << false << false << true << windowText;
-    QTest::newRow("Comments") << "Comments" << QPoint(8, 104) << 11 << true << false << true << windowText;
-    QTest::newRow("Label9") << "Label9" << QPoint(8, 120) << 11 << false << false << true << windowText;
-    QTest::newRow("Label5") << "Label5" << QPoint(256, 108) << 12 << true << false << true << QColor(Qt::black);
-    QTest::newRow("weblb") << "weblb" << QPoint(8, 207) << 13 << true << false << true << windowText;
-    QTest::newRow("urllb") << "urllb" << QPoint(136, 207) << 13 << true << true << true << QColor(0, 0, 128);
-    QTest::newRow("Licenselb") << "Licenselb" << QPoint(8, 241) << 13 << false << false << false << windowText;
-    QTest::newRow("notice") << "noticelb" << QPoint(178, 243) << 11 << true << false << true << windowText;
+    QTest::newRow("product") << "productLabel" << QPoint(8, 8) << 11 << true << false << true << windowText;
+    QTest::newRow("version") << "versionLabel" << QPoint(360, 8) << 11 << false << false << true << windowText;
+    QTest::newRow("Comments:") << "commentsHeading" << QPoint(8, 104) << 11 << true << false << true << windowText;
+    QTest::newRow("comments") << "commentsText" << QPoint(8, 120) << 11 << false << false << true << windowText;
+    QTest::newRow("Presented by:") << "presentedByLabel" << QPoint(256, 108) << 12 << true << false << true
+                                   << QColor(Qt::black);
+    QTest::newRow("more info") << "moreInfoLabel" << QPoint(8, 207) << 13 << true << false << true << windowText;
+    QTest::newRow("user guide") << "userGuideLink" << QPoint(136, 207) << 13 << true << true << true
+                                << QColor(0, 0, 128);
+    QTest::newRow("licence") << "licenceLink" << QPoint(8, 241) << 13 << false << false << false << windowText;
+    QTest::newRow("notice") << "copyrightNotice" << QPoint(178, 243) << 11 << true << false << true << windowText;
 }
 
 void TestAboutBox::itemLayout()
@@ -202,9 +204,9 @@ void TestAboutBox::itemLayout()
     b.box.show();
     auto *label = qobject_cast<QLabel *>(item(b.box, name));
     QVERIFY(label);
-    QCOMPARE(label->parentWidget(), b.box.Panel2);
+    QCOMPARE(label->parentWidget(), b.box.innerPanel);
     QCOMPARE(label->pos(), topLeft);
-    QVERIFY(!label->autoFillBackground()); // transparent over Panel2
+    QVERIFY(!label->autoFillBackground()); // transparent over innerPanel
     const QFontInfo font(label->font());
     QCOMPARE(font.pixelSize(), pixelSize);
     QCOMPARE(font.bold(), bold);
@@ -221,9 +223,10 @@ void TestAboutBox::textsFitTheirPlaces()
 {
     Boxes b;
     b.box.show();
-    // Labels sized to their text show all of it, inside Panel2.
-    const QRect panel = b.box.Panel2->rect();
-    for (const char *name : {"ProductName", "Version", "Comments", "Label5", "weblb", "urllb", "Licenselb", "noticelb"}) {
+    // Labels sized to their text show all of it, inside innerPanel.
+    const QRect panel = b.box.innerPanel->rect();
+    for (const char *name : {"productLabel", "versionLabel", "commentsHeading", "presentedByLabel", "moreInfoLabel",
+                             "userGuideLink", "licenceLink", "copyrightNotice"}) {
         auto *label = qobject_cast<QLabel *>(item(b.box, QString::fromLatin1(name)));
         QVERIFY(label);
         QVERIFY2(!label->text().isEmpty(), name);
@@ -231,14 +234,14 @@ void TestAboutBox::textsFitTheirPlaces()
         QVERIFY2(panel.contains(label->geometry()), name);
     }
     // The comment paragraph wraps inside its fixed 244 x 89.
-    QCOMPARE(b.box.Label9->size(), QSize(244, 89));
-    QVERIFY(b.box.Label9->wordWrap());
-    const QRect needed = b.box.Label9->fontMetrics().boundingRect(QRect(0, 0, 244, 1000), Qt::TextWordWrap,
-                                                                  b.box.Label9->text());
+    QCOMPARE(b.box.commentsText->size(), QSize(244, 89));
+    QVERIFY(b.box.commentsText->wordWrap());
+    const QRect needed = b.box.commentsText->fontMetrics().boundingRect(QRect(0, 0, 244, 1000), Qt::TextWordWrap,
+                                                                        b.box.commentsText->text());
     QVERIFY2(needed.height() <= 89, qPrintable(QStringLiteral("needs %1 rows").arg(needed.height())));
     // The two texts on the bottom line do not run into each other.
-    QVERIFY(b.box.Licenselb->geometry().right() < b.box.noticelb->geometry().left());
-    QVERIFY(b.box.weblb->geometry().right() < b.box.urllb->geometry().left());
+    QVERIFY(b.box.licenceLink->geometry().right() < b.box.copyrightNotice->geometry().left());
+    QVERIFY(b.box.moreInfoLabel->geometry().right() < b.box.userGuideLink->geometry().left());
 }
 
 void TestAboutBox::panelColours()
@@ -263,8 +266,8 @@ void TestAboutBox::logo()
     Boxes b;
     const QImage resource(QStringLiteral(":/gridora/gridora-logo.png"));
     QCOMPARE(resource.size(), QSize(171, 84));
-    QCOMPARE(b.box.l2img->geometry(), QRect(256, 125, 171, 84));
-    const QImage shown = b.box.l2img->pixmap().toImage();
+    QCOMPARE(b.box.logo->geometry(), QRect(256, 125, 171, 84));
+    const QImage shown = b.box.logo->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(171, 84));
     QCOMPARE(shown.depth(), 32);
     QCOMPARE(shown.pixel(85, 42), resource.convertToFormat(QImage::Format_RGB32).pixel(85, 42));
@@ -277,13 +280,13 @@ void TestAboutBox::firstShowingClosesItselfAtTick20()
     QVERIFY(b.box.timerActive());
     QCOMPARE(b.box.tickCount(), 0);
     for (int tick = 1; tick < 20; ++tick) {
-        b.box.Timer1Timer();
+        b.box.tick();
         QCOMPARE(b.box.tickCount(), tick);
         QVERIFY(b.box.isVisible());
         QVERIFY(b.box.timerActive());
         QCOMPARE(b.box.selfClosedMark(), 0);
     }
-    b.box.Timer1Timer();
+    b.box.tick();
     QVERIFY(!b.box.isVisible());
     QCOMPARE(b.box.result(), 1);
     QCOMPARE(b.box.selfClosedMark(), 10);
@@ -305,7 +308,7 @@ void TestAboutBox::modalLoopEndsWithResult1()
         if (byTimer)
             b.tick(20);
         else
-            QTest::mouseClick(b.box.Label5, Qt::LeftButton);
+            QTest::mouseClick(b.box.presentedByLabel, Qt::LeftButton);
     });
     QCOMPARE(b.exec(), 1);
     QVERIFY(!b.box.timerActive());
@@ -336,7 +339,7 @@ void TestAboutBox::afterSelfCloseLaterShowingsStayOpen()
         QCoreApplication::processEvents();
         QVERIFY(b.box.isVisible());
         QCOMPARE(b.box.selfClosedMark(), 10);
-        QTest::mouseClick(b.box.Comments, Qt::LeftButton);
+        QTest::mouseClick(b.box.commentsHeading, Qt::LeftButton);
         QVERIFY(!b.box.isVisible());
     }
 }
@@ -346,7 +349,7 @@ void TestAboutBox::clickAwayKeepsTheMarkAtZero()
     Boxes b;
     b.box.show();
     b.tick(5);
-    QTest::mouseClick(b.box.Comments, Qt::LeftButton);
+    QTest::mouseClick(b.box.commentsHeading, Qt::LeftButton);
     QVERIFY(!b.box.isVisible());
     QCOMPARE(b.box.result(), 1);
     QVERIFY(!b.box.timerActive());
@@ -412,7 +415,8 @@ void TestAboutBox::showingWithinFourSecondsRestartsTheCount()
 void TestAboutBox::clicksThatClose_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"Panel1", "Panel2", "Label5", "Comments", "Label9", "weblb", "noticelb"})
+    for (const char *name : {"framePanel", "innerPanel", "presentedByLabel", "commentsHeading", "commentsText",
+                             "moreInfoLabel", "copyrightNotice"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -438,8 +442,8 @@ void TestAboutBox::clicksThatClose()
 void TestAboutBox::productAndVersionClicksDoNothing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("product line") << QStringLiteral("ProductName");
-    QTest::newRow("version line") << QStringLiteral("Version");
+    QTest::newRow("product line") << QStringLiteral("productLabel");
+    QTest::newRow("version line") << QStringLiteral("versionLabel");
 }
 
 void TestAboutBox::productAndVersionClicksDoNothing()
@@ -458,14 +462,14 @@ void TestAboutBox::productAndVersionClicksDoNothing()
 void TestAboutBox::linksOpenTheUserGuide_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("web address") << QStringLiteral("urllb");
-    QTest::newRow("logo") << QStringLiteral("l2img");
+    QTest::newRow("web address") << QStringLiteral("userGuideLink");
+    QTest::newRow("logo") << QStringLiteral("logo");
 }
 
 void TestAboutBox::linksOpenTheUserGuide()
 {
     QFETCH(QString, name);
-    const QString guide = Taboutboxp::userGuidePath();
+    const QString guide = AboutBox::userGuidePath();
     QVERIFY2(!guide.isEmpty(), "the build did not place share/doc/gridora/user-guide.html");
 
     UrlCatcher catcher;
@@ -484,7 +488,7 @@ void TestAboutBox::linksOpenTheUserGuide()
 
 void TestAboutBox::userGuideIsComplete()
 {
-    QFile file(Taboutboxp::userGuidePath());
+    QFile file(AboutBox::userGuidePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
     for (const char *topic : {"Squared", "Semi log", "Log", "Spacetime", "Print Setup", "Who", "velocity",
@@ -497,7 +501,7 @@ void TestAboutBox::userGuideIsComplete()
 // so every picture it shows must have been placed next to it.
 void TestAboutBox::userGuidePicturesLieBesideIt()
 {
-    const QString guide = Taboutboxp::userGuidePath();
+    const QString guide = AboutBox::userGuidePath();
     QFile file(guide);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
@@ -537,7 +541,7 @@ void TestAboutBox::userGuideExplainsThePrintErrors_data()
 void TestAboutBox::userGuideExplainsThePrintErrors()
 {
     QFETCH(QString, message);
-    QFile file(Taboutboxp::userGuidePath());
+    QFile file(AboutBox::userGuidePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
     const qsizetype start = html.indexOf(QLatin1String("<section id=\"errors\">"));
@@ -551,8 +555,8 @@ void TestAboutBox::userGuideExplainsThePrintErrors()
 void TestAboutBox::hoverColours_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("web address") << QStringLiteral("urllb");
-    QTest::newRow("licence link") << QStringLiteral("Licenselb");
+    QTest::newRow("web address") << QStringLiteral("userGuideLink");
+    QTest::newRow("licence link") << QStringLiteral("licenceLink");
 }
 
 void TestAboutBox::hoverColours()
@@ -563,7 +567,7 @@ void TestAboutBox::hoverColours()
     QVERIFY(QTest::qWaitForWindowExposed(&b.box));
     auto *label = qobject_cast<QLabel *>(item(b.box, name));
     QVERIFY(label);
-    const QPoint outside = b.box.Panel2->mapTo(&b.box, QPoint(300, 60));
+    const QPoint outside = b.box.innerPanel->mapTo(&b.box, QPoint(300, 60));
     QTest::mouseMove(&b.box, outside);
     QTest::mouseMove(label, label->rect().center());
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -588,7 +592,7 @@ void TestAboutBox::licenceViewerOpensOnTop()
         checked = true;
         b.licence.okbt2->click();
     });
-    QTest::mouseClick(b.box.Licenselb, Qt::LeftButton);
+    QTest::mouseClick(b.box.licenceLink, Qt::LeftButton);
     QVERIFY(checked);
     QVERIFY(!b.licence.isVisible());
     QVERIFY(b.box.isVisible()); // back to the box
@@ -606,7 +610,7 @@ void TestAboutBox::tick20WhileViewerOpenClosesAfterIt()
                              && b.box.selfClosedMark() == 10 && !b.box.timerActive();
             b.licence.close();
         });
-        QTest::mouseClick(b.box.Licenselb, Qt::LeftButton);
+        QTest::mouseClick(b.box.licenceLink, Qt::LeftButton);
     });
     QCOMPARE(b.exec(), 1);
     QVERIFY(boxStayedUnder);
@@ -658,14 +662,14 @@ void TestAboutBox::tabFollowsTheLinks()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
-    QCOMPARE(reached, (QList<QWidget *>{b.box.urllb, b.box.l2img, b.box.Licenselb}));
+    QCOMPARE(reached, (QList<QWidget *>{b.box.userGuideLink, b.box.logo, b.box.licenceLink}));
     for (QWidget *link : std::as_const(reached))
         QVERIFY2(!link->accessibleName().isEmpty(), qPrintable(link->objectName()));
 
-    b.box.urllb->setFocus();
-    QTest::keyClick(b.box.urllb, Qt::Key_Return);
-    b.box.l2img->setFocus();
-    QTest::keyClick(b.box.l2img, Qt::Key_Space);
+    b.box.userGuideLink->setFocus();
+    QTest::keyClick(b.box.userGuideLink, Qt::Key_Return);
+    b.box.logo->setFocus();
+    QTest::keyClick(b.box.logo, Qt::Key_Space);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(catcher.urls.size(), 2);
     QVERIFY(b.box.isVisible());
@@ -683,8 +687,8 @@ void TestAboutBox::returnOnTheLicenceLinkOpensTheViewer()
         // Return in the viewer is its "&Ok", wherever its focus is.
         QTest::keyClick(b.licence.updwnsb, Qt::Key_Return);
     });
-    b.box.Licenselb->setFocus();
-    QTest::keyClick(b.box.Licenselb, Qt::Key_Return);
+    b.box.licenceLink->setFocus();
+    QTest::keyClick(b.box.licenceLink, Qt::Key_Return);
     QVERIFY(opened);
     QVERIFY(!b.licence.isVisible());
     QCOMPARE(b.licence.result(), 1);

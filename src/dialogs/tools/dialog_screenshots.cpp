@@ -33,10 +33,10 @@ int main(int argc, char **argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
 
     Tlicensefrm licence;
-    Taboutboxp about(&licence);
+    AboutBox about(&licence);
     about.setWindowTitle(QStringLiteral("Gridora"));
-    about.ProductName->setText(QStringLiteral("Product Name: Gridora"));
-    about.Version->setText(QStringLiteral("Version: %1").arg(QLatin1String(gridora::kVersion)));
+    about.productLabel->setText(QStringLiteral("Product Name: Gridora"));
+    about.versionLabel->setText(QStringLiteral("Version: %1").arg(QLatin1String(gridora::kVersion)));
 
     about.show();
     const bool aboutSaved = about.grab().save(out.filePath(QStringLiteral("about-box.png")));
