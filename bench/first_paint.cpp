@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
     phase("main window");
     AboutBox aboutBox(nullptr);
     phase("About box");
-    Tlicensefrm licenceViewer;
+    LicenceViewer licenceViewer;
     phase("licence viewer");
     aboutBox.setLicenceViewer(&licenceViewer);
     mainWindow.setAboutBox(&aboutBox);

@@ -16,7 +16,7 @@ struct Windows {
     explicit Windows(TPrinter &printer);
 
     // The viewer outlives the box that points at it.
-    Tlicensefrm licenceViewer;
+    LicenceViewer licenceViewer;
     AboutBox aboutBox{nullptr};
     MainWindow mainWindow;
 };

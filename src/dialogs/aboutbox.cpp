@@ -39,7 +39,7 @@ const char *const commentText =
 
 } // namespace
 
-AboutBox::AboutBox(Tlicensefrm *licence, QWidget *parent)
+AboutBox::AboutBox(LicenceViewer *licence, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       licence_(licence)

@@ -9,7 +9,7 @@
 
 class QLabel;
 class QTimer;
-class Tlicensefrm;
+class LicenceViewer;
 
 /// Client area 449 x 285, fixed size, stays on top, centred on the screen at
 /// each showing. Closes with result 1 (QDialog::Accepted) by a click or by the
@@ -25,11 +25,11 @@ class AboutBox : public QDialog {
 public:
     /// `licence` is the viewer that "View License Agreement" opens; it may be
     /// null, and then the link does nothing.
-    explicit AboutBox(Tlicensefrm *licence, QWidget *parent = nullptr);
+    explicit AboutBox(LicenceViewer *licence, QWidget *parent = nullptr);
     ~AboutBox() override;
 
     /// The program creates the viewer after the box; it hands it over here.
-    void setLicenceViewer(Tlicensefrm *licence) { licence_ = licence; }
+    void setLicenceViewer(LicenceViewer *licence) { licence_ = licence; }
 
     // The main window sets the texts of these two and the caption; they start
     // empty. Clicks on them do nothing.
@@ -80,7 +80,7 @@ private:
     void openLicenceViewer();
     void closeWithResult(int result);
 
-    Tlicensefrm *licence_;
+    LicenceViewer *licence_;
     int selfClosedMark_ = 0;
     int tickCount_ = 0; ///< ticks since the box was last shown
     bool licenceOpen_ = false;

@@ -38,16 +38,17 @@ QImage loadAgreement()
 
 } // namespace
 
-// textim (never shown) and partim's picture, each a surface of the canvas
-// layer so that the strip copy is the canvas's own CopyRect.
-struct Tlicensefrm::Pictures {
-    gridora::dialogs::PictureSurface textim{loadAgreement()};
-    gridora::ImageSurface partim{windowWidth, windowHeight};
-    gridora::TCanvas textimCanvas{&textim};
-    gridora::TCanvas partimCanvas{&partim};
+// The agreement picture (never shown) and the strip stripView shows, each a
+// surface of the canvas layer so that the strip copy is the canvas's own
+// CopyRect.
+struct LicenceViewer::Pictures {
+    gridora::dialogs::PictureSurface agreement{loadAgreement()};
+    gridora::ImageSurface strip{windowWidth, windowHeight};
+    gridora::TCanvas agreementCanvas{&agreement};
+    gridora::TCanvas stripCanvas{&strip};
 };
 
-Tlicensefrm::Tlicensefrm(QWidget *parent)
+LicenceViewer::LicenceViewer(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           // Only the About box opens the viewer, and that box
@@ -55,7 +56,7 @@ Tlicensefrm::Tlicensefrm(QWidget *parent)
                           | Qt::WindowStaysOnTopHint),
       pictures_(std::make_unique<Pictures>())
 {
-    setObjectName(QStringLiteral("Tlicensefrm"));
+    setObjectName(QStringLiteral("licenceViewer"));
     setWindowTitle(QStringLiteral("License Agreement"));
     setFixedSize(488, 287);
     setFont(gridora::dialogs::dialogFont());
@@ -66,67 +67,67 @@ Tlicensefrm::Tlicensefrm(QWidget *parent)
 
     // Creation order is the tab order: the group box with its scroll bar
     // first, then the button.
-    textgb = new QGroupBox(QStringLiteral("Agreement"), this);
-    textgb->setObjectName(QStringLiteral("textgb"));
-    textgb->setGeometry(8, 8, 473, 233);
+    agreementGroup = new QGroupBox(QStringLiteral("Agreement"), this);
+    agreementGroup->setObjectName(QStringLiteral("agreementGroup"));
+    agreementGroup->setGeometry(8, 8, 473, 233);
 
-    partim = new gridora::dialogs::PictureBox(&pictures_->partim.image(), textgb);
-    partim->setObjectName(QStringLiteral("partim"));
-    partim->setGeometry(2, 14, windowWidth, windowHeight);
+    stripView = new gridora::dialogs::PictureBox(&pictures_->strip.image(), agreementGroup);
+    stripView->setObjectName(QStringLiteral("stripView"));
+    stripView->setGeometry(2, 14, windowWidth, windowHeight);
 
-    updwnsb = new gridora::dialogs::StepScrollBar(textgb);
-    updwnsb->setObjectName(QStringLiteral("updwnsb"));
-    updwnsb->setGeometry(451, 8, 18, 225);
-    updwnsb->setRange(0, 100);
-    updwnsb->setSingleStep(1);
+    scrollBar = new gridora::dialogs::StepScrollBar(agreementGroup);
+    scrollBar->setObjectName(QStringLiteral("scrollBar"));
+    scrollBar->setGeometry(451, 8, 18, 225);
+    scrollBar->setRange(0, 100);
+    scrollBar->setSingleStep(1);
     // Qt has no separate page size: the page step also sizes the thumb, and
     // 1 gives both the large step of one and the smallest thumb.
-    updwnsb->setPageStep(1);
-    connect(updwnsb, &QScrollBar::valueChanged, this, [this] { updwnsbChange(); });
+    scrollBar->setPageStep(1);
+    connect(scrollBar, &QScrollBar::valueChanged, this, [this] { showStrip(); });
 
-    okbt2 = new QPushButton(QStringLiteral("&Ok"), this);
-    okbt2->setObjectName(QStringLiteral("okbt2"));
-    okbt2->setGeometry(184, 248, 89, 33);
+    okButton = new QPushButton(QStringLiteral("&Ok"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(184, 248, 89, 33);
     // Return means "&Ok" wherever the focus is; Escape is the close box.
-    okbt2->setDefault(true);
-    connect(okbt2, &QPushButton::clicked, this, [this] { done(1); });
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, [this] { done(1); });
 
-    FormCreate();
+    showFirstStrip();
 }
 
-Tlicensefrm::~Tlicensefrm() = default;
+LicenceViewer::~LicenceViewer() = default;
 
-void Tlicensefrm::FormCreate()
+void LicenceViewer::showFirstStrip()
 {
-    updwnsb->setMaximum(textimTag_);
-    updwnsb->setValue(0);
-    updwnsbChange(); // the first strip: rows 0 to 214
+    scrollBar->setMaximum(stepCount_);
+    scrollBar->setValue(0);
+    showStrip(); // the first strip: rows 0 to 214
 }
 
-int Tlicensefrm::stripOffset(int position)
+int LicenceViewer::stripOffset(int position)
 {
     return gridora::dialogs::stripOffset(position, agreementHeight, windowHeight, stepCount);
 }
 
-const QImage &Tlicensefrm::agreementPicture() const
+const QImage &LicenceViewer::agreementPicture() const
 {
-    return pictures_->textim.picture();
+    return pictures_->agreement.picture();
 }
 
-const QImage &Tlicensefrm::windowPicture() const
+const QImage &LicenceViewer::windowPicture() const
 {
-    return pictures_->partim.image();
+    return pictures_->strip.image();
 }
 
-void Tlicensefrm::updwnsbChange()
+void LicenceViewer::showStrip()
 {
-    const int offset = gridora::dialogs::stripOffset(updwnsb->value(), pictures_->textim.height(),
-                                                     pictures_->partim.height(), textimTag_);
-    gridora::dialogs::copyStrip(pictures_->partimCanvas, pictures_->textimCanvas, offset);
-    partim->update();
+    const int offset = gridora::dialogs::stripOffset(scrollBar->value(), pictures_->agreement.height(),
+                                                     pictures_->strip.height(), stepCount_);
+    gridora::dialogs::copyStrip(pictures_->stripCanvas, pictures_->agreementCanvas, offset);
+    stripView->update();
 }
 
-void Tlicensefrm::showEvent(QShowEvent *event)
+void LicenceViewer::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
         gridora::dialogs::centreOnScreen(this);

@@ -17,39 +17,39 @@ class QScrollBar;
 /// About box; keeps its scroll position and window picture between showings.
 /// "&Ok" closes it with result 1 (QDialog::Accepted), the close box with
 /// QDialog::Rejected.
-class Tlicensefrm : public QDialog {
+class LicenceViewer : public QDialog {
     Q_OBJECT
 public:
-    explicit Tlicensefrm(QWidget *parent = nullptr);
-    ~Tlicensefrm() override;
+    explicit LicenceViewer(QWidget *parent = nullptr);
+    ~LicenceViewer() override;
 
     /// The first agreement row shown at scroll position `position` (0..100)
     /// for Gridora's own pictures: (position × 1185) / 100, 1185 being the
     /// agreement's 1400 rows less the window's 215.
     static int stripOffset(int position);
 
-    QScrollBar *updwnsb; ///< 0..100, steps of 1; first in the tab order
-    QGroupBox *textgb;   ///< "Agreement", holds partim and updwnsb
-    QPushButton *okbt2;  ///< "&Ok"
-    QWidget *partim;     ///< shows windowPicture()
+    QScrollBar *scrollBar;     ///< 0..100, steps of 1; first in the tab order
+    QGroupBox *agreementGroup; ///< "Agreement", holds stripView and scrollBar
+    QPushButton *okButton;     ///< "&Ok"
+    QWidget *stripView;        ///< shows windowPicture()
 
-    /// textim's picture: 450 x 1400, Format_Mono, colour table {black, white},
+    /// The agreement picture: 450 x 1400, Format_Mono, colour table {black, white},
     /// rendered from the licence text when Gridora is built.
     const QImage &agreementPicture() const;
-    /// partim's picture: 447 x 215, the strip last copied.
+    /// stripView's picture: 447 x 215, the strip last copied.
     const QImage &windowPicture() const;
 
-    /// Copies the strip for updwnsb->value() into the window picture. Runs on
-    /// every change of the scroll bar's position.
-    void updwnsbChange();
+    /// Copies the strip for scrollBar->value() into the window picture. Runs
+    /// on every change of the scroll bar's position.
+    void showStrip();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void FormCreate();
+    void showFirstStrip();
 
     struct Pictures;
     std::unique_ptr<Pictures> pictures_;
-    int textimTag_ = 100; ///< the scroll step count: scroll bar maximum and offset divisor
+    int stepCount_ = 100; ///< the scroll step count: scroll bar maximum and offset divisor
 };

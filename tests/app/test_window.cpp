@@ -916,7 +916,7 @@ private slots:
 
     void aboutBoxOpensOncePerRunAndFromTheMenu()
     {
-        Tlicensefrm licence;
+        LicenceViewer licence;
         AboutBox about(&licence);
         TestWindow w(*printer_);
         w.setAboutBox(&about);

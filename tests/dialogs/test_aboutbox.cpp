@@ -36,7 +36,7 @@ namespace {
 enum class TimerSpeed { Slowed, Real };
 
 struct Boxes {
-    Tlicensefrm licence;
+    LicenceViewer licence;
     AboutBox box{&licence};
 
     explicit Boxes(TimerSpeed speed = TimerSpeed::Slowed)
@@ -139,7 +139,7 @@ private slots:
 
 void TestAboutBox::windowLayout()
 {
-    Tlicensefrm licence;
+    LicenceViewer licence;
     const AboutBox fresh(&licence);
     QVERIFY(!fresh.isVisible());
     QVERIFY(!fresh.timerActive());
@@ -590,7 +590,7 @@ void TestAboutBox::licenceViewerOpensOnTop()
         QVERIFY(b.licence.windowHandle());
         QCOMPARE(b.licence.windowHandle()->transientParent(), b.box.windowHandle());
         checked = true;
-        b.licence.okbt2->click();
+        b.licence.okButton->click();
     });
     QTest::mouseClick(b.box.licenceLink, Qt::LeftButton);
     QVERIFY(checked);
@@ -685,7 +685,7 @@ void TestAboutBox::returnOnTheLicenceLinkOpensTheViewer()
     QTimer::singleShot(0, &b.licence, [&] {
         opened = b.licence.isVisible();
         // Return in the viewer is its "&Ok", wherever its focus is.
-        QTest::keyClick(b.licence.updwnsb, Qt::Key_Return);
+        QTest::keyClick(b.licence.scrollBar, Qt::Key_Return);
     });
     b.box.licenceLink->setFocus();
     QTest::keyClick(b.box.licenceLink, Qt::Key_Return);

@@ -138,7 +138,7 @@ void TestLicenceForm::fontsExist()
 
 void TestLicenceForm::agreementPicture()
 {
-    const Tlicensefrm form;
+    const LicenceViewer form;
     const QImage &picture = form.agreementPicture();
     QCOMPARE(picture.size(), QSize(450, 1400));
     QCOMPARE(picture.format(), QImage::Format_Mono);
@@ -166,7 +166,7 @@ void TestLicenceForm::agreementPicture()
 
 void TestLicenceForm::windowLayout()
 {
-    Tlicensefrm form;
+    LicenceViewer form;
     QCOMPARE(form.windowTitle(), QStringLiteral("License Agreement"));
     QCOMPARE(form.size(), QSize(488, 287));
     QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -175,15 +175,15 @@ void TestLicenceForm::windowLayout()
     QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(QFontInfo(form.font()).pixelSize(), 13);
 
-    QCOMPARE(form.textgb->title(), QStringLiteral("Agreement"));
-    QCOMPARE(form.textgb->geometry(), QRect(8, 8, 473, 233));
-    QCOMPARE(form.partim->parentWidget(), form.textgb);
-    QCOMPARE(form.partim->geometry(), QRect(2, 14, 447, 215));
-    QCOMPARE(form.updwnsb->parentWidget(), form.textgb);
-    QCOMPARE(form.updwnsb->geometry(), QRect(451, 8, 18, 225));
-    QCOMPARE(form.updwnsb->orientation(), Qt::Vertical);
-    QCOMPARE(form.okbt2->text(), QStringLiteral("&Ok"));
-    QCOMPARE(form.okbt2->geometry(), QRect(184, 248, 89, 33));
+    QCOMPARE(form.agreementGroup->title(), QStringLiteral("Agreement"));
+    QCOMPARE(form.agreementGroup->geometry(), QRect(8, 8, 473, 233));
+    QCOMPARE(form.stripView->parentWidget(), form.agreementGroup);
+    QCOMPARE(form.stripView->geometry(), QRect(2, 14, 447, 215));
+    QCOMPARE(form.scrollBar->parentWidget(), form.agreementGroup);
+    QCOMPARE(form.scrollBar->geometry(), QRect(451, 8, 18, 225));
+    QCOMPARE(form.scrollBar->orientation(), Qt::Vertical);
+    QCOMPARE(form.okButton->text(), QStringLiteral("&Ok"));
+    QCOMPARE(form.okButton->geometry(), QRect(184, 248, 89, 33));
 
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -194,16 +194,16 @@ void TestLicenceForm::windowLayout()
 
 void TestLicenceForm::firstStripAfterCreation()
 {
-    const Tlicensefrm form;
-    QCOMPARE(form.updwnsb->minimum(), 0);
-    QCOMPARE(form.updwnsb->maximum(), 100);
-    QCOMPARE(form.updwnsb->value(), 0);
-    QCOMPARE(form.updwnsb->singleStep(), 1);
-    QCOMPARE(form.updwnsb->pageStep(), 1);
+    const LicenceViewer form;
+    QCOMPARE(form.scrollBar->minimum(), 0);
+    QCOMPARE(form.scrollBar->maximum(), 100);
+    QCOMPARE(form.scrollBar->value(), 0);
+    QCOMPARE(form.scrollBar->singleStep(), 1);
+    QCOMPARE(form.scrollBar->pageStep(), 1);
     QCOMPARE(form.windowPicture().size(), QSize(447, 215));
     COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), 0));
     // And the widget shows that picture.
-    COMPARE_PIXELS(form.partim->grab().toImage(), form.windowPicture());
+    COMPARE_PIXELS(form.stripView->grab().toImage(), form.windowPicture());
 }
 
 void TestLicenceForm::stripForPosition_data()
@@ -224,14 +224,14 @@ void TestLicenceForm::stripForPosition()
 {
     QFETCH(int, position);
     QFETCH(int, firstRow);
-    QCOMPARE(Tlicensefrm::stripOffset(position), firstRow);
+    QCOMPARE(LicenceViewer::stripOffset(position), firstRow);
 
-    Tlicensefrm form;
+    LicenceViewer form;
     // Start elsewhere so that every row is a change of position.
-    form.updwnsb->setValue(position == 30 ? 31 : 30);
-    form.updwnsb->setValue(position);
+    form.scrollBar->setValue(position == 30 ? 31 : 30);
+    form.scrollBar->setValue(position);
     COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), firstRow));
-    COMPARE_PIXELS(form.partim->grab().toImage(), form.windowPicture());
+    COMPARE_PIXELS(form.stripView->grab().toImage(), form.windowPicture());
 }
 
 void TestLicenceForm::narrowingBlackWins()
@@ -294,12 +294,12 @@ void TestLicenceForm::reopeningKeepsTheStrip()
 {
     QFETCH(bool, byOk);
     QFETCH(int, result);
-    Tlicensefrm form;
+    LicenceViewer form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.updwnsb->setValue(40);
+    form.scrollBar->setValue(40);
     if (byOk)
-        form.okbt2->click();
+        form.okButton->click();
     else
         form.close();
     QVERIFY(!form.isVisible());
@@ -307,18 +307,18 @@ void TestLicenceForm::reopeningKeepsTheStrip()
 
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.updwnsb->value(), 40);
+    QCOMPARE(form.scrollBar->value(), 40);
     COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), 474));
 }
 
 void TestLicenceForm::keyboardSteps()
 {
-    Tlicensefrm form;
+    LicenceViewer form;
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     // The scroll bar is first in the tab order and has the focus.
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.updwnsb));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.scrollBar));
 
     const std::vector<std::pair<Qt::Key, int>> keys = {
         {Qt::Key_Down, 1},   {Qt::Key_Down, 2},   {Qt::Key_PageDown, 3}, {Qt::Key_Right, 4},
@@ -326,14 +326,14 @@ void TestLicenceForm::keyboardSteps()
         {Qt::Key_Down, 100}, {Qt::Key_Up, 99},    {Qt::Key_Home, 0},     {Qt::Key_Up, 0},
     };
     for (const auto &[key, value] : keys) {
-        QTest::keyClick(form.updwnsb, key);
-        QCOMPARE(form.updwnsb->value(), value);
+        QTest::keyClick(form.scrollBar, key);
+        QCOMPARE(form.scrollBar->value(), value);
     }
-    form.updwnsb->setValue(99);
+    form.scrollBar->setValue(99);
     COMPARE_PIXELS(form.windowPicture(), expectedStrip(form.agreementPicture(), 1173));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.okbt2));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.okButton));
 }
 
 // Return is "&Ok" wherever the focus is; Escape is the close box.
@@ -350,23 +350,23 @@ void TestLicenceForm::keysThatClose()
 {
     QFETCH(int, key);
     QFETCH(int, result);
-    Tlicensefrm form;
+    LicenceViewer form;
     QTimer::singleShot(0, &form, [&form, key] {
-        QTest::keyClick(form.updwnsb, Qt::Key_Down);
-        QTest::keyClick(form.updwnsb, Qt::Key(key));
+        QTest::keyClick(form.scrollBar, Qt::Key_Down);
+        QTest::keyClick(form.scrollBar, Qt::Key(key));
     });
     QTimer::singleShot(5000, &form, [&form] { form.done(99); }); // the key did nothing
     QCOMPARE(form.exec(), result);
     QVERIFY(!form.isVisible());
-    QCOMPARE(form.updwnsb->value(), 1);
+    QCOMPARE(form.scrollBar->value(), 1);
 }
 
 void TestLicenceForm::mouseSteps()
 {
-    Tlicensefrm form;
+    LicenceViewer form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QScrollBar *bar = form.updwnsb;
+    QScrollBar *bar = form.scrollBar;
     QStyle *style = bar->style();
 
     QStyleOptionSlider option = scrollBarOption(bar);
@@ -394,16 +394,16 @@ void TestLicenceForm::mouseSteps()
 // the box anyway and hide a missing repaint.
 void TestLicenceForm::pictureRepaintsAfterAScroll()
 {
-    Tlicensefrm form;
+    LicenceViewer form;
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCoreApplication::processEvents();
-    PaintRecorder partim(form.partim);
+    PaintRecorder stripView(form.stripView);
 
-    QTest::keyClick(form.updwnsb, Qt::Key_PageDown);
-    QCOMPARE(form.updwnsb->value(), 1);
-    QTRY_VERIFY2_WITH_TIMEOUT((QRegion(form.partim->rect()) - partim.painted).isEmpty(),
+    QTest::keyClick(form.scrollBar, Qt::Key_PageDown);
+    QCOMPARE(form.scrollBar->value(), 1);
+    QTRY_VERIFY2_WITH_TIMEOUT((QRegion(form.stripView->rect()) - stripView.painted).isEmpty(),
                               "the new strip was never painted over the whole picture", 5000);
 }
 

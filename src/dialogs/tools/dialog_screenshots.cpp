@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
 
-    Tlicensefrm licence;
+    LicenceViewer licence;
     AboutBox about(&licence);
     about.setWindowTitle(QStringLiteral("Gridora"));
     about.productLabel->setText(QStringLiteral("Product Name: Gridora"));
