@@ -369,7 +369,7 @@ void MainWindow::setUpPrinter()
 
 void MainWindow::openClassSet()
 {
-    Tclassset &dialog = classSetDialog();
+    ClassSetDialog &dialog = classSetDialog();
     dialog.setSheet(sheetDescription());
     if (showModal(dialog) != QDialog::Accepted)
         return;
@@ -377,7 +377,7 @@ void MainWindow::openClassSet()
     if (names.empty())
         return;
     const QString title = jobTitle(QStringLiteral("class set"));
-    if (dialog.choice() == Tclassset::Choice::Print)
+    if (dialog.choice() == ClassSetDialog::Choice::Print)
         printClassSet(names, title);
     else
         savePdf(names, title);
@@ -427,10 +427,10 @@ void MainWindow::printSpacetimeSheet()
 
 // --- Class sets and PDF files ------------------------------------------------
 
-Tclassset &MainWindow::classSetDialog()
+ClassSetDialog &MainWindow::classSetDialog()
 {
     if (!classSet_)
-        classSet_ = new Tclassset(this);
+        classSet_ = new ClassSetDialog(this);
     return *classSet_;
 }
 

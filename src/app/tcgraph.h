@@ -36,7 +36,7 @@ class QProgressDialog;
 class QPushButton;
 class QScrollBar;
 class AboutBox;
-class Tclassset;
+class ClassSetDialog;
 
 namespace gridora::app {
 
@@ -108,7 +108,7 @@ public:
 
     /// The class-set dialog, made when it is first needed; its names stay
     /// from one opening to the next.
-    Tclassset &classSetDialog();
+    ClassSetDialog &classSetDialog();
 
     // The drawing and printing actions.
     void drawGridSample();
@@ -153,7 +153,7 @@ private:
 
     TPrinter &printer_;
     AboutBox *aboutBox_ = nullptr;
-    Tclassset *classSet_ = nullptr;
+    ClassSetDialog *classSet_ = nullptr;
     int kindShown_ = 0; ///< the kind the size box and the mode were last set for
     int sizeShown_ = 0; ///< the size choice the sample was last drawn for
     bool activatedOnce_ = false;

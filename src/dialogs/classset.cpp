@@ -38,85 +38,85 @@ QString asOneLine(const std::string &name)
 
 } // namespace
 
-Tclassset::Tclassset(QWidget *parent) : QDialog(parent)
+ClassSetDialog::ClassSetDialog(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("classset"));
+    setObjectName(QStringLiteral("classSetDialog"));
     setWindowTitle(QStringLiteral("Class Set"));
 
-    sheetlb = named(new QLabel(this), "sheetlb");
-    sheetlb->setWordWrap(true);
+    sheetLabel = named(new QLabel(this), "sheetLabel");
+    sheetLabel->setWordWrap(true);
     auto *prompt = new QLabel(QStringLiteral("&Names, one per line:"), this);
-    namesmm = named(new QPlainTextEdit(this), "namesmm");
-    namesmm->setTabChangesFocus(true);
-    namesmm->setLineWrapMode(QPlainTextEdit::NoWrap);
-    namesmm->setAccessibleName(QStringLiteral("Names, one per line"));
-    prompt->setBuddy(namesmm);
+    namesEdit = named(new QPlainTextEdit(this), "namesEdit");
+    namesEdit->setTabChangesFocus(true);
+    namesEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    namesEdit->setAccessibleName(QStringLiteral("Names, one per line"));
+    prompt->setBuddy(namesEdit);
 
-    loadbt = named(new QPushButton(QStringLiteral("&Load from File..."), this), "loadbt");
-    headercb = named(new QCheckBox(QStringLiteral("First line is a &header"), this), "headercb");
-    countlb = named(new QLabel(this), "countlb");
-    countlb->setWordWrap(true);
-    printbt = named(new QPushButton(QStringLiteral("&Print"), this), "printbt");
-    pdfbt = named(new QPushButton(QStringLiteral("Save as P&DF..."), this), "pdfbt");
-    closebt = named(new QPushButton(QStringLiteral("Close"), this), "closebt");
-    printbt->setDefault(true);
-    printbt->setAutoDefault(true);
+    loadButton = named(new QPushButton(QStringLiteral("&Load from File..."), this), "loadButton");
+    headerCheckBox = named(new QCheckBox(QStringLiteral("First line is a &header"), this), "headerCheckBox");
+    countLabel = named(new QLabel(this), "countLabel");
+    countLabel->setWordWrap(true);
+    printButton = named(new QPushButton(QStringLiteral("&Print"), this), "printButton");
+    pdfButton = named(new QPushButton(QStringLiteral("Save as P&DF..."), this), "pdfButton");
+    closeButton = named(new QPushButton(QStringLiteral("Close"), this), "closeButton");
+    printButton->setDefault(true);
+    printButton->setAutoDefault(true);
 
     auto *fileRow = new QHBoxLayout;
-    fileRow->addWidget(loadbt);
-    fileRow->addWidget(headercb);
+    fileRow->addWidget(loadButton);
+    fileRow->addWidget(headerCheckBox);
     fileRow->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(printbt);
-    buttons->addWidget(pdfbt);
-    buttons->addWidget(closebt);
+    buttons->addWidget(printButton);
+    buttons->addWidget(pdfButton);
+    buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(sheetlb);
+    layout->addWidget(sheetLabel);
     layout->addWidget(prompt);
-    layout->addWidget(namesmm, 1);
+    layout->addWidget(namesEdit, 1);
     layout->addLayout(fileRow);
-    layout->addWidget(countlb);
+    layout->addWidget(countLabel);
     layout->addLayout(buttons);
     resize(360, 420);
 
-    connect(namesmm, &QPlainTextEdit::textChanged, this, &Tclassset::updateCount);
-    connect(headercb, &QCheckBox::toggled, this, &Tclassset::updateCount);
-    connect(loadbt, &QPushButton::clicked, this, [this] {
+    connect(namesEdit, &QPlainTextEdit::textChanged, this, &ClassSetDialog::updateCount);
+    connect(headerCheckBox, &QCheckBox::toggled, this, &ClassSetDialog::updateCount);
+    connect(loadButton, &QPushButton::clicked, this, [this] {
         const QString path = chooseFile();
         if (path.isEmpty())
             return;
         if (const QString error = loadFile(path); !error.isEmpty())
             reportError(error);
     });
-    connect(printbt, &QPushButton::clicked, this, [this] { finish(Choice::Print); });
-    connect(pdfbt, &QPushButton::clicked, this, [this] { finish(Choice::SavePdf); });
-    connect(closebt, &QPushButton::clicked, this, &QDialog::reject);
+    connect(printButton, &QPushButton::clicked, this, [this] { finish(Choice::Print); });
+    connect(pdfButton, &QPushButton::clicked, this, [this] { finish(Choice::SavePdf); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     updateCount();
 }
 
-void Tclassset::setSheet(const QString &sheet)
+void ClassSetDialog::setSheet(const QString &sheet)
 {
-    sheetlb->setText(QStringLiteral("Every name below gets its own page of %1, with the name in the "
-                                    "top-left corner, in the order of the list.")
-                         .arg(sheet));
+    sheetLabel->setText(QStringLiteral("Every name below gets its own page of %1, with the name in the "
+                                       "top-left corner, in the order of the list.")
+                            .arg(sheet));
 }
 
-names::NameList Tclassset::nameList() const
+names::NameList ClassSetDialog::nameList() const
 {
-    const QByteArray text = namesmm->toPlainText().toUtf8();
+    const QByteArray text = namesEdit->toPlainText().toUtf8();
     return names::readNameList(std::string_view(text.constData(), std::size_t(text.size())),
                                names::ListFormat::Text,
-                               headercb->isChecked() ? names::HeaderRow::Skip : names::HeaderRow::Keep);
+                               headerCheckBox->isChecked() ? names::HeaderRow::Skip : names::HeaderRow::Keep);
 }
 
-std::vector<std::string> Tclassset::names() const
+std::vector<std::string> ClassSetDialog::names() const
 {
     names::NameList list = nameList();
     return list.error ? std::vector<std::string>{} : std::move(list.names);
 }
 
-QString Tclassset::loadFile(const QString &path)
+QString ClassSetDialog::loadFile(const QString &path)
 {
     const QString shown = QFileInfo(path).fileName();
     QFile file(path);
@@ -134,38 +134,38 @@ QString Tclassset::loadFile(const QString &path)
     QStringList lines;
     for (const std::string &name : list.names)
         lines << asOneLine(name);
-    namesmm->setPlainText(lines.join(QLatin1Char('\n')));
+    namesEdit->setPlainText(lines.join(QLatin1Char('\n')));
     return {};
 }
 
-void Tclassset::updateCount()
+void ClassSetDialog::updateCount()
 {
     const names::NameList list = nameList();
     const bool ready = !list.error;
     if (ready)
-        countlb->setText(list.names.size() == 1 ? QStringLiteral("1 page will print.")
-                                                : QStringLiteral("%1 pages will print.").arg(list.names.size()));
-    else if (list.error->line == 0 && namesmm->toPlainText().trimmed().isEmpty())
-        countlb->setText(QStringLiteral("No names yet."));
+        countLabel->setText(list.names.size() == 1 ? QStringLiteral("1 page will print.")
+                                                   : QStringLiteral("%1 pages will print.").arg(list.names.size()));
+    else if (list.error->line == 0 && namesEdit->toPlainText().trimmed().isEmpty())
+        countLabel->setText(QStringLiteral("No names yet."));
     else
-        countlb->setText(sentence(*list.error, QString()));
-    printbt->setEnabled(ready);
-    pdfbt->setEnabled(ready);
+        countLabel->setText(sentence(*list.error, QString()));
+    printButton->setEnabled(ready);
+    pdfButton->setEnabled(ready);
 }
 
-void Tclassset::finish(Choice choice)
+void ClassSetDialog::finish(Choice choice)
 {
     choice_ = choice;
     accept();
 }
 
-QString Tclassset::chooseFile()
+QString ClassSetDialog::chooseFile()
 {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Load Names"), QString(),
                                         QStringLiteral("Names (*.txt *.csv);;All files (*)"));
 }
 
-void Tclassset::reportError(const QString &text)
+void ClassSetDialog::reportError(const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Class Set"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);

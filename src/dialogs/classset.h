@@ -17,13 +17,13 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class Tclassset : public QDialog {
+class ClassSetDialog : public QDialog {
     Q_OBJECT
 public:
     /// What the user asked for when the dialog was accepted.
     enum class Choice { Print, SavePdf };
 
-    explicit Tclassset(QWidget *parent = nullptr);
+    explicit ClassSetDialog(QWidget *parent = nullptr);
 
     /// Names the sheet every page shows, e.g. "Semi log" paper (10x2 cycle).
     void setSheet(const QString &sheet);
@@ -40,14 +40,14 @@ public:
     /// line of the file is wrong, the box then left as it was.
     QString loadFile(const QString &path);
 
-    QLabel *sheetlb;
-    QPlainTextEdit *namesmm;
-    QPushButton *loadbt;
-    QCheckBox *headercb;
-    QLabel *countlb;
-    QPushButton *printbt;
-    QPushButton *pdfbt;
-    QPushButton *closebt;
+    QLabel *sheetLabel;
+    QPlainTextEdit *namesEdit;
+    QPushButton *loadButton;
+    QCheckBox *headerCheckBox;
+    QLabel *countLabel;
+    QPushButton *printButton;
+    QPushButton *pdfButton;
+    QPushButton *closeButton;
 
 protected:
     /// Asks which file to load; empty when the user cancels.

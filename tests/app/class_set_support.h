@@ -28,10 +28,10 @@ protected:
 };
 
 /// The names as the teacher types them into the dialog, and the button she presses.
-inline void fill(Tclassset &dialog, const QString &names, bool header, QPushButton *Tclassset::*button)
+inline void fill(ClassSetDialog &dialog, const QString &names, bool header, QPushButton *ClassSetDialog::*button)
 {
-    dialog.namesmm->setPlainText(names);
-    dialog.headercb->setChecked(header);
+    dialog.namesEdit->setPlainText(names);
+    dialog.headerCheckBox->setChecked(header);
     (dialog.*button)->click();
 }
 

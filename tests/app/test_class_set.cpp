@@ -122,8 +122,8 @@ private slots:
         QTest::keyClicks(w.nameEdit, QStringLiteral("Teacher"));
         // A header row, blank lines, spaces, a duplicate, a tab, right-to-left letters.
         fill(w.classSetDialog(), QString::fromUtf8("Pupil\n\n  Ada \nBo\tB\n\xD7\xA9\xD7\xA8\xD7\x94\nAda\n"), true,
-             &Tclassset::printbt);
-        QCOMPARE(w.classSetDialog().countlb->text(), QStringLiteral("4 pages will print."));
+             &ClassSetDialog::printButton);
+        QCOMPARE(w.classSetDialog().countLabel->text(), QStringLiteral("4 pages will print."));
         w.classSetAction->trigger();
 
         QCOMPARE(w.errors, QStringList());
@@ -143,7 +143,7 @@ private slots:
         TPrinter printer(std::move(target));
         ClassSetWindow w(printer);
         w.cancelAfter = 2;
-        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy\nDee"), false, &Tclassset::printbt);
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy\nDee"), false, &ClassSetDialog::printButton);
         w.classSetAction->trigger();
         QCOMPARE(recorded.begun, 1);
         QCOMPARE(recorded.aborted, 1);
@@ -164,7 +164,7 @@ private slots:
         target->refusal = kPrinterNotValid;
         TPrinter printer(std::move(target));
         ClassSetWindow w(printer);
-        fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &Tclassset::printbt);
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &ClassSetDialog::printButton);
         w.classSetAction->trigger();
         w.printAction->trigger();
         QCOMPARE(w.errors, (QStringList{kPrinterNotValid, kPrinterNotValid}));
@@ -178,14 +178,14 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("\xEF\xBB\xBFPupil,Class\r\n\r\n  Ada Lovelace ,7b\r\n\"Bo\r\nBrandt\",7b\r\n\r\n");
         file.close();
-        Tclassset dialog;
-        QCOMPARE(dialog.countlb->text(), QStringLiteral("No names yet."));
-        QVERIFY(!dialog.printbt->isEnabled());
+        ClassSetDialog dialog;
+        QCOMPARE(dialog.countLabel->text(), QStringLiteral("No names yet."));
+        QVERIFY(!dialog.printButton->isEnabled());
         QCOMPARE(dialog.loadFile(csv), QString());
-        QCOMPARE(dialog.namesmm->toPlainText(), QStringLiteral("Pupil\nAda Lovelace\nBo Brandt"));
-        QCOMPARE(dialog.countlb->text(), QStringLiteral("3 pages will print."));
-        QTest::mouseClick(dialog.headercb, Qt::LeftButton);
-        QCOMPARE(dialog.countlb->text(), QStringLiteral("2 pages will print."));
+        QCOMPARE(dialog.namesEdit->toPlainText(), QStringLiteral("Pupil\nAda Lovelace\nBo Brandt"));
+        QCOMPARE(dialog.countLabel->text(), QStringLiteral("3 pages will print."));
+        QTest::mouseClick(dialog.headerCheckBox, Qt::LeftButton);
+        QCOMPARE(dialog.countLabel->text(), QStringLiteral("2 pages will print."));
         QCOMPARE(dialog.names(), (std::vector<std::string>{"Ada Lovelace", "Bo Brandt"}));
 
         const QString latin1 = dir.filePath(QStringLiteral("list.txt"));
@@ -196,9 +196,9 @@ private slots:
         QCOMPARE(dialog.loadFile(latin1), QStringLiteral("Line 2 of list.txt is not UTF-8 text."));
         QCOMPARE(dialog.names().size(), std::size_t(2)); // the box is left as it was
 
-        dialog.namesmm->setPlainText(QStringLiteral("Ada\n") + QString(201, QLatin1Char('x')));
-        QCOMPARE(dialog.countlb->text(), QStringLiteral("Line 2 holds a name longer than 200 characters."));
-        QVERIFY(!dialog.printbt->isEnabled() && !dialog.pdfbt->isEnabled());
+        dialog.namesEdit->setPlainText(QStringLiteral("Ada\n") + QString(201, QLatin1Char('x')));
+        QCOMPARE(dialog.countLabel->text(), QStringLiteral("Line 2 holds a name longer than 200 characters."));
+        QVERIFY(!dialog.printButton->isEnabled() && !dialog.pdfButton->isEnabled());
     }
 
     // No printer: A4 at 600 dots per inch inside a 5 mm margin.
@@ -238,7 +238,7 @@ private slots:
         TPrinter printer(std::move(target));
         ClassSetWindow w(printer);
         w.pdfPath = dir.filePath(QStringLiteral("set.pdf"));
-        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &Tclassset::pdfbt);
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &ClassSetDialog::pdfButton);
         w.classSetAction->trigger();
         QCOMPARE(w.errors, QStringList());
         const PdfInfo info = pdfInfo(w.pdfPath);
@@ -270,7 +270,7 @@ private slots:
         QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("precious") == 8);
         kept.close();
         w.cancelAfter = 1;
-        fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &Tclassset::pdfbt);
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &ClassSetDialog::pdfButton);
         w.classSetAction->trigger();
         QCOMPARE(w.notes, QStringList{"Saving the PDF file was cancelled: nothing was written."});
         QCOMPARE(contents(w.pdfPath), QByteArray("precious"));

@@ -86,7 +86,7 @@ private slots:
         }
 
         const QSet<QString> before = arrivedPdfs();
-        fill(w.classSetDialog(), names.join(QLatin1Char('\n')), false, &Tclassset::printbt);
+        fill(w.classSetDialog(), names.join(QLatin1Char('\n')), false, &ClassSetDialog::printButton);
         w.classSetAction->trigger();
         QCOMPARE(w.errors, QStringList());
         const QStringList set = awaitJobs(before);
@@ -110,7 +110,7 @@ private slots:
         ClassSetWindow w(printer);
         w.cancelAfter = 2;
         const QSet<QString> before = arrivedPdfs();
-        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &Tclassset::printbt);
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo\nCy"), false, &ClassSetDialog::printButton);
         w.classSetAction->trigger();
         QCOMPARE(w.notes, QStringList{"The class set was cancelled: nothing was sent to the printer."});
         QCOMPARE(w.errors, QStringList());

@@ -46,11 +46,11 @@ int main(int argc, char **argv)
     const bool licenceSaved = licence.grab().save(out.filePath(QStringLiteral("licence-viewer.png")));
     licence.hide();
 
-    Tclassset classSet;
+    ClassSetDialog classSet;
     classSet.setSheet(QStringLiteral("\"Semi log\" paper (10x2 cycle)"));
-    classSet.namesmm->setPlainText(QStringLiteral("Pupil\nAda Lovelace\nBo Brandt\nCyra Demir\nDaniel Okafor\n"
-                                                  "Emma Schmidt\nFatima Haddad\nGreta Nilsson\nHugo Moreau"));
-    classSet.headercb->setChecked(true);
+    classSet.namesEdit->setPlainText(QStringLiteral("Pupil\nAda Lovelace\nBo Brandt\nCyra Demir\nDaniel Okafor\n"
+                                                    "Emma Schmidt\nFatima Haddad\nGreta Nilsson\nHugo Moreau"));
+    classSet.headerCheckBox->setChecked(true);
     classSet.show();
     const bool classSetSaved = classSet.grab().save(out.filePath(QStringLiteral("class-set.png")));
     classSet.hide();
