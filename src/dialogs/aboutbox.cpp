@@ -18,12 +18,12 @@
 #include <QWindow>
 
 using gridora::dialogs::ClickLabel;
-using gridora::dialogs::Tpanel;
+using gridora::dialogs::ColourPanel;
 
 namespace {
 
-const QColor panel1Colour(169, 150, 109); // khaki brown
-const QColor panel2Colour(254, 253, 199); // the main window's pale yellow
+const QColor frameColour(169, 150, 109); // khaki brown
+const QColor innerColour(254, 253, 199); // the main window's pale yellow
 const QColor navy(0, 0, 128);
 const QColor hoverBlue(0, 0, 255);
 
@@ -54,14 +54,14 @@ AboutBox::AboutBox(LicenceViewer *licence, QWidget *parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    auto *frame = new Tpanel(panel1Colour, Tpanel::Edge::Sunken, this);
+    auto *frame = new ColourPanel(frameColour, ColourPanel::Edge::Sunken, this);
     frame->setObjectName(QStringLiteral("framePanel"));
     frame->setGeometry(0, 0, 449, 285);
     framePanel = frame;
 
     // The inner panel lies 6 pixels inside the frame's client area, which
     // begins inside the 2-pixel sunken edge.
-    auto *inner = new Tpanel(panel2Colour, Tpanel::Edge::None, frame);
+    auto *inner = new ColourPanel(innerColour, ColourPanel::Edge::None, frame);
     inner->setObjectName(QStringLiteral("innerPanel"));
     inner->setGeometry(frame->edgeWidth() + 6, frame->edgeWidth() + 6, 433, 269);
     innerPanel = inner;
@@ -123,8 +123,8 @@ AboutBox::AboutBox(LicenceViewer *licence, QWidget *parent)
     connect(closeTimer, &QTimer::timeout, this, &AboutBox::tick);
 
     // A click on the panels or on a plain label closes the box.
-    for (Tpanel *panel : {frame, inner})
-        connect(panel, &Tpanel::clicked, this, &AboutBox::closeByClick);
+    for (ColourPanel *panel : {frame, inner})
+        connect(panel, &ColourPanel::clicked, this, &AboutBox::closeByClick);
     for (ClickLabel *item : {presenter, heading, paragraph, moreInfo, notice})
         connect(item, &ClickLabel::clicked, this, &AboutBox::closeByClick);
     // The product and version lines take their clicks and do nothing.

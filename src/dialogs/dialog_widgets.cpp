@@ -109,11 +109,14 @@ void ClickLabel::leaveEvent(QEvent *event)
     emit left();
 }
 
-// --- Tpanel -----------------------------------------------------------------
+// --- ColourPanel ------------------------------------------------------------
 
-Tpanel::Tpanel(const QColor &colour, Edge edge, QWidget *parent) : QWidget(parent), colour_(colour), edge_(edge) {}
+ColourPanel::ColourPanel(const QColor &colour, Edge edge, QWidget *parent)
+    : QWidget(parent), colour_(colour), edge_(edge)
+{
+}
 
-void Tpanel::paintEvent(QPaintEvent *)
+void ColourPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QRect area = rect();
@@ -132,13 +135,13 @@ void Tpanel::paintEvent(QPaintEvent *)
     painter.drawLine(area.topRight(), area.bottomRight());
 }
 
-void Tpanel::mousePressEvent(QMouseEvent *event)
+void ColourPanel::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void Tpanel::mouseReleaseEvent(QMouseEvent *event)
+void ColourPanel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());

@@ -59,12 +59,12 @@ private:
 
 /// A flat panel in one colour, with an optional 2-pixel sunken edge outside a
 /// 1-pixel raised bevel. Reports clicks on its own background.
-class Tpanel : public QWidget {
+class ColourPanel : public QWidget {
     Q_OBJECT
 public:
     enum class Edge { None, Sunken };
 
-    Tpanel(const QColor &colour, Edge edge, QWidget *parent = nullptr);
+    ColourPanel(const QColor &colour, Edge edge, QWidget *parent = nullptr);
 
     /// Width of the sunken edge in pixels: 2 or 0. Children are placed
     /// relative to the area inside it.
