@@ -1,6 +1,7 @@
 #include "page_memory.h"
 
 #include <QFile>
+#include <QSize>
 
 #include <algorithm>
 
@@ -32,6 +33,14 @@ std::optional<std::uint64_t> groupHeadroom()
     return limit > used ? limit - used : 0;
 }
 
+// A PNG page's image: the whole sheet of a --paper page, margins included.
+QSize sheetPixels(const SheetRequest &request)
+{
+    if (request.paper)
+        return {request.paper->sheetWidth, request.paper->sheetHeight};
+    return {request.width, request.height};
+}
+
 QString megabytes(std::uint64_t bytes)
 {
     return QString::number((bytes + (1u << 20) - 1) >> 20);
@@ -43,8 +52,7 @@ std::uint64_t pageImageBytes(const SheetRequest &request)
 {
     if (request.format != Format::Png)
         return 0;
-    // A --paper page's image is the whole sheet, margins included.
-    const QSize image = request.paperPixels.isValid() ? request.paperPixels : QSize(request.width, request.height);
+    const QSize image = sheetPixels(request);
     const std::uint64_t bytesPerLine = (std::uint64_t(std::max(image.width(), 1)) + 3) / 4 * 4;
     return bytesPerLine * std::uint64_t(std::max(image.height(), 1));
 }
@@ -80,8 +88,7 @@ std::optional<QString> memoryRefusal(const SheetRequest &request, std::optional<
         return std::nullopt;
     return QStringLiteral("a PNG page of %1 x %2 pixels needs about %3 MB of memory, but only %4 MB is free: "
                           "choose a smaller page or a lower --dpi")
-        .arg(QString::number(request.paperPixels.isValid() ? request.paperPixels.width() : request.width),
-             QString::number(request.paperPixels.isValid() ? request.paperPixels.height() : request.height),
+        .arg(QString::number(sheetPixels(request).width()), QString::number(sheetPixels(request).height()),
              megabytes(image + kRunOverheadBytes), megabytes(*available));
 }
 

@@ -48,17 +48,19 @@ void printPage(const SheetRequest &r, TPrinter &printer)
         gridpaper::printGridPage(printer, r.kind, r.sizeChoice, name);
 }
 
-// A --paper page's sheet: the printable area lies --margin in from its corner.
-PaperSheet paperOf(const SheetRequest &r)
+// A --paper page lies on its whole sheet; a --page page is the whole file.
+std::unique_ptr<FilePrintTarget> fileTarget(const SheetRequest &r, PageFormat format, QIODevice &out)
 {
-    return {r.paperInches, r.paperPixels, QPoint(r.marginPixels, r.marginPixels)};
+    if (r.paper)
+        return std::make_unique<FilePrintTarget>(format, &out, *r.paper);
+    return std::make_unique<FilePrintTarget>(format, &out, r.width, r.height, r.dpi);
 }
 
 std::unique_ptr<PrintTarget> makeTarget(const SheetRequest &r, QIODevice &out, std::ostream &trace)
 {
     if (r.format == Format::Trace)
         return std::make_unique<TracePrintTarget>(trace, r.width, r.height, r.dpi);
-    return std::make_unique<FilePrintTarget>(pageFormat(r.format), &out, r.width, r.height, r.dpi, paperOf(r));
+    return fileTarget(r, pageFormat(r.format), out);
 }
 
 void writeAll(QIODevice &out, const std::string &bytes)
@@ -98,8 +100,7 @@ void renderPage(const SheetRequest &r, QIODevice &out)
 
 void renderClassSet(const SheetRequest &request, QIODevice &out)
 {
-    TPrinter printer(std::make_unique<FilePrintTarget>(PageFormat::Pdf, &out, request.width, request.height,
-                                                       request.dpi, paperOf(request)));
+    TPrinter printer(fileTarget(request, PageFormat::Pdf, out));
     classset::printClassSet(printer, sheetChoice(request), request.names);
 }
 

@@ -10,22 +10,6 @@ namespace gridora::cli {
 
 namespace {
 
-struct Paper {
-    const char *name;
-    // Size in tenths of a millimetre or in hundredths of an inch: exact
-    // integers, so that the pixel size is floor(size × dpi) without rounding.
-    int width;
-    int height;
-    int perInch; // units per inch
-};
-
-constexpr Paper kPapers[] = {
-    {"a4", 2100, 2970, 254},
-    {"a3", 2970, 4200, 254},
-    {"letter", 850, 1100, 100},
-    {"legal", 850, 1400, 100},
-};
-
 ParseResult failure(const QString &message)
 {
     return {std::nullopt, message, 2};
@@ -161,7 +145,7 @@ ParseResult parseCommandLine(const QStringList &arguments)
                                                          "rectangles."));
     const QCommandLineOption dpiOpt(QStringLiteral("dpi"),
                                     QStringLiteral("Device pixels per inch of a page (default 600)."),
-                                    QStringLiteral("N"), QStringLiteral("600"));
+                                    QStringLiteral("N"), QString::number(page::kDefaultDpi));
     const QCommandLineOption formatOpt(QStringLiteral("format"),
                                        QStringLiteral("pdf, svg, png or trace (default: from the file name)."),
                                        QStringLiteral("format"));
@@ -229,13 +213,13 @@ ParseResult parseCommandLine(const QStringList &arguments)
         return failure(QStringLiteral("--landscape goes with --paper only"));
     if (parser.isSet(marginOpt) && (parser.isSet(sampleOpt) || parser.isSet(pageOpt)))
         return failure(QStringLiteral("--margin goes with --paper only"));
-    const auto margin = hundredthsOfMm(parser.value(marginOpt), kMaxMarginHundredthsMm);
+    const auto margin = hundredthsOfMm(parser.value(marginOpt), page::kMaxMargin);
     if (!margin)
         return failure(QStringLiteral("margin '%1' is not a number of millimetres from 0 to 50, like 6.35")
                            .arg(parser.value(marginOpt)));
     if (parser.isSet(dpiOpt) && parser.isSet(sampleOpt))
         return failure(QStringLiteral("--dpi does not apply to --sample, which is in screen pixels"));
-    const auto dpi = wholeNumber(parser.value(dpiOpt), 1, 100000);
+    const auto dpi = wholeNumber(parser.value(dpiOpt), 1, page::kMaxDpi);
     if (!dpi)
         return failure(QStringLiteral("dpi '%1' must be a whole number above 0").arg(parser.value(dpiOpt)));
     request.dpi = *dpi;
@@ -255,30 +239,24 @@ ParseResult parseCommandLine(const QStringList &arguments)
         request.height = match.captured(2).toInt();
     } else {
         const QString paperName = parser.isSet(paperOpt) ? parser.value(paperOpt) : QStringLiteral("a4");
-        const Paper *paper = nullptr;
-        for (const Paper &p : kPapers)
-            if (paperName == QLatin1String(p.name))
-                paper = &p;
+        const page::Paper *paper = page::paperNamed(paperName.toStdString());
         if (!paper)
             return failure(QStringLiteral("unknown paper '%1': use a4, a3, letter or legal").arg(paperName));
-        // Whole pixels of the sheet and of the margin, each truncated; the
-        // printable area is what the margin leaves.
-        const long long w = static_cast<long long>(paper->width) * request.dpi / paper->perInch;
-        const long long h = static_cast<long long>(paper->height) * request.dpi / paper->perInch;
-        const long long m = static_cast<long long>(*margin) * request.dpi / 2540;
-        const bool turn = parser.isSet(landscapeOpt);
-        const long long across = turn ? h : w, down = turn ? w : h;
-        if (across > kMaxPagePixels || down > kMaxPagePixels)
+        const auto orientation =
+            parser.isSet(landscapeOpt) ? page::Orientation::Landscape : page::Orientation::Portrait;
+        request.paper = page::layOut(*paper, orientation, *margin, request.dpi);
+        if (!request.paper)
+            return failure(QStringLiteral("%1 cannot be laid out at %2 dpi with a margin of %3 mm")
+                               .arg(paperName)
+                               .arg(request.dpi)
+                               .arg(parser.value(marginOpt)));
+        if (request.paper->sheetWidth > kMaxPagePixels || request.paper->sheetHeight > kMaxPagePixels)
             return failure(QStringLiteral("a sheet of %1 x %2 pixels is out of range: %3")
-                               .arg(across)
-                               .arg(down)
+                               .arg(request.paper->sheetWidth)
+                               .arg(request.paper->sheetHeight)
                                .arg(pageLimits()));
-        request.paperPixels = QSize(int(across), int(down));
-        request.marginPixels = int(std::min(m, std::max(across, down)));
-        request.width = int(std::max(across - 2 * m, 0LL));
-        request.height = int(std::max(down - 2 * m, 0LL));
-        const double wi = double(paper->width) / paper->perInch, hi = double(paper->height) / paper->perInch;
-        request.paperInches = turn ? QSizeF(hi, wi) : QSizeF(wi, hi);
+        request.width = request.paper->width;
+        request.height = request.paper->height;
         if (request.width < 1 || request.height < 1)
             return failure(QStringLiteral("a margin of %1 mm leaves nothing of the sheet to draw on")
                                .arg(parser.value(marginOpt)));

@@ -1,11 +1,10 @@
 #pragma once
 // What gridora-sheet was asked to draw, read from its command line.
 
-#include <QSize>
-#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
+#include "page_layout.h"
 #include "sheet_constants.h"
 
 #include <optional>
@@ -17,10 +16,6 @@ namespace gridora::cli {
 enum class Format { Pdf, Svg, Png, Trace };
 
 inline constexpr int kMaxPagePixels = 20000;
-/// The margin a --paper sheet leaves on every side, in hundredths of a
-/// millimetre: a quarter of an inch, which ordinary office printers reach.
-inline constexpr int kDefaultMarginHundredthsMm = 635;
-inline constexpr int kMaxMarginHundredthsMm = 5000;
 
 struct SheetRequest {
     sheets::GraphKind kind = sheets::kSquared;
@@ -30,10 +25,8 @@ struct SheetRequest {
     bool sample = false;
     int width = 0;      // printable area (or the sample) in device pixels
     int height = 0;
-    int dpi = 600;
-    QSizeF paperInches; // the whole sheet, for --paper; empty otherwise
-    QSize paperPixels;  // the whole sheet in device pixels
-    int marginPixels = 0; // from the sheet's edges to the printable area
+    int dpi = page::kDefaultDpi;
+    std::optional<page::PageLayout> paper; // the whole sheet, for --paper
     Format format = Format::Pdf;
     QString output;     // a path, or "-" for standard output
 

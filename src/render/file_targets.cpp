@@ -42,6 +42,14 @@ FilePrintTarget::FilePrintTarget(PageFormat format, QIODevice *out, int width, i
 {
 }
 
+FilePrintTarget::FilePrintTarget(PageFormat format, QIODevice *out, const page::PageLayout &page)
+    : FilePrintTarget(format, out, page.width, page.height, page.dpi,
+                      {QSizeF(double(page.unitsAcross()) / page.paper.perInch,
+                              double(page.unitsDown()) / page.paper.perInch),
+                       QSize(page.sheetWidth, page.sheetHeight), QPoint(page.margin, page.margin)})
+{
+}
+
 FilePrintTarget::FilePrintTarget(QIODevice *out, const QPageLayout &layout, int dpi)
     : format_(PageFormat::Pdf), out_(out), width_(layout.paintRectPixels(dpi).width()),
       height_(layout.paintRectPixels(dpi).height()), dpi_(dpi), layout_(layout),

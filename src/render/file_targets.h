@@ -4,6 +4,7 @@
 // Each writes to a device the caller has opened and commits it.
 
 #include "image_surface.h"
+#include "page_layout.h"
 #include "painter_surface.h"
 #include "printer.h"
 
@@ -41,6 +42,8 @@ struct PaperSheet {
 class FilePrintTarget : public PrintTarget {
 public:
     FilePrintTarget(PageFormat format, QIODevice *out, int width, int height, int dpi, PaperSheet paper = {});
+    /// The printable area of `page` on its whole sheet.
+    FilePrintTarget(PageFormat format, QIODevice *out, const page::PageLayout &page);
     /// A PDF laid out as a printer lays out its pages: `layout`'s paper, the
     /// printable area inside its margins at `dpi`, the origin at that area's
     /// top-left corner.

@@ -60,8 +60,9 @@ TEST(Options, DefaultsAndSizes)
     // A4 is 4960 x 7015 pixels at 600 dpi; the default margin, 6.35 mm, is 150.
     EXPECT_EQ(a4.request->width, 4960 - 300);
     EXPECT_EQ(a4.request->height, 7015 - 300);
-    EXPECT_EQ(a4.request->paperPixels, QSize(4960, 7015));
-    EXPECT_EQ(a4.request->marginPixels, 150);
+    ASSERT_TRUE(a4.request->paper);
+    EXPECT_EQ(QSize(a4.request->paper->sheetWidth, a4.request->paper->sheetHeight), QSize(4960, 7015));
+    EXPECT_EQ(a4.request->paper->margin, 150);
     EXPECT_EQ(a4.request->sizeChoice, 0);
     EXPECT_EQ(a4.request->position, 60);
     const auto letter = parseCommandLine(
@@ -78,7 +79,7 @@ TEST(Options, DefaultsAndSizes)
     const auto wide = parseCommandLine({"gridora-sheet", "--kind", "log", "--margin", "12.5", "-o", "x.pdf"});
     ASSERT_TRUE(wide.request);
     EXPECT_EQ(wide.request->width, 4960 - 2 * 295);
-    EXPECT_EQ(wide.request->marginPixels, 295);
+    EXPECT_EQ(wide.request->paper->margin, 295);
     const auto sample = parseCommandLine({"gridora-sheet", "--kind", "spacetime", "--sample", "-o", "-",
                                           "--format", "trace", "--decades", "3", "--velocity", "0.05"});
     ASSERT_TRUE(sample.request);
