@@ -7,6 +7,7 @@
 #include "file_targets.h"
 #include "gridora_version.h"
 #include "grid_sheets.h"
+#include "page_layout.h"
 #include "printer_setup.h"
 #include "sheet_constants.h"
 #include "spacetime_sheets.h"
@@ -44,10 +45,9 @@ using sheets::kSpacetime;
 
 const QColor kPaleYellow(0xFE, 0xFD, 0xC7);
 
-// A PDF saved while there is no printer: A4 at 600 dots per inch, inside a
-// margin of 5 mm on every side, about what a desktop printer cannot reach.
-constexpr int kPdfFallbackDpi = 600;
-constexpr double kPdfFallbackMarginMm = 5.0;
+// The paper of a PDF saved while there is no printer, laid out as
+// gridora-sheet --paper and the browser lay it out.
+const page::Paper &kPdfFallbackPaper = page::kA4;
 
 // Long class sets show their progress once they take longer than this.
 constexpr int kProgressAfterMs = 500;
@@ -55,15 +55,17 @@ constexpr int kProgressAfterMs = 500;
 const char *const kClassSetCancelled = "The class set was cancelled: nothing was sent to the printer.";
 const char *const kPdfCancelled = "Saving the PDF file was cancelled: nothing was written.";
 
-// The page a PDF file gets: as on the printer the print command uses, its
-// paper, margins and resolution, or the fallback when there is none.
-print::PageSetup pdfPageFor(const TPrinter &printer)
+// The target a PDF file is drawn on: laid out as on the printer the print
+// command uses (its paper, margins and resolution), or, when there is none,
+// `paper` upright inside a quarter-inch margin at 600 dots per inch.
+std::unique_ptr<PrintTarget> pdfTargetFor(const TPrinter &printer, const page::Paper &paper, QIODevice *out)
 {
     if (auto setup = print::pageSetupOf(printer))
-        return *setup;
-    const QMarginsF margins(kPdfFallbackMarginMm, kPdfFallbackMarginMm, kPdfFallbackMarginMm, kPdfFallbackMarginMm);
-    return {QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter),
-            kPdfFallbackDpi};
+        return std::make_unique<FilePrintTarget>(out, setup->layout, setup->dpi);
+    const auto layout = page::layOut(paper, page::Orientation::Portrait, page::kQuarterInchMargin, page::kDefaultDpi);
+    if (!layout)
+        throw EPrinter("The PDF page could not be laid out on " + std::string(paper.label));
+    return std::make_unique<FilePrintTarget>(PageFormat::Pdf, out, *layout);
 }
 
 // Group boxes and labels show the window's pale yellow; the controls the user
@@ -479,11 +481,10 @@ void MainWindow::savePdf(const std::vector<std::string> &names, const QString &t
         return;
     // Drawn whole in memory first: the file is touched only once the pages
     // are complete, and then written under a temporary name and renamed.
-    const print::PageSetup page = pdfPageFor(printer_);
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    TPrinter pdfPrinter(std::make_unique<FilePrintTarget>(&buffer, page.layout, page.dpi));
+    TPrinter pdfPrinter(pdfTargetFor(printer_, kPdfFallbackPaper, &buffer));
     pdfPrinter.Title = title.toStdString();
     if (runClassSet(pdfPrinter, names, QStringLiteral("Saving the PDF file...")) == classset::SetOutcome::Cancelled) {
         reportNote(QString::fromUtf8(kPdfCancelled));

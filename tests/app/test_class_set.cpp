@@ -1,6 +1,6 @@
 // The class set and the PDF file in the window: one document with a page per
 // name, cancelling that leaves nothing behind, and PDF files laid out as the
-// printer lays out its pages, or on A4 when there is none.
+// printer lays out its pages, or as gridora-sheet lays out A4 when there is none.
 #include "app_test_support.h"
 #include "class_set_support.h"
 #include "class_set.h"
@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -201,8 +202,9 @@ private slots:
         QVERIFY(!dialog.printButton->isEnabled() && !dialog.pdfButton->isEnabled());
     }
 
-    // No printer: A4 at 600 dots per inch inside a 5 mm margin.
-    void pdfWithoutAPrinterIsA4()
+    // No printer: the page gridora-sheet lays out on A4, a quarter inch in
+    // from every edge at 600 dots per inch, pixel for pixel.
+    void pdfWithoutAPrinterIsGridoraSheetsA4()
     {
         QVERIFY(havePoppler());
         TPrinter none(std::make_unique<FirstUseTarget>([] { return std::unique_ptr<PrintTarget>(); }));
@@ -215,12 +217,20 @@ private slots:
         QCOMPARE(info.pages, 1);
         QCOMPARE(info.points.toSize(), QSize(595, 842));
         QCOMPARE(info.title, QStringLiteral("Gridora \u2013 Squared 10x15"));
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                             QPageLayout::Millimeter);
-        const QRect area = a4.paintRectPixels(600);
-        const QString failure = checkHeavyVerticals(w.pdfPath, area.size(), area.topLeft(), 600);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet.pdf"});
+
+        QTemporaryDir sheetDir;
+        const QString sheet = sheetDir.filePath(QStringLiteral("a4.pdf"));
+        QCOMPARE(QProcess::execute(QStringLiteral(GRIDORA_SHEET),
+                                   {QStringLiteral("--kind"), QStringLiteral("squared"), QStringLiteral("--paper"),
+                                    QStringLiteral("a4"), QStringLiteral("--dpi"), QStringLiteral("600"),
+                                    QStringLiteral("-o"), sheet}),
+                 0);
+        const QImage saved = rasterize(w.pdfPath, 600);
+        const QImage expected = rasterize(sheet, 600);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(saved.size(), expected.size());
+        QVERIFY2(saved == expected, "the saved page differs from gridora-sheet's");
     }
 
     // A printer set up for Letter, landscape, wide margins, 300 dots per inch.
