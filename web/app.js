@@ -3,7 +3,6 @@
 // for a PDF file. Every sheet, ruling and pixel comes from the core.
 
 import { loadCore, SAMPLE_HEIGHT, SAMPLE_WIDTH } from './core.js';
-import { PAPERS, pageLayout, RESOLUTIONS } from './papers.js';
 import { parsePaintList } from './paint-list.js';
 import { fontFile, printPages, unprintableName, wirePrintPage } from './print-page.js';
 import { safeFileName } from './file-name.js';
@@ -109,16 +108,24 @@ function velocityWheel(event) {
 
 const SETTINGS_KEY = 'gridora.page';
 
+// The papers and resolutions the core lays pages out for.
+function fillPageBoxes() {
+  const { papers, resolutions } = core.paperChoices();
+  ui.paper.replaceChildren(...papers.map((p) => new Option(p.label, p.name)));
+  ui.dpi.replaceChildren(...resolutions.map((dpi) => new Option(`${dpi} dpi`, String(dpi))));
+}
+
 function readSettings() {
+  const { papers, resolutions, defaultDpi } = core.paperChoices();
+  ui.dpi.value = String(defaultDpi);
   try {
     const saved = JSON.parse(localStorage.getItem(SETTINGS_KEY) ?? '{}');
-    if (saved.paper in PAPERS) ui.paper.value = saved.paper;
+    if (papers.some((p) => p.name === saved.paper)) ui.paper.value = saved.paper;
     if (saved.orientation === 'landscape' || saved.orientation === 'portrait')
       ui.orientation.value = saved.orientation;
-    if (RESOLUTIONS.includes(saved.dpi)) ui.dpi.value = String(saved.dpi);
-    else ui.dpi.value = '600';
+    if (resolutions.includes(saved.dpi)) ui.dpi.value = String(saved.dpi);
   } catch {
-    ui.dpi.value = '600'; // storage switched off, or unreadable: the defaults
+    // Storage switched off, or unreadable: the defaults.
   }
 }
 
@@ -134,7 +141,7 @@ function saveSettings() {
 
 function currentPage(name = ui.who.value) {
   const dpi = Number(ui.dpi.value);
-  const layout = pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi);
+  const layout = core.pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi);
   const kind = ui.kind.selectedIndex;
   const ops = parsePaintList(core.pagePaint(kind, ui.size.selectedIndex, Number(ui.velocity.value),
     name, layout.width, layout.height, dpi));
@@ -287,6 +294,7 @@ async function start() {
     noWebAssembly();
     return;
   }
+  fillPageBoxes();
   readSettings();
   scaleSample();
   fillSizeBox(0);
@@ -314,5 +322,5 @@ async function start() {
 start();
 
 // The page's one script is a bundle: the tests and the benchmark reach the
-// core and the page layout through it.
-export { loadCore, pageLayout };
+// core through it.
+export { loadCore };

@@ -55,6 +55,44 @@ class Core {
     return this.labels;
   }
 
+  /**
+   * The page's choices of paper: { papers: [{ name: 'a4', label: 'A4' }, …],
+   * resolutions: [300, 600, 1200], defaultDpi: 600 }, papers in the order the
+   * Paper box lists them.
+   */
+  paperChoices() {
+    if (!this.choices) this.choices = JSON.parse(this.m.UTF8ToString(this.m._gridora_papers()));
+    return this.choices;
+  }
+
+  /**
+   * The page for `paper` ('a4' …), `landscape` and `dpi`, laid out by the
+   * core as gridora-sheet --paper lays it out, a quarter inch in from every
+   * edge: { inches: { width, height } of the whole sheet, margin, width and
+   * height of the printable area in device pixels, sheet: { width, height }
+   * of the whole sheet in device pixels, dpi, cssSize: { width, height } as
+   * CSS lengths ('210mm', '8.5in'), pageName: 'a4-portrait' … }. Throws for
+   * a paper or resolution the core does not know.
+   */
+  pageLayout(paper, landscape, dpi) {
+    const page = this.withName(paper, (at, bytes) =>
+      JSON.parse(this.m.UTF8ToString(this.m._gridora_page_layout(at, bytes, landscape ? 1 : 0, dpi))));
+    if (page.error) throw new Error(page.error);
+    const { width: wide, height: tall, perInch } = page.units;
+    // Metric papers are in tenths of a millimetre, the others in fractions of an inch.
+    const css = (units) => (perInch === 254 ? `${units / 10}mm` : `${units / perInch}in`);
+    return {
+      inches: { width: wide / perInch, height: tall / perInch },
+      margin: page.margin,
+      width: page.width,
+      height: page.height,
+      sheet: page.sheet,
+      dpi: page.dpi,
+      cssSize: { width: css(wide), height: css(tall) },
+      pageName: `${page.paper}-${page.landscape ? 'landscape' : 'portrait'}`,
+    };
+  }
+
   /** The most bytes of a class list the core reads; a longer one is refused. */
   maxNameListBytes() {
     return this.m._gridora_max_name_list_bytes();

@@ -181,9 +181,9 @@ class PdfFile {
 }
 
 /**
- * A PDF Blob of one page of `layout` (see papers.js) showing `ops`, the text
- * in the page's faces; `loadFont(file)` gives the bytes of one of
- * PAGE_FONT_FILES, and is asked only for the faces the text needs.
+ * A PDF Blob of one page of `layout` (see pageLayout in core.js) showing
+ * `ops`, the text in the page's faces; `loadFont(file)` gives the bytes of
+ * one of PAGE_FONT_FILES, and is asked only for the faces the text needs.
  */
 export async function pagePdf(ops, layout, dpi, loadFont) {
   return pagesPdf([ops], layout, dpi, loadFont);

@@ -23,10 +23,10 @@ function element(name, attributes) {
 }
 
 /**
- * An <svg> of `layout` (see papers.js) showing `ops`. Text goes in as text
- * content only: a name is never markup. `fonts` (PageFonts, or null before
- * they are loaded) puts each line's baseline where the desktop's painter
- * puts it.
+ * An <svg> of `layout` (see pageLayout in core.js) showing `ops`. Text goes
+ * in as text content only: a name is never markup. `fonts` (PageFonts, or
+ * null before they are loaded) puts each line's baseline where the desktop's
+ * painter puts it.
  */
 export function pageSvg(ops, layout, dpi, fonts) {
   const paperW = layout.inches.width * dpi;

@@ -4,6 +4,7 @@
 
 #include "grid_sheets.h"
 #include "name_list.h"
+#include "page_layout.h"
 #include "paint_list.h"
 #include "printer.h"
 #include "raster_surface.h"
@@ -63,6 +64,22 @@ void printSheet(TPrinter &printer, int kind, int sizeChoice, int position, const
 
 // Handed back to JavaScript, which copies it before the next call.
 std::string lastText;
+
+// A JSON object built a member at a time; values go in as JSON already.
+class JsonObject {
+public:
+    JsonObject &add(const char *key, const std::string &value)
+    {
+        ((text_ += text_.size() > 1 ? ",\"" : "\"") += key) += "\":";
+        text_ += value;
+        return *this;
+    }
+    JsonObject &add(const char *key, long long value) { return add(key, std::to_string(value)); }
+    std::string text() const { return text_ + '}'; }
+
+private:
+    std::string text_ = "{";
+};
 
 // The sample picture of the page's one window. Its canvas keeps its pen from
 // one sample to the next, as the window's does, so the clearing frame is
@@ -139,6 +156,70 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_size_labels()
     for (const auto &row : sheets::kSizeLabels)
         for (const std::string_view label : row)
             (lastText += label) += '\n';
+    return lastText.c_str();
+}
+
+/// The papers the page offers and the printer resolutions it offers, as JSON:
+/// {"papers":[{"name":"a4","label":"A4"},...],"resolutions":[300,600,1200],
+/// "defaultDpi":600}.
+EMSCRIPTEN_KEEPALIVE const char *gridora_papers()
+{
+    std::string papers = "[";
+    for (const page::Paper &paper : page::kPapers)
+        papers += JsonObject()
+                      .add("name", jsonQuoted(std::string(paper.name)))
+                      .add("label", jsonQuoted(std::string(paper.label)))
+                      .text() +
+                  ',';
+    papers.back() = ']';
+    std::string resolutions = "[";
+    for (const int dpi : page::kOfferedResolutions)
+        (resolutions += std::to_string(dpi)) += ',';
+    resolutions.back() = ']';
+    lastText =
+        JsonObject().add("papers", papers).add("resolutions", resolutions).add("defaultDpi", page::kDefaultDpi).text();
+    return lastText.c_str();
+}
+
+/// The page for the paper named by `nameBytes` bytes at `name` ("a4" ...),
+/// upright or turned (`landscape` 1), at `dpi`, a quarter inch in from every
+/// edge, as JSON: the paper's size as it lies in its own units and its units
+/// to the inch (254 or 100); the whole sheet, the margin and the printable
+/// area in device pixels, each truncated as gridora-sheet --paper truncates
+/// them:
+/// {"paper":"a4","label":"A4","landscape":false,"dpi":600,
+///  "units":{"width":2100,"height":2970,"perInch":254},
+///  "sheet":{"width":4960,"height":7015},"margin":150,"width":4660,"height":6715}
+/// or {"error":"..."} for an unknown paper or a resolution out of range.
+EMSCRIPTEN_KEEPALIVE const char *gridora_page_layout(const char *name, int nameBytes, int landscape, int dpi)
+{
+    const std::string paperName = bytesAt(name, nameBytes);
+    const page::Paper *paper = page::paperNamed(paperName);
+    const auto orientation = landscape ? page::Orientation::Landscape : page::Orientation::Portrait;
+    const auto layout = paper ? page::layOut(*paper, orientation, page::kQuarterInchMargin, dpi) : std::nullopt;
+    if (!layout) {
+        const std::string why = paper ? "No page can be laid out at " + std::to_string(dpi) + " dpi"
+                                      : "There is no paper called " + paperName;
+        lastText = JsonObject().add("error", jsonQuoted(why)).text();
+        return lastText.c_str();
+    }
+    const std::string units = JsonObject()
+                                  .add("width", layout->unitsAcross())
+                                  .add("height", layout->unitsDown())
+                                  .add("perInch", paper->perInch)
+                                  .text();
+    const std::string sheet = JsonObject().add("width", layout->sheetWidth).add("height", layout->sheetHeight).text();
+    lastText = JsonObject()
+                   .add("paper", jsonQuoted(std::string(paper->name)))
+                   .add("label", jsonQuoted(std::string(paper->label)))
+                   .add("landscape", landscape ? "true" : "false")
+                   .add("dpi", dpi)
+                   .add("units", units)
+                   .add("sheet", sheet)
+                   .add("margin", layout->margin)
+                   .add("width", layout->width)
+                   .add("height", layout->height)
+                   .text();
     return lastText.c_str();
 }
 
