@@ -17,7 +17,7 @@ namespace gridora {
 /// inside it: a pen of width w covers the outermost w pixels of each side
 /// (a dotted pen as four lines set in so, its dots along them).
 /// Text needs fonts, which the core has none of: this surface leaves it out,
-/// and the toolkit's image surface (render/image_surface.h) paints it over
+/// and the toolkit's image surface (surfaces/image_surface.h) paints it over
 /// the same pixels.
 class RasterSurface : public Surface {
 public:
