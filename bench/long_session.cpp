@@ -1,7 +1,7 @@
 // A long session in one process: the real main window, offscreen, takes
 // thousands of velocity scroll-bar steps (the user's arrow key on the bar:
 // its action, velocityChanged, the repaint) and then prints hundreds of pages
-// of all four kinds through the print command to a PDF printer whose bytes go
+// of every kind through the print command to a PDF printer whose bytes go
 // nowhere. After every block of steps and of pages it prints the resident
 // memory and the time per step or page: a leak or a slowdown that builds up
 // over a session shows as a column that keeps growing.
@@ -151,16 +151,26 @@ void scrollStep(SessionWindow &window, bool &up)
     QCoreApplication::processEvents();
 }
 
-// Page n of the session: the four kinds in turn, each size choice and a spread
+int kindCount()
+{
+    return static_cast<int>(gridora::kinds::all().size());
+}
+
+int spacetimeKind()
+{
+    return *gridora::kinds::indexOfId("spacetime");
+}
+
+// Page n of the session: every kind in turn, each size choice and a spread
 // of velocities, printed by the print command as the user presses "&Print".
 void printPage(SessionWindow &window, int n)
 {
-    const int kind = n % 4;
+    const int kind = n % kindCount();
     chooseKind(window, kind);
-    if (kind == 3) {
+    if (gridora::kinds::kindAt(kind).hasVelocity) {
         window.velocityBar->setValue((n * 7) % (window.velocityBar->maximum() + 1));
     } else {
-        window.sizeBox->setCurrentIndex((n / 4) % 3);
+        window.sizeBox->setCurrentIndex((n / kindCount()) % gridora::kinds::kSizeChoices);
         window.sizeChanged();
     }
     window.printButton->click();
@@ -169,7 +179,7 @@ void printPage(SessionWindow &window, int n)
 
 bool runSteps(SessionWindow &window, const Options &options)
 {
-    chooseKind(window, 3);
+    chooseKind(window, spacetimeKind());
     QCoreApplication::processEvents();
     if (!window.velocityBar->isVisible()) {
         std::fputs("the velocity scroll bar is not shown\n", stderr);

@@ -5,6 +5,7 @@
 // through must draw without failing.
 
 #include "fuzz_support.h"
+#include "kinds.h"
 #include "render_sheet.h"
 #include "sheet_request.h"
 
@@ -55,8 +56,8 @@ bool asksForHelpOrVersion(const QStringList &arguments)
 
 void checkRequest(const SheetRequest &r)
 {
-    const int kind = static_cast<int>(r.kind);
-    if (kind < 0 || kind > sheets::kSpacetime || r.sizeChoice < 0 || r.sizeChoice > 2 || r.position < 0 || r.position > 90)
+    if (r.kind < 0 || r.kind >= static_cast<int>(kinds::all().size()) || r.sizeChoice < 0 || r.sizeChoice > 2 ||
+        r.position < 0 || r.position > 90)
         fail("accepted a kind, decade count or velocity out of range");
     if (r.width < 1 || r.height < 1 || r.width > kMaxPagePixels || r.height > kMaxPagePixels || r.dpi < 1)
         fail("accepted a page out of range");

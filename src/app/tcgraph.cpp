@@ -6,7 +6,7 @@
 #include "classset.h"
 #include "file_targets.h"
 #include "gridora_version.h"
-#include "grid_sheets.h"
+#include "kinds.h"
 #include "page_layout.h"
 #include "printer_setup.h"
 #include "sheet_constants.h"
@@ -40,8 +40,6 @@
 namespace gridora::app {
 
 namespace {
-
-using sheets::kSpacetime;
 
 const QColor kPaleYellow(0xFE, 0xFD, 0xC7);
 
@@ -91,6 +89,11 @@ template <class Widget> Widget *named(Widget *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void setRowHeight(QComboBox *box, int height)
@@ -170,8 +173,10 @@ void MainWindow::buildControls()
 
     sizeBox = named(new ChoiceBox(graphGroup), "sizeBox");
     sizeBox->setGeometry(192, 24, 97, 24);
-    sizeBox->addItems({QStringLiteral("10x15"), QStringLiteral("10x15"), QStringLiteral("10x15")});
-    sizeBox->setMaxVisibleItems(3);
+    // showFirstSample writes the entries' texts.
+    for (int i = 0; i < kinds::kSizeChoices; ++i)
+        sizeBox->addItem(QString());
+    sizeBox->setMaxVisibleItems(kinds::kSizeChoices);
     setRowHeight(sizeBox, 16);
 
     sampleGroup = named(new QGroupBox(QStringLiteral("Graph to be Printed"), client), "sampleGroup");
@@ -203,9 +208,9 @@ void MainWindow::buildControls()
 
     kindBox = named(new ChoiceBox(client), "kindBox");
     kindBox->setGeometry(35, 32, 97, 24);
-    kindBox->addItems(
-        {QStringLiteral("Squared"), QStringLiteral("Semi log"), QStringLiteral("Log"), QStringLiteral("Spacetime")});
-    kindBox->setMaxVisibleItems(4);
+    for (const kinds::Kind &kind : kinds::all())
+        kindBox->addItem(fromView(kind.name));
+    kindBox->setMaxVisibleItems(kindBox->count());
     setRowHeight(kindBox, 16);
 
     printButton = named(new QPushButton(QStringLiteral("&Print"), client), "printButton");
@@ -276,9 +281,7 @@ void MainWindow::nameControlsForScreenReaders()
 
 QString MainWindow::sizeLabel(int kind, int choice) const
 {
-    const std::string_view label =
-        sheets::kSizeLabels.at(static_cast<std::size_t>(kind)).at(static_cast<std::size_t>(choice));
-    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+    return fromView(kinds::kindAt(kind).sizeLabels.at(static_cast<std::size_t>(choice)));
 }
 
 // --- Handlers ---------------------------------------------------------------
@@ -286,12 +289,12 @@ QString MainWindow::sizeLabel(int kind, int choice) const
 void MainWindow::showFirstSample()
 {
     kindBox->setCurrentIndex(0);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < kinds::kSizeChoices; ++i)
         sizeBox->setItemText(i, sizeLabel(0, i));
     sizeBox->setCurrentIndex(0);
     kindShown_ = 0;
     sizeShown_ = 0;
-    drawGridSample();
+    drawSample();
 }
 
 void MainWindow::showAboutBoxAtStart()
@@ -309,33 +312,31 @@ void MainWindow::showAboutBoxAtStart()
 void MainWindow::kindChanged()
 {
     const int kind = kindBox->currentIndex();
-    if (kind < 0 || kind > kSpacetime)
+    if (kind == kinds::kNoEntry)
         return;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < kinds::kSizeChoices; ++i)
         sizeBox->setItemText(i, sizeLabel(kind, i));
     sizeBox->setCurrentIndex(0);
     kindShown_ = kind;
     sizeShown_ = 0;
-    // The size box under the "Spacetime" group cannot be seen, so it takes
-    // no focus there: hidden, Tab and Shift+Tab pass it by.
-    if (kind == kSpacetime) {
-        drawSpacetimeSample();
+    // A size box under the "Spacetime" group cannot be seen, so it takes no
+    // focus there: hidden, Tab and Shift+Tab pass it by.
+    const kinds::Kind &chosen = kinds::kindAt(kind);
+    if (chosen.hasVelocity) {
+        drawSample();
         spacetimeGroup->show();
-        sizeBox->hide();
+        sizeBox->setVisible(chosen.hasSizes);
     } else {
-        sizeBox->show();
+        sizeBox->setVisible(chosen.hasSizes);
         spacetimeGroup->hide();
-        drawGridSample();
+        drawSample();
     }
 }
 
 void MainWindow::sizeChanged()
 {
     sizeShown_ = sizeBox->currentIndex();
-    if (kindBox->currentIndex() == kSpacetime)
-        drawSpacetimeSample();
-    else
-        drawGridSample();
+    drawSample();
 }
 
 void MainWindow::velocityChanged()
@@ -343,17 +344,17 @@ void MainWindow::velocityChanged()
     velocityLabel->setText(QStringLiteral("v = 0.%1 c").arg(velocityBar->value(), 2, 10, QLatin1Char('0')));
     velocityLabel->adjustSize();
     velocityBar->setAccessibleDescription(velocityLabel->text());
-    drawSpacetimeSample();
+    drawSample();
 }
 
 void MainWindow::printSheet()
 {
-    if (kindBox->currentIndex() >= kSpacetime) {
-        drawSpacetimeSample();
-        printSpacetimeSheet();
+    if (currentKind().hasVelocity) {
+        drawSample();
+        printPage();
     } else {
-        printGridSheet();
-        drawGridSample();
+        printPage();
+        drawSample();
     }
 }
 
@@ -398,33 +399,26 @@ void MainWindow::showAboutBox()
 
 // --- Actions ----------------------------------------------------------------
 
-void MainWindow::drawGridSample()
+void MainWindow::drawSample()
 {
-    gridpaper::drawGridSample(samplePicture->canvas(), samplePicture->width(), samplePicture->height(),
-                              kindBox->currentIndex(), sizeBox->currentIndex());
-    samplePicture->update();
-}
-
-void MainWindow::printGridSheet()
-{
-    printer_.Title = jobTitle(nameEdit->text()).toStdString();
-    gridpaper::printGridPage(printer_, kindBox->currentIndex(), sizeBox->currentIndex(),
-                             nameEdit->text().toStdString());
-}
-
-void MainWindow::drawSpacetimeSample()
-{
-    // The erase rectangle spans the window's outer size, frame included.
+    // A spacetime sample's erase rectangle spans the window's outer size,
+    // frame included.
     const QRect outer = frameGeometry();
-    spacetime::drawSpacetimeSample(samplePicture->canvas(), samplePicture->width(), samplePicture->height(),
-                                   velocityBar->value(), outer.width(), outer.height());
+    kinds::drawSample(samplePicture->canvas(),
+                      {samplePicture->width(), samplePicture->height(), outer.width(), outer.height()},
+                      sheetChoice());
     samplePicture->update();
 }
 
-void MainWindow::printSpacetimeSheet()
+void MainWindow::printPage()
 {
     printer_.Title = jobTitle(nameEdit->text()).toStdString();
-    spacetime::printSpacetimePage(printer_, velocityBar->value(), nameEdit->text().toStdString());
+    kinds::printPage(printer_, sheetChoice(), nameEdit->text().toStdString());
+}
+
+const kinds::Kind &MainWindow::currentKind() const
+{
+    return kinds::kindAt(kindBox->currentIndex());
 }
 
 // --- Class sets and PDF files ------------------------------------------------
@@ -441,18 +435,32 @@ classset::SheetChoice MainWindow::sheetChoice() const
     return {kindBox->currentIndex(), sizeBox->currentIndex(), velocityBar->value()};
 }
 
+QString MainWindow::kindName() const
+{
+    // Typed text that matches no entry names the sheet it draws as it stands.
+    if (kindBox->currentIndex() == kinds::kNoEntry)
+        return kindBox->currentText();
+    return fromView(currentKind().name);
+}
+
+QString MainWindow::sheetDetail() const
+{
+    if (currentKind().hasVelocity)
+        return velocityLabel->text();
+    return currentKind().hasSizes ? sizeBox->currentText() : QString();
+}
+
 QString MainWindow::sheetDescription() const
 {
-    if (kindBox->currentIndex() >= kSpacetime)
-        return QStringLiteral("\"Spacetime\" paper (%1)").arg(velocityLabel->text());
-    return QStringLiteral("\"%1\" paper (%2)").arg(kindBox->currentText(), sizeBox->currentText());
+    const QString kind = QStringLiteral("\"%1\" paper").arg(kindName());
+    const QString detail = sheetDetail();
+    return detail.isEmpty() ? kind : QStringLiteral("%1 (%2)").arg(kind, detail);
 }
 
 QString MainWindow::jobTitle(const QString &who) const
 {
-    const QString sheet = kindBox->currentIndex() >= kSpacetime
-                              ? QStringLiteral("Spacetime ") + velocityLabel->text()
-                              : kindBox->currentText() + QLatin1Char(' ') + sizeBox->currentText();
+    const QString detail = sheetDetail();
+    const QString sheet = detail.isEmpty() ? kindName() : kindName() + QLatin1Char(' ') + detail;
     return print::jobTitle({QStringLiteral("Gridora"), sheet, who});
 }
 

@@ -4,8 +4,8 @@
 // print command and the menu.
 //
 // Every user action lands in one handler here. Handlers only update controls
-// and call the four drawing and printing actions: the grid sample, the printed
-// grid sheet, the spacetime sample and the printed spacetime sheet. The
+// and call the two drawing and printing actions: the sample and the printed
+// sheet, each whatever the table of kinds (kinds.h) says the kind draws. The
 // actions read the kind, size choice, velocity and name from the controls when
 // they run. An action's error ends the handler that called it, which reports
 // it once.
@@ -14,6 +14,7 @@
 // choices (`activated`), and the velocity scroll bar only the user's moves.
 
 #include "class_set.h"
+#include "kinds.h"
 #include "printer.h"
 
 #include <QMainWindow>
@@ -57,8 +58,8 @@ public:
 
     TPrinter &printer() { return printer_; }
 
-    /// The size-label table: the size box's texts for each graph kind (0..3)
-    /// and size choice (0..2).
+    /// The size box's text for a kind (an index of the kind box) and size
+    /// choice (0..2), from the table of kinds.
     QString sizeLabel(int kind, int choice) const;
 
     // The menu.
@@ -110,11 +111,10 @@ public:
     /// from one opening to the next.
     ClassSetDialog &classSetDialog();
 
-    // The drawing and printing actions.
-    void drawGridSample();
-    void printGridSheet();
-    void drawSpacetimeSample();
-    void printSpacetimeSheet();
+    // The drawing and printing actions: the current kind's sample on the
+    // picture, and its page on the printer.
+    void drawSample();
+    void printPage();
 
 protected:
     /// Shows `dialog` modally and returns its result.
@@ -139,7 +139,12 @@ private:
     void buildControls();
     void buildMenu();
     void nameControlsForScreenReaders();
+    const kinds::Kind &currentKind() const;
     classset::SheetChoice sheetChoice() const;
+    /// The kind and the velocity or size (empty for a kind with neither) the
+    /// sheet is drawn for, as the window shows them.
+    QString kindName() const;
+    QString sheetDetail() const;
     QString sheetDescription() const;
     classset::SetOutcome runClassSet(TPrinter &printer, const std::vector<std::string> &names, const QString &doing);
     void printClassSet(const std::vector<std::string> &names, const QString &title);

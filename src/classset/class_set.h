@@ -3,6 +3,7 @@
 // corner, all of them one document, so that a printer gets one job and a
 // PDF file holds every page.
 
+#include "kinds.h"
 #include "printer.h"
 
 #include <cstddef>
@@ -12,17 +13,9 @@
 
 namespace gridora::classset {
 
-/// The sheet every page of a set shows: graph kind 0..3 ("Squared", "Semi
-/// log", "Log", "Spacetime"), size choice and velocity position as the
-/// window holds them.
-struct SheetChoice {
-    int kind = 0;
-    int sizeChoice = 0;
-    int position = 60;
-};
-
-/// Draws the chosen sheet with `name` on the printer's open document.
-void drawSheetPage(TPrinter &printer, const SheetChoice &sheet, const std::string &name);
+/// The sheet every page of a set shows: the kind, size choice and velocity
+/// position as the window holds them.
+using SheetChoice = kinds::SheetChoice;
 
 /// Told after each page how many of how many are drawn; returns false to
 /// cancel the set.
@@ -33,7 +26,9 @@ enum class SetOutcome { Printed, Cancelled };
 /// Prints one page per name, in the given order, as one document on
 /// `printer`. A cancelled set, or one whose drawing fails, is aborted: the
 /// document is dropped and nothing is sent. Throws EPrinter as a single page
-/// does when the document cannot be opened or sent; `names` must not be empty.
+/// does when the document cannot be opened or sent, and as kinds::drawPage
+/// does, before opening any, for a kind the table does not have; `names` must
+/// not be empty.
 SetOutcome printClassSet(TPrinter &printer, const SheetChoice &sheet, const std::vector<std::string> &names,
                          const Progress &progress = {});
 

@@ -2,9 +2,8 @@
 
 #include "class_set.h"
 #include "file_targets.h"
-#include "grid_sheets.h"
+#include "kinds.h"
 #include "printer.h"
-#include "spacetime_sheets.h"
 #include "trace_surface.h"
 
 #include <QIODevice>
@@ -25,27 +24,17 @@ PageFormat pageFormat(Format format)
     }
 }
 
+kinds::SheetChoice sheetChoice(const SheetRequest &r)
+{
+    return {r.kind, r.sizeChoice, r.position};
+}
+
 void drawSample(const SheetRequest &r, TCanvas &canvas)
 {
-    if (r.kind == sheets::kSpacetime)
-        spacetime::drawSpacetimeSample(canvas, r.width, r.height, r.position, sheets::kWindowWidth,
-                                       sheets::kWindowHeight);
-    else
-        gridpaper::drawGridSample(canvas, r.width, r.height, r.kind, r.sizeChoice);
-}
-
-classset::SheetChoice sheetChoice(const SheetRequest &r)
-{
-    return {static_cast<int>(r.kind), r.sizeChoice, r.position};
-}
-
-void printPage(const SheetRequest &r, TPrinter &printer)
-{
-    const std::string name = r.name.toStdString();
-    if (r.kind == sheets::kSpacetime)
-        spacetime::printSpacetimePage(printer, r.position, name);
-    else
-        gridpaper::printGridPage(printer, r.kind, r.sizeChoice, name);
+    kinds::SampleArea area;
+    area.width = r.width;
+    area.height = r.height;
+    kinds::drawSample(canvas, area, sheetChoice(r));
 }
 
 // A --paper page lies on its whole sheet; a --page page is the whole file.
@@ -91,7 +80,7 @@ void renderPage(const SheetRequest &r, QIODevice &out)
 {
     std::ostringstream trace;
     TPrinter printer(makeTarget(r, out, trace));
-    printPage(r, printer);
+    kinds::printPage(printer, sheetChoice(r), r.name.toStdString());
     if (r.format == Format::Trace)
         writeAll(out, trace.str());
 }

@@ -1,6 +1,7 @@
 #include "sheet_request.h"
 
 #include "gridora_version.h"
+#include "kinds.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -15,17 +16,36 @@ ParseResult failure(const QString &message)
     return {std::nullopt, message, 2};
 }
 
-std::optional<sheets::GraphKind> kindNamed(const QString &text)
+QString fromView(std::string_view text)
 {
-    if (text == QLatin1String("squared"))
-        return sheets::kSquared;
-    if (text == QLatin1String("semilog"))
-        return sheets::kSemiLog;
-    if (text == QLatin1String("log"))
-        return sheets::kLog;
-    if (text == QLatin1String("spacetime"))
-        return sheets::kSpacetime;
-    return std::nullopt;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "a, b or c".
+QString phrase(const QStringList &words)
+{
+    if (words.size() < 2)
+        return words.join(QString());
+    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + words.last();
+}
+
+// The kinds' ids, for --kind: "squared, semilog, log or spacetime".
+QString kindIds()
+{
+    QStringList ids;
+    for (const kinds::Kind &kind : kinds::all())
+        ids << fromView(kind.id);
+    return phrase(ids);
+}
+
+// The names of the kinds with a velocity, for --velocity: "Spacetime".
+QString kindsWithVelocity()
+{
+    QStringList names;
+    for (const kinds::Kind &kind : kinds::all())
+        if (kind.hasVelocity)
+            names << fromView(kind.name);
+    return phrase(names);
 }
 
 std::optional<Format> formatNamed(const QString &text)
@@ -103,14 +123,14 @@ ParseResult parseCommandLine(const QStringList &arguments)
         QStringLiteral("Draws one Gridora sheet of graph paper into a file, or one page per pupil "
                        "with --names-file."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption kindOpt(QStringLiteral("kind"),
-                                     QStringLiteral("Paper: squared, semilog, log or spacetime."),
+    const QCommandLineOption kindOpt(QStringLiteral("kind"), QStringLiteral("Paper: %1.").arg(kindIds()),
                                      QStringLiteral("kind"));
     const QCommandLineOption decadesOpt(QStringLiteral("decades"),
                                         QStringLiteral("Decades on a logarithmic axis: 1, 2 or 3 (default 1)."),
                                         QStringLiteral("D"), QStringLiteral("1"));
     const QCommandLineOption velocityOpt(QStringLiteral("velocity"),
-                                         QStringLiteral("Spacetime velocity in c, 0.00 to 0.90 (default 0.60)."),
+                                         QStringLiteral("%1 velocity in c, 0.00 to 0.90 (default 0.60).")
+                                             .arg(kindsWithVelocity()),
                                          QStringLiteral("v"), QStringLiteral("0.60"));
     const QCommandLineOption nameOpt(QStringLiteral("name"),
                                      QStringLiteral("Name written in the page's top-left corner."),
@@ -174,11 +194,10 @@ ParseResult parseCommandLine(const QStringList &arguments)
 
     SheetRequest request;
     if (!parser.isSet(kindOpt))
-        return failure(QStringLiteral("no --kind given: squared, semilog, log or spacetime"));
-    const auto kind = kindNamed(parser.value(kindOpt));
+        return failure(QStringLiteral("no --kind given: %1").arg(kindIds()));
+    const auto kind = kinds::indexOfId(parser.value(kindOpt).toStdString());
     if (!kind)
-        return failure(QStringLiteral("unknown kind '%1': use squared, semilog, log or spacetime")
-                           .arg(parser.value(kindOpt)));
+        return failure(QStringLiteral("unknown kind '%1': use %2").arg(parser.value(kindOpt), kindIds()));
     request.kind = *kind;
 
     const auto decades = wholeNumber(parser.value(decadesOpt), 1, 3);

@@ -18,7 +18,7 @@ enum class Format { Pdf, Svg, Png, Trace };
 inline constexpr int kMaxPagePixels = 20000;
 
 struct SheetRequest {
-    sheets::GraphKind kind = sheets::kSquared;
+    int kind = 0;       // an index of kinds::all()
     int sizeChoice = 0; // decades − 1
     int position = 60;  // velocity × 100
     QString name;

@@ -278,13 +278,13 @@ void drawGridSample(TCanvas &canvas, int W, int H, int kind, int sizeChoice)
     const int c = 10 * kind + sizeChoice;
     if (c < 20)
         sheets::drawVerticalRulings(canvas, sampleColumns(W), kSampleMargin, H - kSampleMargin, kSampleMargin);
-    if (c < 20 && kind == sheets::kSquared)
+    if (c < 20 && kind == kSquared)
         sheets::drawHorizontalRulings(canvas, sampleRows(H), H - kSampleMargin, kSampleMargin, W - kSampleMargin);
     if (c < 10 || sizeChoice < 0)
         return;
 
     const int D = sizeChoice + 1;
-    const bool log = kind == sheets::kLog;
+    const bool log = kind == kLog;
     const int E = log ? W - 2 * kSampleMargin : H - 2 * kSampleMargin;
     const int T = log ? (H - (W - 2 * kSampleMargin)) / 2 : kSampleMargin;
     sampleDecades(canvas, W, T, LogAxis{E, D}, log);
@@ -301,10 +301,10 @@ void drawGridPage(TPrinter &printer, int kind, int sizeChoice, const std::string
     const int c = 10 * kind + sizeChoice;
     if (c < 20)
         sheets::drawVerticalRulings(canvas, pageColumns(f), f.M, f.Yb, f.M);
-    if (c < 20 && kind == sheets::kSquared)
+    if (c < 20 && kind == kSquared)
         sheets::drawHorizontalRulings(canvas, pageRows(f), f.Yb, f.M, f.M + f.W);
     if (c >= 10) {
-        const bool log = kind == sheets::kLog;
+        const bool log = kind == kLog;
         const int T = log ? (f.PH - f.W) / 2 : f.M;
         const int E = log ? f.W : f.H;
         canvas.Font.Size = kLabelPoints;

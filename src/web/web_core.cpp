@@ -2,15 +2,12 @@
 // with Emscripten from the same sources as the desktop program. The page only
 // builds controls and puts these pixels and pages on screen.
 
-#include "grid_sheets.h"
+#include "kinds.h"
 #include "name_list.h"
 #include "page_layout.h"
 #include "paint_list.h"
 #include "printer.h"
-#include "raster_surface.h"
-#include "sample_raster.h"
-#include "sheet_constants.h"
-#include "spacetime_sheets.h"
+#include "sample_picture.h"
 #include "trace_surface.h"
 
 #include <emscripten/emscripten.h>
@@ -24,7 +21,6 @@
 namespace {
 
 using namespace gridora;
-using sheets::kSpacetime;
 
 // The page for one printer: what a print job draws on whichever surface the
 // document opens.
@@ -53,15 +49,6 @@ std::string bytesAt(const char *at, int bytes)
     return at && bytes > 0 ? std::string(at, static_cast<std::size_t>(bytes)) : std::string();
 }
 
-void printSheet(TPrinter &printer, int kind, int sizeChoice, int position, const char *name, int nameBytes)
-{
-    const std::string who = bytesAt(name, nameBytes);
-    if (kind == kSpacetime)
-        spacetime::printSpacetimePage(printer, position, who);
-    else
-        gridpaper::printGridPage(printer, kind, sizeChoice, who);
-}
-
 // Handed back to JavaScript, which copies it before the next call.
 std::string lastText;
 
@@ -81,44 +68,26 @@ private:
     std::string text_ = "{";
 };
 
-// The sample picture of the page's one window. Its canvas keeps its pen from
-// one sample to the next, as the window's does, so the clearing frame is
-// drawn with whatever pen the previous sample left.
-struct SamplePicture {
-    RasterImage image{kSamplePictureWidth, kSamplePictureHeight};
-    TCanvas canvas{&image};
-    // RGBA bytes, written a pixel at a time: WebAssembly is little-endian, so
-    // the word 0xAABBGGRR holds the bytes R, G, B, A in that order.
-    std::vector<std::uint32_t> rgba = std::vector<std::uint32_t>(image.words().size());
-};
-
-SamplePicture &samplePicture()
-{
-    static SamplePicture picture;
-    return picture;
-}
-
 } // namespace
 
 extern "C" {
 
-/// Redraws the sample for the choice (kind 0..3, size choice 0..2, velocity
-/// position 0..90) and returns its 357 × 397 pixels as RGBA bytes, row by row
-/// from the top, valid until the next call.
+/// Every call that draws takes the choice as the window holds it: the kind
+/// (an index of the table of kinds, kinds.h), the size choice 0..2 and the
+/// velocity position 0..90; for a choice the core cannot draw it returns null.
+
+/// Redraws the sample picture for the choice and returns its 357 × 397 pixels
+/// as RGBA bytes, row by row from the top, valid until the next call. The
+/// picture's canvas keeps its pen from one sample to the next, as the
+/// window's does.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t *gridora_sample(int kind, int sizeChoice, int position)
 {
-    SamplePicture &p = samplePicture();
-    if (kind == kSpacetime)
-        spacetime::drawSpacetimeSample(p.canvas, kSamplePictureWidth, kSamplePictureHeight, position,
-                                       kSampleWindowWidth, kSampleWindowHeight);
-    else
-        gridpaper::drawGridSample(p.canvas, kSamplePictureWidth, kSamplePictureHeight, kind, sizeChoice);
-    const std::vector<std::uint32_t> &words = p.image.words();
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::uint32_t word = words[i]; // 0xFFRRGGBB
-        p.rgba[i] = 0xFF000000u | (word & 0xFFu) << 16 | (word & 0xFF00u) | (word >> 16 & 0xFFu);
-    }
-    return reinterpret_cast<const std::uint8_t *>(p.rgba.data());
+    static kinds::SamplePicture picture;
+    const kinds::SheetChoice choice{kind, sizeChoice, position};
+    if (!kinds::canDraw(choice))
+        return nullptr;
+    picture.draw(choice);
+    return picture.rgba().data();
 }
 
 /// The name is `nameBytes` bytes of UTF-8 at `name` in both page calls.
@@ -128,9 +97,12 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t *gridora_sample(int kind, int sizeChoice
 EMSCRIPTEN_KEEPALIVE const char *gridora_page_trace(int kind, int sizeChoice, int position, const char *name,
                                                     int nameBytes, int width, int height)
 {
+    const kinds::SheetChoice choice{kind, sizeChoice, position};
+    if (!kinds::canDraw(choice))
+        return nullptr;
     std::ostringstream trace;
     TPrinter printer(std::make_unique<TracePrintTarget>(trace, width, height));
-    printSheet(printer, kind, sizeChoice, position, name, nameBytes);
+    kinds::printPage(printer, choice, bytesAt(name, nameBytes));
     lastText = trace.str();
     return lastText.c_str();
 }
@@ -140,21 +112,24 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_page_trace(int kind, int sizeChoice, in
 EMSCRIPTEN_KEEPALIVE const char *gridora_page_paint(int kind, int sizeChoice, int position, const char *name,
                                                     int nameBytes, int width, int height, int dpi)
 {
+    const kinds::SheetChoice choice{kind, sizeChoice, position};
+    if (!kinds::canDraw(choice))
+        return nullptr;
     auto surface = std::make_unique<web::PaintList>(width, height, dpi);
     const web::PaintList &list = *surface;
     TPrinter printer(std::make_unique<OnePageTarget>(width, height, std::move(surface)));
-    printSheet(printer, kind, sizeChoice, position, name, nameBytes);
+    kinds::printPage(printer, choice, bytesAt(name, nameBytes));
     lastText = list.operations();
     return lastText.c_str();
 }
 
-/// The size box's entries, a row for each graph kind and an entry for each
-/// size choice, one to a line (see sheet_constants.h).
+/// The size box's entries, a row for each kind and an entry for each size
+/// choice, one to a line (see kinds.h).
 EMSCRIPTEN_KEEPALIVE const char *gridora_size_labels()
 {
     lastText.clear();
-    for (const auto &row : sheets::kSizeLabels)
-        for (const std::string_view label : row)
+    for (const kinds::Kind &kind : kinds::all())
+        for (const std::string_view label : kind.sizeLabels)
             (lastText += label) += '\n';
     return lastText.c_str();
 }

@@ -5,6 +5,7 @@
 #include "choicebox.h"
 #include "grid_sheets.h"
 #include "gridora_version.h"
+#include "kinds.h"
 #include "licenseform.h"
 #include "image_surface.h"
 #include "painter_surface.h"
@@ -446,6 +447,22 @@ private slots:
                  QStringLiteral("Prints name entered on graph paper"));
         QCOMPARE(QAccessible::queryAccessibleInterface(w.samplePicture)->text(QAccessible::Name),
                  QStringLiteral("Sample of the graph paper"));
+    }
+
+    // The kind box holds the table's kinds and no other, and each kind shows
+    // the controls the table gives it.
+    void kindBoxHoldsTheTableOfKinds()
+    {
+        TestWindow &w = *window_;
+        QStringList names;
+        for (const kinds::Kind &kind : kinds::all())
+            names << QString::fromUtf8(kind.name.data(), static_cast<qsizetype>(kind.name.size()));
+        QCOMPARE(entries(w.kindBox), names);
+        for (int k = 0; k < w.kindBox->count(); ++k) {
+            pick(w.kindBox, k);
+            QCOMPARE(w.spacetimeGroup->isVisible(), kinds::kindAt(k).hasVelocity);
+            QCOMPARE(w.sizeBox->isVisible(), kinds::kindAt(k).hasSizes);
+        }
     }
 
     void kindChange_data()
@@ -1054,6 +1071,8 @@ private slots:
     {
         QFETCH(bool, spacetime);
         TestWindow &w = *window_;
+        if (spacetime)
+            w.kindBox->setCurrentIndex(3); // from code: nothing is drawn for it
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCoreApplication::processEvents();
         PaintCounter paints(w.samplePicture);
@@ -1068,7 +1087,7 @@ private slots:
         connect(&giveUp, &QTimer::timeout, &modal, &QDialog::reject);
         QTimer::singleShot(0, &modal, [&] {
             if (spacetime)
-                w.drawSpacetimeSample();
+                w.drawSample();
             else
                 pick(w.kindBox, 1);
             poll.start(10);

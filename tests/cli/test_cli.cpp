@@ -1,5 +1,6 @@
 // gridora-sheet as a user meets it: options, files, formats and failures.
 #include "gridora_version.h"
+#include "kinds.h"
 #include "sheet_request.h"
 #include "sheet_run.h"
 
@@ -52,6 +53,28 @@ INSTANTIATE_TEST_SUITE_P(Texts, Velocity,
                                            VelocityCase{"0,5", -1}, VelocityCase{"", -1},
                                            VelocityCase{"1e-1", -1}, VelocityCase{"0.050", -1},
                                            VelocityCase{"0.005", -1}));
+
+// --kind takes the table's ids, each for its own kind, and --help and the
+// refusal of anything else name every one.
+TEST(Options, KindsAreTheTablesIds)
+{
+    const QStringList helped = parseCommandLine({"gridora-sheet", "--help"})
+                                   .message.simplified()
+                                   .section(QStringLiteral("Paper: "), 1)
+                                   .section(QLatin1Char('.'), 0, 0)
+                                   .split(QRegularExpression(QStringLiteral(", | or ")));
+    const auto refused = parseCommandLine({"gridora-sheet", "--kind", "Squared", "-o", "x.pdf"});
+    EXPECT_EQ(refused.exitStatus, 2);
+    for (int k = 0; k < static_cast<int>(gridora::kinds::all().size()); ++k) {
+        const std::string_view idText = gridora::kinds::kindAt(k).id;
+        const QString id = QString::fromUtf8(idText.data(), static_cast<qsizetype>(idText.size()));
+        const auto parsed = parseCommandLine({"gridora-sheet", "--kind", id, "-o", "x.pdf"});
+        ASSERT_TRUE(parsed.request) << id.toStdString();
+        EXPECT_EQ(parsed.request->kind, k);
+        EXPECT_TRUE(helped.contains(id)) << id.toStdString();
+        EXPECT_TRUE(refused.message.contains(id)) << id.toStdString();
+    }
+}
 
 TEST(Options, DefaultsAndSizes)
 {

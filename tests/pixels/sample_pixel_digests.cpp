@@ -1,17 +1,18 @@
 // Prints one line per window sample: the SHA-256 of its pixels (row by row,
-// three bytes, red, green, blue, per pixel) and its name. The 9 grid samples
-// (three kinds, three sizes) and the 91 spacetime samples (velocity 0..90)
-// are each drawn with a new canvas on a 357 × 397 picture, as the window
-// draws its first sample and `gridora-sheet --sample` draws every one:
+// three bytes, red, green, blue, per pixel) and its name. Every kind's
+// samples, from the table of kinds: each size choice (9 grid samples), or
+// each velocity 0..90 (91 spacetime samples), each drawn with a new canvas on
+// a 357 × 397 picture, as the window draws its first sample and
+// `gridora-sheet --sample` draws every one:
 //
 //   sample_pixel_digests window   through the window's image surface
 //   sample_pixel_digests core     through sampleRgba, the core alone
 //
 // `sample_pixel_digests > tests/pixels/sample-pixels.sha256` regenerates the
 // saved digests (docs/raster.md says when).
-#include "grid_sheets.h"
 #include "image_surface.h"
-#include "sample_raster.h"
+#include "kinds.h"
+#include "sample_picture.h"
 #include "spacetime_sheets.h"
 
 #include <QCryptographicHash>
@@ -22,7 +23,7 @@
 
 namespace {
 
-using gridora::SampleChoice;
+using gridora::kinds::SheetChoice;
 
 std::vector<char> rgbOf(const std::vector<std::uint8_t> &rgba)
 {
@@ -43,16 +44,12 @@ std::vector<char> rgbOf(const QImage &picture)
     return bytes;
 }
 
-std::vector<char> windowSample(const SampleChoice &choice)
+std::vector<char> windowSample(const SheetChoice &choice)
 {
-    constexpr int W = gridora::kSamplePictureWidth, H = gridora::kSamplePictureHeight;
-    gridora::ImageSurface surface(W, H);
+    const gridora::kinds::SampleArea area;
+    gridora::ImageSurface surface(area.width, area.height);
     gridora::TCanvas canvas(&surface);
-    if (choice.kind == 3)
-        gridora::spacetime::drawSpacetimeSample(canvas, W, H, choice.velocity, gridora::kSampleWindowWidth,
-                                                gridora::kSampleWindowHeight);
-    else
-        gridora::gridpaper::drawGridSample(canvas, W, H, choice.kind, choice.sizeChoice);
+    gridora::kinds::drawSample(canvas, area, choice);
     return rgbOf(surface.image());
 }
 
@@ -68,14 +65,19 @@ void print(const std::vector<char> &bytes, const std::string &name)
 int main(int argc, char **argv)
 {
     const bool core = argc > 1 && std::string(argv[1]) == "core";
-    auto sample = [&](const SampleChoice &choice) {
-        return core ? rgbOf(gridora::sampleRgba(choice)) : windowSample(choice);
+    auto sample = [&](const SheetChoice &choice) {
+        return core ? rgbOf(gridora::kinds::sampleRgba(choice)) : windowSample(choice);
     };
-    const char *kinds[] = {"squared", "semilog", "log"};
-    for (int kind = 0; kind < 3; ++kind)
-        for (int size = 0; size < 3; ++size)
-            print(sample({kind, size, 0}), std::string(kinds[kind]) + "-" + std::to_string(size));
-    for (int position = 0; position <= gridora::spacetime::kMaxPosition; ++position)
-        print(sample({3, 0, position}), "spacetime-" + std::to_string(position));
+    const auto kinds = gridora::kinds::all();
+    for (int kind = 0; kind < int(kinds.size()); ++kind) {
+        const std::string id(kinds[kind].id);
+        if (kinds[kind].hasVelocity) {
+            for (int position = 0; position <= gridora::spacetime::kMaxPosition; ++position)
+                print(sample({kind, 0, position}), id + "-" + std::to_string(position));
+        } else {
+            for (int size = 0; size < gridora::kinds::kSizeChoices; ++size)
+                print(sample({kind, size, 0}), id + "-" + std::to_string(size));
+        }
+    }
     return 0;
 }

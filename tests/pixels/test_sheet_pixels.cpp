@@ -299,8 +299,8 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
     {
         SCOPED_TRACE("grid sample after Squared");
         const auto sample = drawSample(output, dpi, [](TCanvas &c) {
-            gridpaper::drawGridSample(c, sheets::kSampleWidth, sheets::kSampleHeight, sheets::kSquared, 0);
-            gridpaper::drawGridSample(c, sheets::kSampleWidth, sheets::kSampleHeight, sheets::kSquared, 0);
+            gridpaper::drawGridSample(c, sheets::kSampleWidth, sheets::kSampleHeight, gridpaper::kSquared, 0);
+            gridpaper::drawGridSample(c, sheets::kSampleWidth, sheets::kSampleHeight, gridpaper::kSquared, 0);
         });
         const int W = sheets::kSampleWidth, H = sheets::kSampleHeight;
         const QImage all = sample->region(QRect(0, 0, W, H));
@@ -318,14 +318,14 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
     // from the grid's top to its bottom, no label cell over any of it; and
     // white paper at the page's left edge.
     const QSize a4 = a4Area(dpi);
-    for (int kind : {sheets::kSemiLog, sheets::kLog}) {
+    for (int kind : {gridpaper::kSemiLog, gridpaper::kLog}) {
         for (int n = 0; n < 3; ++n) {
             SCOPED_TRACE(testing::Message() << "kind " << kind << ", " << n + 1 << " decades");
             const auto page = drawPage(output, a4.width(), a4.height(), dpi,
                                        [&](TPrinter &p) { gridpaper::printGridPage(p, kind, n, "Ada"); });
             const int M = 3 * a4.width() / 40, W = a4.width() - 2 * M;
-            const int top = kind == sheets::kLog ? (a4.height() - W) / 2 : M;
-            const int bottom = kind == sheets::kLog ? top + W : a4.height() - M;
+            const int top = kind == gridpaper::kLog ? (a4.height() - W) / 2 : M;
+            const int bottom = kind == gridpaper::kLog ? top + W : a4.height() - M;
             const QImage border = page->region(QRect(M - 2, top, 4, bottom - top + 1));
             int broken = 0;
             for (int y = 0; y < border.height(); ++y)
@@ -384,8 +384,8 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
             int bottom; // the grid's bottom line
         };
         const Corner corners[] = {
-            {[](TPrinter &p) { gridpaper::printGridPage(p, sheets::kLog, 2, ""); }, 5240},
-            {[](TPrinter &p) { gridpaper::printGridPage(p, sheets::kSquared, 0, ""); }, 6040},
+            {[](TPrinter &p) { gridpaper::printGridPage(p, gridpaper::kLog, 2, ""); }, 5240},
+            {[](TPrinter &p) { gridpaper::printGridPage(p, gridpaper::kSquared, 0, ""); }, 6040},
         };
         for (const Corner &c : corners) {
             const auto onImage = drawPage(Output::Image, 4800, 6400, dpi, c.print);
