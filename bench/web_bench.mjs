@@ -57,11 +57,12 @@ const batches = await page.evaluate(async () => {
   const { loadCore } = await import('./gridora.js');
   const core = await loadCore();
   const context = document.getElementById('sample').getContext('2d');
+  const spacetime = core.kinds().findIndex((kind) => kind.hasVelocity);
   const out = [];
   for (let b = 0; b < 30; b++) {
     const start = performance.now();
     for (let i = 0; i < 50; i++) {
-      const pixels = core.sample(3, 0, (b * 50 + i) % 91);
+      const pixels = core.sample(spacetime, 0, (b * 50 + i) % 91);
       context.putImageData(new ImageData(pixels, 357, 397), 0, 0);
     }
     out.push((performance.now() - start) / 50);

@@ -3,11 +3,10 @@
 // for a PDF file. Every sheet, ruling and pixel comes from the core.
 
 import { loadCore, SAMPLE_HEIGHT, SAMPLE_WIDTH } from './core.js';
-import { parsePaintList } from './paint-list.js';
+import { parsePaintPages } from './paint-list.js';
 import { fontFile, printPages, unprintableName, wirePrintPage } from './print-page.js';
 import { safeFileName } from './file-name.js';
 
-const SPACETIME = 3;
 const MAX_POSITION = 90;
 const LARGE_STEP = 10;
 
@@ -45,8 +44,17 @@ function scaleSample() {
 
 // ------------------------------------------------------------------ controls
 
-function fillSizeBox(kind) {
-  core.sizeLabels()[kind].forEach((label, i) => { ui.size.options[i].text = label; });
+// The kind chosen, as the core's table of kinds describes it.
+function chosenKind() {
+  return core.kinds()[ui.kind.selectedIndex];
+}
+
+function fillKindBox() {
+  ui.kind.replaceChildren(...core.kinds().map((kind) => new Option(kind.name)));
+}
+
+function fillSizeBox() {
+  ui.size.replaceChildren(...chosenKind().sizeLabels.map((label) => new Option(label)));
   ui.size.selectedIndex = 0;
 }
 
@@ -58,16 +66,15 @@ function showVelocity() {
 }
 
 function kindChanged() {
-  const kind = ui.kind.selectedIndex;
-  fillSizeBox(kind);
+  fillSizeBox();
   drawSample();
-  // The size box under the "Spacetime" group cannot be seen, so it takes no focus.
-  const spacetime = kind === SPACETIME;
-  ui.spacetimeGroup.hidden = !spacetime;
-  ui.velocity.hidden = !spacetime;
-  ui.velocityLabel.hidden = !spacetime;
-  ui.graphGroup.hidden = spacetime;
-  ui.size.hidden = spacetime;
+  // A size box under the "Spacetime" group cannot be seen, so it takes no focus.
+  const { hasSizes, hasVelocity } = chosenKind();
+  ui.spacetimeGroup.hidden = !hasVelocity;
+  ui.velocity.hidden = !hasVelocity;
+  ui.velocityLabel.hidden = !hasVelocity;
+  ui.graphGroup.hidden = hasVelocity;
+  ui.size.hidden = !hasSizes;
 }
 
 function setVelocity(position) {
@@ -139,21 +146,27 @@ function saveSettings() {
   }
 }
 
-function currentPage(name = ui.who.value) {
+// The core's class set: a page for each name, in order.
+function currentPages(names) {
   const dpi = Number(ui.dpi.value);
   const layout = core.pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi);
   const kind = ui.kind.selectedIndex;
-  const ops = parsePaintList(core.pagePaint(kind, ui.size.selectedIndex, Number(ui.velocity.value),
-    name, layout.width, layout.height, dpi));
-  return { ops, layout, dpi, kind };
+  const pages = parsePaintPages(core.pagesPaint(kind, ui.size.selectedIndex, Number(ui.velocity.value),
+    names, layout.width, layout.height, dpi));
+  return pages.map((ops) => ({ ops, layout, dpi, kind }));
+}
+
+function currentPage(name = ui.who.value) {
+  return currentPages([name])[0];
 }
 
 // As on the desktop: a spacetime sample is redrawn before its page, a grid
 // sample after it. A name the page's faces cannot letter is not printed.
 async function printCommand() {
-  if (ui.kind.selectedIndex >= SPACETIME) drawSample();
+  const sampleFirst = chosenKind()?.hasVelocity;
+  if (sampleFirst) drawSample();
   const page = currentPage();
-  if (ui.kind.selectedIndex < SPACETIME) drawSample();
+  if (!sampleFirst) drawSample();
   const fault = await unprintableName([page], [ui.who.value]);
   ui.status.textContent = fault ?? '';
   if (!fault) await printPages([page]);
@@ -164,7 +177,7 @@ async function savePdf(names, fileName, button, status, line) {
   button.disabled = true;
   status.textContent = 'Making the PDF…';
   try {
-    const pages = names.map((name) => currentPage(name));
+    const pages = currentPages(names);
     const fault = await unprintableName(pages, names, line);
     if (fault) {
       status.textContent = fault;
@@ -258,7 +271,7 @@ const onLine = (i) => `line ${i + 1}`;
 async function printClassSet() {
   const names = classNames();
   if (names.length === 0) return;
-  const pages = names.map((name) => currentPage(name));
+  const pages = currentPages(names);
   const fault = await unprintableName(pages, names, onLine);
   if (fault) classSet.count.textContent = fault;
   else await printPages(pages, { classSet: true });
@@ -297,7 +310,8 @@ async function start() {
   fillPageBoxes();
   readSettings();
   scaleSample();
-  fillSizeBox(0);
+  fillKindBox();
+  fillSizeBox();
   showVelocity();
   drawSample();
   performance.mark('gridora-first-sample');

@@ -28,9 +28,25 @@ function instantiateCompiled(compiled) {
   });
 }
 
+// The core answers null for a choice it cannot draw.
+function drawn(at) {
+  if (!at) throw new Error('the core cannot draw this choice');
+  return at;
+}
+
 class Core {
   constructor(module) {
     this.m = module;
+  }
+
+  /**
+   * The kinds of paper, in the kind box's order, from the core's table:
+   * { id, name, sizeLabels, hasSizes, hasVelocity } each, as the desktop
+   * window shows them (a kind without sizes has empty size labels).
+   */
+  kinds() {
+    this.kindList ??= JSON.parse(this.m.UTF8ToString(this.m._gridora_kinds()));
+    return this.kindList;
   }
 
   /**
@@ -39,20 +55,8 @@ class Core {
    * canvas keeps its pen from one sample to the next, as the window's does.
    */
   sample(kind, sizeChoice, position) {
-    const at = this.m._gridora_sample(kind, sizeChoice, position);
+    const at = drawn(this.m._gridora_sample(kind, sizeChoice, position));
     return new Uint8ClampedArray(this.m.HEAPU8.buffer, at, SAMPLE_WIDTH * SAMPLE_HEIGHT * 4);
-  }
-
-  /**
-   * The size box's entries, as the desktop window shows them: for each graph
-   * kind, the labels of its three sizes ("Spacetime" has three empty ones).
-   */
-  sizeLabels() {
-    if (!this.labels) {
-      const lines = this.m.UTF8ToString(this.m._gridora_size_labels()).split('\n');
-      this.labels = [0, 1, 2, 3].map((kind) => lines.slice(3 * kind, 3 * kind + 3));
-    }
-    return this.labels;
   }
 
   /**
@@ -110,16 +114,20 @@ class Core {
       JSON.parse(this.m.UTF8ToString(this.m._gridora_read_names(text, textBytes, name, nameBytes, skipHeader ? 1 : 0)))));
   }
 
-  /** The printed page as painting operations (see src/web/paint_list.h). */
-  pagePaint(kind, sizeChoice, position, name, width, height, dpi) {
-    return this.withName(name, (at, bytes) =>
-      this.m.UTF8ToString(this.m._gridora_page_paint(kind, sizeChoice, position, at, bytes, width, height, dpi)));
+  /**
+   * The core's class set: a page for each name, in order, as painting
+   * operations (see src/web/paint_list.h), the pages apart by a `page` line.
+   * A name holds no line break: the class list gives none, nor a text input.
+   */
+  pagesPaint(kind, sizeChoice, position, names, width, height, dpi) {
+    return this.withName(names.map((name) => `${name}\n`).join(''), (at, bytes) =>
+      this.m.UTF8ToString(drawn(this.m._gridora_pages_paint(kind, sizeChoice, position, at, bytes, width, height, dpi))));
   }
 
   /** The printed page as a trace, as gridora-sheet --format trace writes it. */
   pageTrace(kind, sizeChoice, position, name, width, height) {
     return this.withName(name, (at, bytes) =>
-      this.m.UTF8ToString(this.m._gridora_page_trace(kind, sizeChoice, position, at, bytes, width, height)));
+      this.m.UTF8ToString(drawn(this.m._gridora_page_trace(kind, sizeChoice, position, at, bytes, width, height))));
   }
 
   // The name goes over as UTF-8 with its length, NUL characters and all; a

@@ -28,3 +28,8 @@ export function parsePaintList(text) {
   }
   return ops;
 }
+
+/** A document of pages, the pages apart by a `page` line: a list of operations per page. */
+export function parsePaintPages(text) {
+  return text.split(/^page\n/m).map(parsePaintList);
+}

@@ -15,8 +15,10 @@
 //                                   rulings come as fills
 //   text X Y PIXELS "TEXT"          top-left of the text cell; TEXT as JSON,
 //                                   already as it is painted (controls escaped)
+//   page                            ends a page; what follows is the next one's
 
 #include "canvas.h"
+#include "printer.h"
 
 #include <string>
 
@@ -37,6 +39,9 @@ public:
     /// The printed pages copy nothing; a copy paints nothing here.
     void copyRect(const TRect &, const Surface &, const TRect &) override {}
 
+    /// Ends the page: later operations are the next page's.
+    void endPage() { out_ += "page\n"; }
+
     const std::string &operations() const { return out_; }
 
 private:
@@ -46,6 +51,24 @@ private:
     int height_;
     int dpi_;
     std::string out_;
+};
+
+/// A printer's document of any number of pages as one paint list.
+class PaintListTarget : public PrintTarget {
+public:
+    PaintListTarget(int width, int height, int dpi) : list_(width, height, dpi) {}
+
+    int pageWidth() const override { return list_.width(); }
+    int pageHeight() const override { return list_.height(); }
+    Surface &beginDocument() override { return list_; }
+    void newPage() override { list_.endPage(); }
+    void endDocument() override {}
+    void abortDocument() override {}
+
+    const std::string &operations() const { return list_.operations(); }
+
+private:
+    PaintList list_;
 };
 
 } // namespace gridora::web

@@ -2,6 +2,7 @@
 // with Emscripten from the same sources as the desktop program. The page only
 // builds controls and puts these pixels and pages on screen.
 
+#include "class_set.h"
 #include "kinds.h"
 #include "name_list.h"
 #include "page_layout.h"
@@ -22,31 +23,22 @@ namespace {
 
 using namespace gridora;
 
-// The page for one printer: what a print job draws on whichever surface the
-// document opens.
-class OnePageTarget : public PrintTarget {
-public:
-    OnePageTarget(int width, int height, std::unique_ptr<Surface> surface)
-        : width_(width), height_(height), surface_(std::move(surface))
-    {
-    }
-    int pageWidth() const override { return width_; }
-    int pageHeight() const override { return height_; }
-    Surface &beginDocument() override { return *surface_; }
-    void endDocument() override {}
-    void abortDocument() override {}
-
-private:
-    int width_;
-    int height_;
-    std::unique_ptr<Surface> surface_;
-};
-
 // Text from JavaScript comes with its length: a pasted name may hold a NUL
 // character.
 std::string bytesAt(const char *at, int bytes)
 {
     return at && bytes > 0 ? std::string(at, static_cast<std::size_t>(bytes)) : std::string();
+}
+
+// Names from JavaScript, each ended by a line feed, which no name read from a
+// class list holds.
+std::vector<std::string> namesAt(const char *at, int bytes)
+{
+    std::vector<std::string> names;
+    const std::string text = bytesAt(at, bytes);
+    for (std::size_t from = 0, end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
+        names.push_back(text.substr(from, end - from));
+    return names;
 }
 
 // Handed back to JavaScript, which copies it before the next call.
@@ -73,8 +65,34 @@ private:
 extern "C" {
 
 /// Every call that draws takes the choice as the window holds it: the kind
-/// (an index of the table of kinds, kinds.h), the size choice 0..2 and the
-/// velocity position 0..90; for a choice the core cannot draw it returns null.
+/// (an index of gridora_kinds' list), the size choice 0..2 and the velocity
+/// position 0..90; for a choice the core cannot draw it returns null.
+
+/// The kinds, in the kind box's order, as JSON (see kinds.h): [{"id":
+/// "squared","name":"Squared","sizeLabels":["10x15","10x15","10x15"],
+/// "hasSizes":true,"hasVelocity":false},...].
+EMSCRIPTEN_KEEPALIVE const char *gridora_kinds()
+{
+    const auto quoted = [](std::string_view text) { return jsonQuoted(std::string(text)); };
+    const auto truth = [](bool value) { return value ? "true" : "false"; };
+    lastText = "[";
+    for (const kinds::Kind &kind : kinds::all()) {
+        std::string labels = "[";
+        for (const std::string_view label : kind.sizeLabels)
+            (labels += quoted(label)) += ',';
+        labels.back() = ']';
+        lastText += JsonObject()
+                        .add("id", quoted(kind.id))
+                        .add("name", quoted(kind.name))
+                        .add("sizeLabels", labels)
+                        .add("hasSizes", truth(kind.hasSizes))
+                        .add("hasVelocity", truth(kind.hasVelocity))
+                        .text() +
+                    ',';
+    }
+    lastText.back() = ']';
+    return lastText.c_str();
+}
 
 /// Redraws the sample picture for the choice and returns its 357 × 397 pixels
 /// as RGBA bytes, row by row from the top, valid until the next call. The
@@ -90,10 +108,9 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t *gridora_sample(int kind, int sizeChoice
     return picture.rgba().data();
 }
 
-/// The name is `nameBytes` bytes of UTF-8 at `name` in both page calls.
-
 /// The printed page as a trace (the format gridora-sheet --format trace
-/// writes), for a printable area of width × height device pixels.
+/// writes), for a printable area of width × height device pixels. The name is
+/// `nameBytes` bytes of UTF-8 at `name`.
 EMSCRIPTEN_KEEPALIVE const char *gridora_page_trace(int kind, int sizeChoice, int position, const char *name,
                                                     int nameBytes, int width, int height)
 {
@@ -107,30 +124,22 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_page_trace(int kind, int sizeChoice, in
     return lastText.c_str();
 }
 
-/// The printed page as painting operations (see paint_list.h) for a printable
-/// area of width × height device pixels at `dpi`.
-EMSCRIPTEN_KEEPALIVE const char *gridora_page_paint(int kind, int sizeChoice, int position, const char *name,
-                                                    int nameBytes, int width, int height, int dpi)
+/// The class set for the names, one page each in order, as painting
+/// operations (see paint_list.h) for a printable area of width × height
+/// device pixels at `dpi`. The names are `namesBytes` bytes of UTF-8 at
+/// `names`, each ended by a line feed.
+EMSCRIPTEN_KEEPALIVE const char *gridora_pages_paint(int kind, int sizeChoice, int position, const char *names,
+                                                     int namesBytes, int width, int height, int dpi)
 {
     const kinds::SheetChoice choice{kind, sizeChoice, position};
-    if (!kinds::canDraw(choice))
+    const std::vector<std::string> pupils = namesAt(names, namesBytes);
+    if (!kinds::canDraw(choice) || pupils.empty())
         return nullptr;
-    auto surface = std::make_unique<web::PaintList>(width, height, dpi);
-    const web::PaintList &list = *surface;
-    TPrinter printer(std::make_unique<OnePageTarget>(width, height, std::move(surface)));
-    kinds::printPage(printer, choice, bytesAt(name, nameBytes));
-    lastText = list.operations();
-    return lastText.c_str();
-}
-
-/// The size box's entries, a row for each kind and an entry for each size
-/// choice, one to a line (see kinds.h).
-EMSCRIPTEN_KEEPALIVE const char *gridora_size_labels()
-{
-    lastText.clear();
-    for (const kinds::Kind &kind : kinds::all())
-        for (const std::string_view label : kind.sizeLabels)
-            (lastText += label) += '\n';
+    auto target = std::make_unique<web::PaintListTarget>(width, height, dpi);
+    const web::PaintListTarget &pages = *target;
+    TPrinter printer(std::move(target));
+    classset::printClassSet(printer, choice, pupils);
+    lastText = pages.operations();
     return lastText.c_str();
 }
 

@@ -267,6 +267,24 @@ describe(`Gridora in ${browserName}`, () => {
     await page.close();
   });
 
+  test('the kind box lists the kinds gridora-sheet knows, the velocity bar shown for those that take one', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    const help = execFileSync(sheet, ['--help'], { env: sheetEnv, encoding: 'utf8' }).replace(/\s+/g, ' ');
+    const ids = /Paper: (.*?)\./.exec(help)[1].split(/, | or /);
+    assert.equal(await page.$eval('#kind', (box) => box.options.length), ids.length);
+    for (const [i, id] of ids.entries()) {
+      await choose(page, '#kind', i);
+      const [slow, fast, sample] = await Promise.all([sheetPng(['--kind', id, '--velocity', '0.10']),
+        sheetPng(['--kind', id, '--velocity', '0.80']), sheetPng(['--kind', id])]);
+      assert.equal(await canvasDigest(page, true), digest(sample, true), `entry ${i} draws ${id}`);
+      assert.equal(await page.$eval('#velocity', (bar) => !bar.hidden), differingPixels(slow, fast) > 0,
+        `${id}: the velocity bar shows when the velocity changes the sheet`);
+    }
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
   test('the keyboard reaches every control in the window\'s order; Left and Right move the way they point', async () => {
     const { page } = await openPage();
     await ready(page);
