@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <utility>
+#include <variant>
 
 namespace gridora::names {
 
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigMark = "\xFE\xFF";
 
 NameList refused(int line, std::string reason)
 {
@@ -52,6 +55,63 @@ std::size_t sequenceLength(std::string_view text, std::size_t at)
         if ((byte(at + i) & 0xC0) != 0x80)
             return 0;
     return length;
+}
+
+// The line the end of `text` lies on.
+int lineAtEnd(std::string_view text)
+{
+    int line = 1;
+    for (std::size_t at = 0; at < text.size();) {
+        if (isLineBreak(text[at])) {
+            at = afterLineBreak(text, at);
+            ++line;
+        } else {
+            ++at;
+        }
+    }
+    return line;
+}
+
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+        return;
+    }
+    const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    static constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    out += static_cast<char>(kLead[length] | (c >> (6 * (length - 1))));
+    for (int i = length - 2; i >= 0; --i)
+        out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+}
+
+// UTF-16 after its byte-order mark, as a spreadsheet saves "Unicode text",
+// in UTF-8; or the line where it stops being UTF-16 (half a character at the
+// end, a surrogate without its other half).
+std::variant<std::string, NameListError> utf8FromUtf16(std::string_view bytes, bool bigEndian)
+{
+    const auto unitAt = [&](std::size_t at) {
+        const auto first = static_cast<unsigned char>(bytes[at]), second = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    const auto isHigh = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size(); at += 2) {
+        if (at + 1 == bytes.size())
+            return NameListError{lineAtEnd(text), "is not UTF-16 text"};
+        const char16_t unit = unitAt(at);
+        char32_t c = unit;
+        if (isHigh(unit) && at + 3 < bytes.size() && isLow(unitAt(at + 2))) {
+            c = 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (unitAt(at + 2) - 0xDC00);
+            at += 2;
+        } else if (isHigh(unit) || isLow(unit)) {
+            return NameListError{lineAtEnd(text), "is not UTF-16 text"};
+        }
+        appendUtf8(text, c);
+    }
+    return text;
 }
 
 // What makes the text no list of names: a byte that is not UTF-8, or a NUL,
@@ -262,10 +322,16 @@ NameList readNameList(std::string_view text, ListFormat format, HeaderRow header
 {
     if (text.size() > kMaxListBytes)
         return refused(0, "is larger than " + std::to_string(kMaxListBytes >> 20) + " MB");
-    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
-        return refused(1, "is UTF-16 text: save the list as UTF-8");
-    if (text.starts_with(kUtf8Mark))
+    std::string fromUtf16;
+    if (text.starts_with(kUtf16LittleMark) || text.starts_with(kUtf16BigMark)) {
+        auto decoded = utf8FromUtf16(text.substr(2), text.starts_with(kUtf16BigMark));
+        if (auto *fault = std::get_if<NameListError>(&decoded))
+            return {{}, std::move(*fault)};
+        fromUtf16 = std::move(std::get<std::string>(decoded));
+        text = fromUtf16;
+    } else if (text.starts_with(kUtf8Mark)) {
         text.remove_prefix(kUtf8Mark.size());
+    }
     if (auto fault = notText(text))
         return {{}, std::move(fault)};
 

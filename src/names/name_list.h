@@ -41,14 +41,15 @@ struct NameList {
     std::optional<NameListError> error;
 };
 
-/// Reads a list from `text`, UTF-8 with or without a byte-order mark. Lines
+/// Reads a list from `text`: UTF-8 with or without a byte-order mark, or
+/// UTF-16 with one, in either byte order (a spreadsheet's "Unicode text"). Lines
 /// end in LF, CRLF or CR. Around every name, white space (Unicode's, tabs and
 /// no-break spaces included) is dropped; blank lines and empty first fields
 /// are skipped. Control characters inside a name are kept: the page shows
 /// them as it does in a single name.
 ///
-/// Refused, with the line: bytes that are not UTF-8 (with a word about UTF-16
-/// when the text starts with its byte-order mark), a name over
+/// Refused, with the line: bytes that are not UTF-8, or not UTF-16 after its
+/// mark, a NUL (UTF-16 without its mark has them), a name over
 /// kMaxNameLength, more than kMaxNames names, a quoted CSV field that never
 /// ends; with line 0: a text over kMaxListBytes, or one with no names.
 NameList readNameList(std::string_view text, ListFormat format, HeaderRow header);

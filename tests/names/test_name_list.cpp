@@ -34,6 +34,17 @@ TEST_P(ReadsNames, InTheirOrder)
     EXPECT_EQ(list.names, c.names);
 }
 
+// A spreadsheet's "Unicode text": UTF-16 with its byte-order mark.
+std::string utf16(std::u16string_view text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 constexpr auto Text = ListFormat::Text;
 constexpr auto Csv = ListFormat::Csv;
 constexpr auto Keep = HeaderRow::Keep;
@@ -58,7 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Lovelace, Ada", "Bo \"B\"", "Cy\nDee"}},
         ListCase{"CSV: semicolons where the comma is the decimal sign", "Name;Mark\n\"M\xC3\xBCller; J\";1,5\nBo;2,0\n",
                  Csv, Skip, {"M\xC3\xBCller; J", "Bo"}},
-        ListCase{"CSV: a single column", "Ada\nBo\n", Csv, Keep, {"Ada", "Bo"}}));
+        ListCase{"CSV: a single column", "Ada\nBo\n", Csv, Keep, {"Ada", "Bo"}},
+        // A letter beyond the first 65536 (a surrogate pair).
+        ListCase{"UTF-16, little-endian", utf16(u"Name\r\nZo\u00EB\r\n\U0001D49C da\r\n", false), Text, Skip,
+                 {"Zo\xC3\xAB", "\xF0\x9D\x92\x9C da"}},
+        ListCase{"UTF-16, big-endian, CSV", utf16(u"\u0160ime,1\n\u4E2D\u6587,2\n", true), Csv, Keep,
+                 {"\xC5\xA0ime", "\xE4\xB8\xAD\xE6\x96\x87"}}));
 
 struct FaultCase {
     const char *what;
@@ -109,8 +125,12 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"overlong slash", "Ada\n\xC0\xAF\n", Text, 2, "is not UTF-8 text"},
         FaultCase{"surrogate", "\xED\xA0\x80\n", Text, 1, "is not UTF-8 text"},
         FaultCase{"cut short at the end", "Ada\n\xE2\x82", Text, 2, "is not UTF-8 text"},
-        FaultCase{"UTF-16 with its mark", std::string("\xFF\xFE" "A\0d\0a\0", 8), Text, 1,
-                  "is UTF-16 text: save the list as UTF-8"},
+        FaultCase{"UTF-16, a surrogate alone on line 2", utf16(u"Ada\r\nB\xD800o\r\n", true), Text, 2,
+                  "is not UTF-16 text"},
+        FaultCase{"UTF-16 cut in half a character", utf16(u"Ada\nBo\n", false) + "C", Text, 3,
+                  "is not UTF-16 text"},
+        FaultCase{"UTF-16 without its mark", std::string("A\0d\0a\0", 6), Text, 1,
+                  "holds a NUL byte: it is no text file, or not UTF-8"},
         FaultCase{"a NUL byte", std::string("Ada\nB\0o\n", 8), Text, 2,
                   "holds a NUL byte: it is no text file, or not UTF-8"},
         FaultCase{"one character too long", "Ada\n" + kLongest + "y\n", Text, 2,
