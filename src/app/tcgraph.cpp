@@ -9,6 +9,7 @@
 #include "kinds.h"
 #include "page_layout.h"
 #include "printer_setup.h"
+#include "saved_file.h"
 #include "sheet_constants.h"
 #include "spacetime_sheets.h"
 #include "velocitybar.h"
@@ -28,7 +29,6 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -498,10 +498,8 @@ void MainWindow::savePdf(const std::vector<std::string> &names, const QString &t
         reportNote(QString::fromUtf8(kPdfCancelled));
         return;
     }
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
-    if (!saved)
-        reportError(QStringLiteral("The PDF file \"%1\" could not be saved: %2.").arg(path, file.errorString()));
+    if (const auto failure = saveWhole(path, pdf))
+        reportError(QStringLiteral("The PDF file \"%1\" could not be saved: %2.").arg(path, failure->reason));
 }
 
 bool MainWindow::classSetGoesOn(QProgressDialog &progress, std::size_t done)

@@ -1,12 +1,12 @@
 #include "sheet_output.h"
 
 #include "render_sheet.h"
+#include "saved_file.h"
 #include "text_line.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <filesystem>
@@ -25,9 +25,9 @@ int complain(const QString &message, int status)
 
 namespace {
 
-QString cannotWrite(const QString &path, const QFileDevice &file)
+QString cannotWrite(const QString &path, const QString &reason)
 {
-    return QStringLiteral("cannot write '%1': %2").arg(path, file.errorString());
+    return QStringLiteral("cannot write '%1': %2").arg(path, reason);
 }
 
 // The whole sheet, drawn in memory: a few hundred kilobytes at most, as its
@@ -47,31 +47,13 @@ QByteArray drawnSheet(const SheetRequest &request)
     return drawnInMemory(request, renderSheet);
 }
 
-// Qt's writers do not check what the device took: a disk that fills part way
-// through a write takes the first bytes and reports no error, and the file
-// would be left short. Writing the page here, the rest is offered again
-// after a short write, and that second write fails with the reason. Files are
-// opened unbuffered for this: a buffered flush that falls short reports only
-// "Unknown error".
-bool writeAll(QFileDevice &out, const QByteArray &bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    // Buffered bytes reach the file, and show a full disk, only here.
-    return out.flush() && out.error() == QFileDevice::NoError;
-}
-
 int writeInPlace(const QByteArray &page, QFile &out, const QString &shownPath)
 {
     if (!writeAll(out, page))
-        return complain(cannotWrite(shownPath, out), 1);
+        return complain(cannotWrite(shownPath, out.errorString()), 1);
     out.close();
     if (out.error() != QFileDevice::NoError)
-        return complain(cannotWrite(shownPath, out), 1);
+        return complain(cannotWrite(shownPath, out.errorString()), 1);
     return 0;
 }
 
@@ -98,23 +80,18 @@ int writeToDevice(const QByteArray &page, const QString &path)
 {
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return complain(cannotWrite(path, out), 2);
+        return complain(cannotWrite(path, out.errorString()), 2);
     return writeInPlace(page, out, path);
 }
 
 // Written under a temporary name beside the file and renamed when complete:
 // a failed run never leaves a half-written file or spoils an existing one.
-// A QSaveFile that is not committed removes its temporary file.
 int writeToFile(const QByteArray &page, const QString &path)
 {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return complain(cannotWrite(path, out), 2);
-    if (!writeAll(out, page))
-        return complain(cannotWrite(path, out), 1);
-    if (!out.commit())
-        return complain(cannotWrite(path, out), 1);
-    return 0;
+    const auto failure = saveWhole(path, page);
+    if (!failure)
+        return 0;
+    return complain(cannotWrite(path, failure->reason), failure->created ? 1 : 2);
 }
 
 // One file per page. A failed write removes the pages this run wrote

@@ -18,7 +18,11 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace gridora;
 using namespace gridora::app;
@@ -63,6 +67,22 @@ QByteArray contents(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// Writes until the file system has no byte left.
+void fillUp(const QString &path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
 }
 
 QString pdfText(const QString &pdf, int page)
@@ -260,6 +280,66 @@ private slots:
         const QString failure = checkHeavyVerticals(w.pdfPath, area.size(), area.topLeft(), 300);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("queue.pdf")))); // nothing went to the printer
+    }
+
+    // On a small file system of its own: filled to the last byte, made
+    // read-only, or with the chosen folder gone by the time of saving.
+    void aFailedSaveLosesNothingAndSaysWhy_data()
+    {
+        QTest::addColumn<QString>("disk");
+        QTest::addColumn<bool>("replacing");
+        QTest::addColumn<bool>("classSet");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk, a new file") << "full" << false << false << "No space left on device";
+        QTest::newRow("full disk, replacing a file") << "full" << true << false << "No space left on device";
+        QTest::newRow("full disk, replacing, class set") << "full" << true << true << "No space left on device";
+        QTest::newRow("read-only, a new file") << "read-only" << false << false << "Read-only file system";
+        QTest::newRow("read-only, replacing, class set")
+            << "read-only" << true << true << "Existing file FILE is not writable";
+        QTest::newRow("folder gone, class set") << "gone" << false << true << "No such file or directory";
+    }
+
+    void aFailedSaveLosesNothingAndSaysWhy()
+    {
+        QFETCH(QString, disk);
+        QFETCH(bool, replacing);
+        QFETCH(bool, classSet);
+        QFETCH(QString, reason);
+        if (geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("disk"));
+        QVERIFY(QDir().mkpath(root));
+        const QByteArray mountPoint = QFile::encodeName(root);
+        QVERIFY(mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") == 0);
+        const auto unmount = qScopeGuard([&] { umount2(mountPoint.constData(), MNT_DETACH); });
+        QString path = root + QStringLiteral("/sheet.pdf");
+        if (replacing) {
+            QFile kept(path);
+            QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("precious") == 8);
+        }
+        if (disk == QLatin1String("full"))
+            fillUp(root + QStringLiteral("/filler"));
+        if (disk == QLatin1String("read-only"))
+            QVERIFY(mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        if (disk == QLatin1String("gone"))
+            path = root + QStringLiteral("/gone/sheet.pdf");
+        const QStringList before = entries(root);
+
+        TPrinter none(std::make_unique<FirstUseTarget>([] { return std::unique_ptr<PrintTarget>(); }));
+        ClassSetWindow w(none);
+        w.pdfPath = path;
+        if (classSet) {
+            fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &ClassSetDialog::pdfButton);
+            w.classSetAction->trigger();
+        } else {
+            w.saveAsPdfAction->trigger();
+        }
+        reason.replace(QLatin1String("FILE"), path);
+        QCOMPARE(w.errors, QStringList{QStringLiteral("The PDF file \"%1\" could not be saved: %2.").arg(path, reason)});
+        QCOMPARE(entries(root), before);
+        if (replacing)
+            QCOMPARE(contents(path), QByteArray("precious"));
     }
 
     void aFailedOrCancelledSaveLeavesNoFile()
