@@ -89,7 +89,10 @@ function contentStream(ops, layout, dpi, fonts, embedded) {
   // Device pixels, y downwards, origin at the printable area's corner.
   out.push(`${num(scale)} 0 0 ${num(-scale)} 0 ${num(heightPt)} cm`);
   out.push(`1 0 0 1 ${layout.margin} ${layout.margin} cm`);
-  out.push(`0 0 ${layout.width} ${layout.height} re W n`);
+  // Clipped a sixteenth of a pixel inside the printable area: a renderer that
+  // counts the pixels on a clip's edge as inside would ink one past it.
+  const inside = 1 / 16;
+  out.push(`${num(inside)} ${num(inside)} ${num(layout.width - 2 * inside)} ${num(layout.height - 2 * inside)} re W n`);
   for (const op of ops) {
     if (op.op === 'fill') {
       out.push(`${rgb(op.colour)} rg ${op.x} ${op.y} ${op.w} ${op.h} re f`);

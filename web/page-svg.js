@@ -35,8 +35,12 @@ export function pageSvg(ops, layout, dpi, fonts) {
     width: layout.cssSize.width, height: layout.cssSize.height,
     viewBox: `0 0 ${paperW} ${paperH}`, 'shape-rendering': 'crispEdges',
   });
+  // A sixteenth of a pixel inside the printable area, as on the PDF page.
+  const inside = 1 / 16;
   const clip = element('clipPath', { id: 'printable' });
-  clip.append(element('rect', { x: 0, y: 0, width: layout.width, height: layout.height }));
+  clip.append(element('rect', {
+    x: inside, y: inside, width: layout.width - 2 * inside, height: layout.height - 2 * inside,
+  }));
   svg.append(clip);
   const area = element('g', {
     transform: `translate(${layout.margin} ${layout.margin})`, 'clip-path': 'url(#printable)',

@@ -31,7 +31,12 @@ PainterSurface::PainterSurface(QPaintDevice *device, int width, int height, int 
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     // Vector devices do not clip for us; strokes past the page must not show.
-    painter_.setClipRect(QRect(0, 0, width, height));
+    // The clip stands a sixteenth of a pixel inside the surface's edge: a
+    // renderer that counts the pixels on a clip's edge as inside (poppler
+    // does) would otherwise ink a column and a row past the printable area,
+    // and any renderer still gives the edge pixels themselves.
+    constexpr double kInside = 1.0 / 16;
+    painter_.setClipRect(QRectF(0, 0, width, height).adjusted(kInside, kInside, -kInside, -kInside));
 }
 
 PainterSurface::~PainterSurface()
