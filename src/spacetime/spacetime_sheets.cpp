@@ -266,11 +266,16 @@ void drawSpacetimePage(TPrinter &printer, int position, const std::string &name)
     line(canvas, {g.O.X, g.Yb}, {g.O.X, g.Yb - g.tall});
     line(canvas, {g.m, g.O.Y}, {g.m + g.gw, g.O.Y});
 
+    // Everything outside the grid's painted lines is masked white, the name
+    // line comes after. The 5-pixel outer lines cover 2 pixels either side
+    // of their rulings, so the masks reach to 2 pixels off them: the one
+    // below the grid from the left mask's edge, the one above it down to the
+    // top line's edge.
     canvas.Pen.Color = clWhite;
     canvas.Rectangle(0, 0, g.m - 2, g.PH);
-    canvas.Rectangle(g.m, g.Yb + 3, g.PW, g.PH);
+    canvas.Rectangle(g.m - 2, g.Yb + 3, g.PW, g.PH);
     canvas.Rectangle(g.m + g.gw + 2, 0, g.PW, g.PH);
-    canvas.Rectangle(0, 0, g.PW, g.Yb - g.tall - 5);
+    canvas.Rectangle(0, 0, g.PW, g.Yb - g.tall - 2);
 
     canvas.Font.Size = 12;
     canvas.TextOut(10, 10, velocityLine(name, position));

@@ -12,6 +12,7 @@
 #include "sheet_constants.h"
 #include "sheet_request.h"
 #include "spacetime_sheets.h"
+#include "trace_lines.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -23,8 +24,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,7 +68,7 @@ private:
 
 class PdfSheet : public DrawnSheet {
 public:
-    PdfSheet(const QByteArray &pdf, int dpi) : dpi_(dpi)
+    PdfSheet(const QByteArray &pdf, int dpi, int page = 1) : dpi_(dpi), page_(page)
     {
         file_.open();
         file_.write(pdf);
@@ -74,18 +78,24 @@ public:
     {
         QProcess p;
         p.start(QStringLiteral("pdftoppm"),
-                {QStringLiteral("-r"), QString::number(dpi_), QStringLiteral("-gray"), QStringLiteral("-aa"),
+                {QStringLiteral("-f"), QString::number(page_), QStringLiteral("-l"), QString::number(page_),
+                 QStringLiteral("-r"), QString::number(dpi_), QStringLiteral("-gray"), QStringLiteral("-aa"),
                  QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-x"),
                  QString::number(area.x()), QStringLiteral("-y"), QString::number(area.y()), QStringLiteral("-W"),
                  QString::number(area.width()), QStringLiteral("-H"), QString::number(area.height()),
                  file_.fileName()});
         p.waitForFinished(60000);
-        return QImage::fromData(p.readAllStandardOutput(), "PGM").convertToFormat(QImage::Format_Grayscale8);
+        QBuffer pgm;
+        pgm.setData(p.readAllStandardOutput());
+        QImageReader reader(&pgm, "PGM");
+        reader.setAllocationLimit(0); // a whole sheet at 1200 dpi is larger than Qt reads by default
+        return reader.read().convertToFormat(QImage::Format_Grayscale8);
     }
 
 private:
     mutable QTemporaryFile file_;
     int dpi_;
+    int page_;
 };
 
 class SvgSheet : public DrawnSheet {
@@ -267,7 +277,7 @@ TEST_P(SheetPixels, SheetsAreRightToTheLastPixel)
 
     // Every heavy outer line of a spacetime page (4800 × 6600, 0.60 c) at its
     // full width but where a mask's own coordinates cover it: the masks stand
-    // 2, 3, 2 and 5 pixels off the 5-pixel lines, so the right one keeps 4.
+    // 2, 3, 2 and 2 pixels off the 5-pixel lines, so the right one keeps 4.
     {
         SCOPED_TRACE("spacetime page");
         const auto page = drawPage(output, 4800, 6600, dpi,
@@ -413,6 +423,197 @@ std::vector<PixelCase> allCases()
 
 INSTANTIATE_TEST_SUITE_P(Outputs, SheetPixels, testing::ValuesIn(allCases()),
                          [](const testing::TestParamInfo<PixelCase> &info) {
+                             return std::string(outputName(info.param.output)) + "_" +
+                                    std::to_string(info.param.dpi) + "dpi";
+                         });
+
+// --- Spacetime pages: no ink outside the sheet ------------------------------
+
+// The masks of a spacetime page cover everything around the grid; only the
+// name line stands outside it. Looked at over the whole paper, on the image
+// and on PDF (whose page lies inside the paper's margins, as a printer's
+// does), on A4 and Letter both ways up.
+
+struct Paper {
+    const char *name;
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+};
+
+const Paper kPapers[] = {{"A4", QPageSize::A4, QPageLayout::Portrait},
+                         {"A4 landscape", QPageSize::A4, QPageLayout::Landscape},
+                         {"Letter", QPageSize::Letter, QPageLayout::Portrait},
+                         {"Letter landscape", QPageSize::Letter, QPageLayout::Landscape}};
+
+QPageLayout quarterInchInside(const Paper &paper)
+{
+    return QPageLayout(QPageSize(paper.size), paper.orientation, QMarginsF(0.25, 0.25, 0.25, 0.25),
+                       QPageLayout::Inch);
+}
+
+const std::string kPupil = "Ada";
+
+// The sheet as painted: the rest grid's grey rulings with every pixel their
+// pens cover, on the printable area.
+QRect paintedGrid(QSize area)
+{
+    using namespace tracetest;
+    QRect grid;
+    const auto page = traceOfPage(area.width(), area.height(),
+                                  [](TPrinter &p) { spacetime::printSpacetimePage(p, 0, kPupil); });
+    for (const Stroke &s : strokesWhere(strokesOf(page), [](const Stroke &s) { return s.pen.starts_with("#808080"); })) {
+        const int w = penWidth(s);
+        grid |= QRect(QPoint(std::min(s.x1, s.x2) - w / 2, std::min(s.y1, s.y2) - w / 2),
+                      QPoint(std::max(s.x1, s.x2) + (w - 1) / 2, std::max(s.y1, s.y2) + (w - 1) / 2));
+    }
+    return grid & QRect(QPoint(0, 0), area);
+}
+
+// Where the name line may stand: from its corner (10, 10), no letter wider
+// or the line taller than twice the font's pixel size.
+QRect nameLine(int dpi, int position)
+{
+    const int pixels = 12 * dpi / 72;
+    const int letters = static_cast<int>(spacetime::velocityLine(kPupil, position).size());
+    return QRect(10, 10, 2 * letters * pixels, 2 * pixels);
+}
+
+// Pixels of `sheet` that are not white, outside the grid and the name line
+// (both placed on the paper at `origin`); the first one in `where`.
+int strayInk(const QImage &sheet, QPoint origin, const QRect &grid, const QRect &name, QPoint &where)
+{
+    QRect allowed[] = {grid.translated(origin), name.translated(origin)};
+    if (allowed[1].left() < allowed[0].left())
+        std::swap(allowed[0], allowed[1]);
+    int stray = 0;
+    const auto look = [&](const uchar *row, int y, int from, int to) {
+        for (const uchar *ink = row + from; (ink = std::find_if(ink, row + to, [](uchar v) { return !isWhite(v); })) !=
+                                            row + to;
+             ++ink)
+            if (stray++ == 0)
+                where = QPoint(int(ink - row), y);
+    };
+    for (int y = 0; y < sheet.height(); ++y) {
+        const uchar *row = sheet.constScanLine(y);
+        int x = 0;
+        for (const QRect &r : allowed) {
+            if (y < r.top() || y > r.bottom() || r.right() < x)
+                continue;
+            look(row, y, x, std::clamp(r.left(), x, sheet.width()));
+            x = std::min(r.right() + 1, sheet.width());
+        }
+        look(row, y, x, sheet.width());
+    }
+    return stray;
+}
+
+// Each page of `positions` on `output`, handed to `look` as the whole paper
+// in grey levels with the printable area's corner on it. On the image the
+// area is the paper; on PDF, whose pages make one document, it lies inside
+// the paper's margins, as on a printer.
+void forEachPage(Output output, const QPageLayout &layout, int dpi, const std::vector<int> &positions,
+                 const std::function<void(int position, const QImage &paper, QPoint origin)> &look)
+{
+    const QRect area = layout.paintRectPixels(dpi);
+    if (output == Output::Image) {
+        auto target = std::make_unique<ImagePageTarget>(area.width(), area.height(), dpi);
+        ImagePageTarget &image = *target;
+        TPrinter printer(std::move(target));
+        for (const int position : positions) {
+            spacetime::printSpacetimePage(printer, position, kPupil);
+            look(position, image.image(), QPoint(0, 0));
+        }
+        return;
+    }
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        TPrinter printer(std::make_unique<FilePrintTarget>(&pdf, layout, dpi));
+        PrintJob document(printer);
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            if (i > 0)
+                printer.NewPage();
+            spacetime::drawSpacetimePage(printer, positions[i], kPupil);
+        }
+        document.finish();
+    }
+    const QRect paper(QPoint(0, 0), layout.fullRectPixels(dpi).size() + QSize(1, 1)); // pdftoppm rounds up
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        look(positions[i], PdfSheet(pdf.data(), dpi, int(i) + 1).region(paper), area.topLeft());
+}
+
+// Which pixels of row `y` of `image`, from `x` on for `width`, are ink.
+std::vector<bool> inkAlong(const QImage &image, int x, int y, int width)
+{
+    std::vector<bool> ink;
+    for (int i = 0; i < width; ++i)
+        ink.push_back(isInk(image.constScanLine(y)[x + i]));
+    return ink;
+}
+
+struct StrayCase {
+    Output output;
+    int dpi;
+    std::vector<int> positions;
+    std::vector<Paper> papers;
+};
+
+void PrintTo(const StrayCase &c, std::ostream *out)
+{
+    *out << outputName(c.output) << " at " << c.dpi << " dpi, " << c.positions.size() << " velocities";
+}
+
+class SpacetimeInk : public testing::TestWithParam<StrayCase> {};
+
+TEST_P(SpacetimeInk, NoneOutsideTheSheetButTheNameLine)
+{
+    const StrayCase &c = GetParam();
+    for (const Paper &paper : c.papers) {
+        const QPageLayout layout = quarterInchInside(paper);
+        const QSize area = layout.paintRectPixels(c.dpi).size();
+        const QRect grid = paintedGrid(area);
+        forEachPage(c.output, layout, c.dpi, c.positions, [&](int position, const QImage &sheet, QPoint origin) {
+            ASSERT_FALSE(sheet.isNull());
+            QPoint where;
+            EXPECT_EQ(strayInk(sheet, origin, grid, nameLine(c.dpi, position), where), 0)
+                << paper.name << ", position " << position << ": the first at (" << where.x() << ", " << where.y()
+                << ") of the paper, the printable area's corner at (" << origin.x() << ", " << origin.y() << ")";
+            // Clipped at the edge, and not short of it: where the grid runs
+            // off a landscape page, the printable area's first and last rows
+            // hold the ink they hold on the image (at 0.00 c every line
+            // crossing them is plumb, so drawn alike).
+            if (c.output != Output::Pdf || position != 0 || paper.orientation != QPageLayout::Landscape)
+                return;
+            forEachPage(Output::Image, layout, c.dpi, {0}, [&](int, const QImage &image, QPoint) {
+                for (const int y : {0, area.height() - 1})
+                    EXPECT_EQ(inkAlong(sheet, origin.x(), origin.y() + y, area.width()),
+                              inkAlong(image, 0, y, area.width()))
+                        << paper.name << ": row " << y << " of the printable area";
+            });
+        });
+    }
+}
+
+std::vector<int> everyPosition()
+{
+    std::vector<int> all(spacetime::kMaxPosition + 1);
+    std::iota(all.begin(), all.end(), 0);
+    return all;
+}
+
+// Every velocity on the image; on PDF, whose pages are read back slowly,
+// still and fast frames, and at 1200 dpi one paper each way up.
+const std::vector<Paper> kEveryPaper(std::begin(kPapers), std::end(kPapers));
+const std::vector<Paper> kA4AndLetterLandscape = {kPapers[0], kPapers[3]};
+
+INSTANTIATE_TEST_SUITE_P(Surfaces, SpacetimeInk,
+                         testing::Values(StrayCase{Output::Image, 300, everyPosition(), kEveryPaper},
+                                         StrayCase{Output::Image, 600, {0, 37, 90}, kEveryPaper},
+                                         StrayCase{Output::Image, 1200, {0, 60}, kEveryPaper},
+                                         StrayCase{Output::Pdf, 300, {0, 37, 60, 90}, kEveryPaper},
+                                         StrayCase{Output::Pdf, 600, {0, 90}, kEveryPaper},
+                                         StrayCase{Output::Pdf, 1200, {0}, kA4AndLetterLandscape}),
+                         [](const testing::TestParamInfo<StrayCase> &info) {
                              return std::string(outputName(info.param.output)) + "_" +
                                     std::to_string(info.param.dpi) + "dpi";
                          });

@@ -564,11 +564,13 @@ def spacetime_page(page_width, page_height, position, name=""):
     cv.segment(ox, yb, ox, yb - grid_h)  # ct
     cv.segment(m, oy, m + gw, oy)        # x
 
+    # Masks up to 2 pixels off the outer rulings, whose 5-pixel pens cover
+    # 2 pixels either side: nothing outside the grid shows.
     cv.pen_color = WHITE
     cv.rectangle(0, 0, m - 2, page_height)
-    cv.rectangle(m, yb + 3, page_width, page_height)
+    cv.rectangle(m - 2, yb + 3, page_width, page_height)
     cv.rectangle(m + gw + 2, 0, page_width, page_height)  # m + trunc(25 s) + 2
-    cv.rectangle(0, 0, page_width, yb - grid_h - 5)
+    cv.rectangle(0, 0, page_width, yb - grid_h - 2)
 
     cv.font_size = 12
     cv.text_out(10, 10, line)
