@@ -36,6 +36,52 @@ QueueState queueState(const std::string &queue)
     return state;
 }
 
+namespace {
+
+// Text from outside on one line: control characters and runs of white space
+// become single spaces, cut to `longest` characters (not bytes) of UTF-8.
+std::string oneLine(const std::string &text, std::size_t longest)
+{
+    std::string line;
+    std::size_t characters = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool space = byte < 0x20 || byte == 0x7F || byte == ' ';
+        if (space && (line.empty() || line.back() == ' '))
+            continue;
+        const bool starts = (byte & 0xC0) != 0x80;
+        if (starts && characters++ == longest)
+            break;
+        line += space ? ' ' : c;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+} // namespace
+
+std::string stateMessage(const std::string &queue)
+{
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     queue.c_str());
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-state-message");
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t *found = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+    const char *text = found ? ippGetString(found, 0, nullptr) : nullptr;
+    std::string message = text ? oneLine(text, 200) : std::string();
+    ippDelete(response);
+    // What cupsdisable and cupsreject set when given no reason says no more
+    // than the state itself.
+    if (message == "Paused" || message == "Rejecting Jobs")
+        message.clear();
+    return message;
+}
+
 bool serverAnswers()
 {
     // A missing queue and a missing server look alike to cupsGetNamedDest.

@@ -17,6 +17,12 @@ enum class QueueState {
 
 QueueState queueState(const std::string &queue);
 
+/// The queue's own reason for its state (CUPS's printer-state-message, such
+/// as "Paper jam in tray 2"), as one line of at most 200 characters; empty
+/// when it gives none, or only the server's word for stopping ("Paused") or
+/// for refusing pages ("Rejecting Jobs").
+std::string stateMessage(const std::string &queue);
+
 /// True when a print server answers on the configured address.
 bool serverAnswers();
 

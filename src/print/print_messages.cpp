@@ -2,14 +2,24 @@
 
 namespace gridora {
 
-std::string queueStoppedText(const std::string &queue)
+namespace {
+
+std::string notPrinted(const std::string &queue, const std::string &state, const std::string &reason)
 {
-    return "The printer \"" + queue + "\" is stopped, so the page was not printed.";
+    const std::string says = reason.empty() ? std::string() : " (it says \"" + reason + "\")";
+    return "The printer \"" + queue + "\" " + state + says + ", so the page was not printed.";
 }
 
-std::string queueRejectingText(const std::string &queue)
+} // namespace
+
+std::string queueStoppedText(const std::string &queue, const std::string &reason)
 {
-    return "The printer \"" + queue + "\" is not accepting pages, so the page was not printed.";
+    return notPrinted(queue, "is stopped", reason);
+}
+
+std::string queueRejectingText(const std::string &queue, const std::string &reason)
+{
+    return notPrinted(queue, "is not accepting pages", reason);
 }
 
 std::string pageRefusedText(const std::string &reason)

@@ -7,8 +7,9 @@
 namespace gridora {
 
 inline constexpr const char *kPrintServerDown = "The print server is not answering, so the page was not printed.";
-std::string queueStoppedText(const std::string &queue);
-std::string queueRejectingText(const std::string &queue);
+/// `reason` is the printer's own word for its state, quoted when there is one.
+std::string queueStoppedText(const std::string &queue, const std::string &reason = {});
+std::string queueRejectingText(const std::string &queue, const std::string &reason = {});
 std::string pageRefusedText(const std::string &reason);
 
 } // namespace gridora

@@ -25,8 +25,8 @@ void checkQueueCanPrint(const QString &queue)
     case cups::QueueState::Ready: break;
     case cups::QueueState::Missing: throw EPrinter(kPrinterNotValid);
     case cups::QueueState::ServerDown: throw EPrinter(kPrintServerDown);
-    case cups::QueueState::Stopped: throw EPrinter(queueStoppedText(name));
-    case cups::QueueState::Rejecting: throw EPrinter(queueRejectingText(name));
+    case cups::QueueState::Stopped: throw EPrinter(queueStoppedText(name, cups::stateMessage(name)));
+    case cups::QueueState::Rejecting: throw EPrinter(queueRejectingText(name, cups::stateMessage(name)));
     }
     // Qt prints an unknown queue on the default one instead: refuse it here.
     if (QPrinterInfo::printerInfo(queue).isNull())
@@ -41,7 +41,7 @@ void checkPageWasTaken(const QString &queue)
     if (refusal.empty())
         return;
     if (cups::lastRefusalWasNotAccepting())
-        throw EPrinter(queueRejectingText(queue.toStdString()));
+        throw EPrinter(queueRejectingText(queue.toStdString(), cups::stateMessage(queue.toStdString())));
     if (!cups::serverAnswers())
         throw EPrinter(kPrintServerDown);
     throw EPrinter(pageRefusedText(refusal));

@@ -212,24 +212,35 @@ private slots:
         printsAgain(w);
     }
 
+    // With the printer's own reason, when it gives one (CUPS's
+    // printer-state-message), on one line.
     void queueNotReady_data()
     {
         QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("reason");
         QTest::addColumn<QString>("mend");
         QTest::addColumn<QString>("message");
-        QTest::newRow("stopped") << "cupsdisable" << "cupsenable" << kQueueStopped;
-        QTest::newRow("not accepting") << "cupsreject" << "cupsaccept" << kQueueRejecting;
+        QTest::newRow("stopped") << "cupsdisable" << QStringList() << "cupsenable" << kQueueStopped;
+        QTest::newRow("not accepting") << "cupsreject" << QStringList() << "cupsaccept" << kQueueRejecting;
+        QTest::newRow("stopped, with a reason")
+            << "cupsdisable" << QStringList{"-r", "Paper jam\tin tray 2"} << "cupsenable"
+            << "The printer \"GridoraPDF\" is stopped (it says \"Paper jam in tray 2\"), so the page was not printed.";
+        QTest::newRow("not accepting, with a reason")
+            << "cupsreject" << QStringList{"-r", "Out of toner"} << "cupsaccept"
+            << "The printer \"GridoraPDF\" is not accepting pages (it says \"Out of toner\"), so the page was not "
+               "printed.";
     }
 
     void queueNotReady()
     {
         QFETCH(QString, fault);
+        QFETCH(QStringList, reason);
         QFETCH(QString, mend);
         QFETCH(QString, message);
         TPrinter printer(startupPrinterTarget());
         TestWindow w(printer);
         prepare(w, 3);
-        QCOMPARE(runQuietly(fault, {kQueue}), 0);
+        QCOMPARE(runQuietly(fault, reason + QStringList{kQueue}), 0);
         refusedWith(w, message);
         QCOMPARE(runQuietly(mend, {kQueue}), 0);
         printsAgain(w);

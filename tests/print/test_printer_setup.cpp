@@ -109,6 +109,9 @@ private slots:
                                  << "The printer \"Room 4\" is stopped, so the page was not printed.";
         QTest::newRow("rejecting") << QString::fromStdString(queueRejectingText("Room 4"))
                                    << "The printer \"Room 4\" is not accepting pages, so the page was not printed.";
+        QTest::newRow("stopped, the printer's reason")
+            << QString::fromStdString(queueStoppedText("Room 4", "Out of toner"))
+            << "The printer \"Room 4\" is stopped (it says \"Out of toner\"), so the page was not printed.";
         QTest::newRow("refused, own full stop") << QString::fromStdString(pageRefusedText("Job too large. "))
                                                 << "The print server refused the page: Job too large. Nothing was printed.";
         QTest::newRow("refused, bare reason") << QString::fromStdString(pageRefusedText("Forbidden"))
