@@ -379,7 +379,7 @@ void MainWindow::openClassSet()
     const std::vector<std::string> names = dialog.names();
     if (names.empty())
         return;
-    const QString title = jobTitle(QStringLiteral("class set"));
+    const QString title = jobTitle(QStringLiteral("Class set"));
     if (dialog.choice() == ClassSetDialog::Choice::Print)
         printClassSet(names, title);
     else
@@ -461,7 +461,7 @@ QString MainWindow::jobTitle(const QString &who) const
 {
     const QString detail = sheetDetail();
     const QString sheet = detail.isEmpty() ? kindName() : kindName() + QLatin1Char(' ') + detail;
-    return print::jobTitle({QStringLiteral("Gridora"), sheet, who});
+    return print::jobTitle(sheet, who);
 }
 
 classset::SetOutcome MainWindow::runClassSet(TPrinter &printer, const std::vector<std::string> &names,

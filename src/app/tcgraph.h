@@ -150,7 +150,7 @@ private:
     void printClassSet(const std::vector<std::string> &names, const QString &title);
     void savePdf(const std::vector<std::string> &names, const QString &title);
     /// The title of a job or PDF of the current sheet for `who` (a name, or
-    /// "class set"), such as "Gridora – Log 2x2 – Ann".
+    /// "Class set"), such as "Ann - Log 2x2 - Gridora".
     QString jobTitle(const QString &who) const;
     /// Runs a handler for an event, showing any error it ends with.
     template <class Handler> void handle(Handler &&handler);

@@ -224,10 +224,10 @@ std::optional<PageSetup> pageSetupOf(const TPrinter &printer)
     return std::nullopt;
 }
 
-QString jobTitle(const QStringList &parts)
+QString jobTitle(const QString &sheet, const QString &who)
 {
     QStringList kept;
-    for (const QString &part : parts) {
+    for (const QString &part : {who, sheet, QStringLiteral("Gridora")}) {
         QString safe;
         for (const QChar c : part) {
             // Path separators and the characters shells and file systems
@@ -244,7 +244,7 @@ QString jobTitle(const QStringList &parts)
             kept << safe;
     }
     constexpr qsizetype kLongest = 120;
-    QString title = kept.join(QStringLiteral(" \u2013 "));
+    QString title = kept.join(QStringLiteral(" - "));
     if (title.size() > kLongest) {
         title.truncate(kLongest);
         if (title.back().isHighSurrogate())

@@ -76,11 +76,15 @@ struct PageSetup {
 /// queue looked up now if it has not been yet; empty when there is no queue.
 std::optional<PageSetup> pageSetupOf(const TPrinter &printer);
 
-/// The title a job goes to the print server with: `parts` joined by " – ",
-/// empty parts left out, made safe for the file name a PDF printer makes of it
-/// (no path separators, no control or shell-special characters, at most 120
-/// characters).
-QString jobTitle(const QStringList &parts);
+/// The title a job goes to the print server with, and a PDF file's title:
+/// the pupil's name (or "Class set"), the sheet and the program, such as
+/// "Ann Smith - Log 2x2 - Gridora". The name comes first, so that a queue or a
+/// PDF printer that shortens titles keeps it whole; the parts are joined by
+/// plain hyphens, which PDF printers keep in file names; empty parts are left
+/// out. Made safe for the file name a PDF printer makes of it: no path
+/// separators, no control or shell-special characters, at most 120
+/// characters.
+QString jobTitle(const QString &sheet, const QString &who);
 
 /// Cancels this user's active job titled `title` on `queue`, if there is one.
 void cancelHeldJob(const QString &queue, const QString &title);

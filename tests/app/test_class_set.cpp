@@ -231,12 +231,14 @@ private slots:
         ClassSetWindow w(none);
         QTemporaryDir dir;
         w.pdfPath = dir.filePath(QStringLiteral("sheet.pdf"));
+        w.nameEdit->setText(QStringLiteral("Zo\u00EB \u00D8deg\u00E5rd \u5C0F\u6797"));
         w.saveAsPdfAction->trigger();
         QCOMPARE(w.errors, QStringList());
         const PdfInfo info = pdfInfo(w.pdfPath);
         QCOMPARE(info.pages, 1);
         QCOMPARE(info.points.toSize(), QSize(595, 842));
-        QCOMPARE(info.title, QStringLiteral("Gridora \u2013 Squared 10x15"));
+        // The title in the file's metadata, letter for letter.
+        QCOMPARE(info.title, QStringLiteral("Zo\u00EB \u00D8deg\u00E5rd \u5C0F\u6797 - Squared 10x15 - Gridora"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet.pdf"});
 
         QTemporaryDir sheetDir;
@@ -244,7 +246,7 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral(GRIDORA_SHEET),
                                    {QStringLiteral("--kind"), QStringLiteral("squared"), QStringLiteral("--paper"),
                                     QStringLiteral("a4"), QStringLiteral("--dpi"), QStringLiteral("600"),
-                                    QStringLiteral("-o"), sheet}),
+                                    QStringLiteral("--name"), w.nameEdit->text(), QStringLiteral("-o"), sheet}),
                  0);
         const QImage saved = rasterize(w.pdfPath, 600);
         const QImage expected = rasterize(sheet, 600);
@@ -274,7 +276,7 @@ private slots:
         const PdfInfo info = pdfInfo(w.pdfPath);
         QCOMPARE(info.pages, 3);
         QCOMPARE(info.points.toSize(), QSize(792, 612));
-        QCOMPARE(info.title, QStringLiteral("Gridora \u2013 Squared 10x15 \u2013 class set"));
+        QCOMPARE(info.title, QStringLiteral("Class set - Squared 10x15 - Gridora"));
         for (int page = 1; page <= 3; ++page)
             QVERIFY(pdfText(w.pdfPath, page).startsWith(QStringList{"Ada", "Bo", "Cy"}[page - 1]));
         const QString failure = checkHeavyVerticals(w.pdfPath, area.size(), area.topLeft(), 300);

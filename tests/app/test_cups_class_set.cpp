@@ -92,7 +92,7 @@ private slots:
         const QStringList set = awaitJobs(before);
         QCOMPARE(set.size(), 1);
         QCOMPARE(pdfInfo(set[0]).pages, 3);
-        QCOMPARE(lastJobTitle(kQueue), QStringLiteral("Gridora \u2013 Semi log 10x2 cycle \u2013 class set"));
+        QCOMPARE(lastJobTitle(kQueue), QStringLiteral("Class set - Semi log 10x2 cycle - Gridora"));
         const auto *queue = dynamic_cast<const QPrinterTarget *>(printer.target());
         QVERIFY(queue);
         for (int page = 1; page <= 3; ++page) {
