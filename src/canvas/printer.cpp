@@ -4,9 +4,55 @@ namespace gridora {
 
 PrintTarget &FirstUseTarget::found() const
 {
-    if (!lookUp())
+    if (!target_)
+        target_ = lookup_();
+    if (!target_)
         throw EPrinter(kNoDefaultPrinter);
     return *target_;
+}
+
+Surface &FirstUseTarget::beginDocument()
+{
+    if (!current())
+        target_ = lookup_();
+    if (!target_)
+        throw EPrinter(kNoDefaultPrinter);
+    PrintTarget &queue = *target_;
+    queue.setTitle(title_);
+    Surface &page = queue.beginDocument();
+    open_ = true;
+    return page;
+}
+
+void FirstUseTarget::endDocument()
+{
+    open_ = false;
+    found().endDocument();
+}
+
+void FirstUseTarget::abortDocument()
+{
+    open_ = false;
+    if (target_)
+        target_->abortDocument();
+}
+
+PrintTarget *FirstUseTarget::foundSoFar() const
+{
+    return current() ? target_.get() : nullptr;
+}
+
+PrintTarget *FirstUseTarget::lookUp() const
+{
+    if (open_ || current())
+        return target_.get();
+    try {
+        target_ = lookup_();
+    } catch (const EPrinter &) {
+        if (!target_)
+            throw;
+    }
+    return target_.get();
 }
 
 TPrinter::~TPrinter()

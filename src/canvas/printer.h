@@ -50,39 +50,42 @@ public:
 /// A target looked up when a document first needs it, not when the program
 /// starts: asking the print system for its default queue takes tens of
 /// milliseconds. Until a lookup finds a queue, each use asks again, and with
-/// none the use fails as a missing printer does. A queue once found stays.
+/// none the use fails as a missing printer does. A queue once found stays,
+/// unless `stillCurrent` says before a document that it is no longer the one a
+/// lookup finds (the desktop's default printer has changed): then the
+/// document goes to the one found now.
 class FirstUseTarget : public PrintTarget {
 public:
     using Lookup = std::function<std::unique_ptr<PrintTarget>()>;
-    explicit FirstUseTarget(Lookup lookup) : lookup_(std::move(lookup)) {}
+    using StillCurrent = std::function<bool(const PrintTarget &found)>;
+    explicit FirstUseTarget(Lookup lookup, StillCurrent stillCurrent = {})
+        : lookup_(std::move(lookup)), stillCurrent_(std::move(stillCurrent))
+    {
+    }
 
     int pageWidth() const override { return found().pageWidth(); }
     int pageHeight() const override { return found().pageHeight(); }
-    Surface &beginDocument() override { return found().beginDocument(); }
+    Surface &beginDocument() override;
     void newPage() override { found().newPage(); }
-    void setTitle(const std::string &title) override { found().setTitle(title); }
-    void endDocument() override { found().endDocument(); }
-    void abortDocument() override
-    {
-        if (target_)
-            target_->abortDocument();
-    }
+    void setTitle(const std::string &title) override { title_ = title; }
+    void endDocument() override;
+    void abortDocument() override;
 
-    /// The queue found so far, if any, without looking.
-    PrintTarget *foundSoFar() const { return target_.get(); }
-    /// The queue, looked up now if none has been found yet; null when there
-    /// is none.
-    PrintTarget *lookUp() const
-    {
-        if (!target_)
-            target_ = lookup_();
-        return target_.get();
-    }
+    /// The queue found so far, if any and still current, without looking it up.
+    PrintTarget *foundSoFar() const;
+    /// The queue, looked up now if none has been found yet or the one found
+    /// is no longer current; null when there is none. When looking up fails,
+    /// the queue found before, if there is one.
+    PrintTarget *lookUp() const;
 
 private:
     PrintTarget &found() const;
+    bool current() const { return target_ && (!stillCurrent_ || stillCurrent_(*target_)); }
 
     Lookup lookup_;
+    StillCurrent stillCurrent_;
+    std::string title_;
+    bool open_ = false; // a document is open on the queue found
     mutable std::unique_ptr<PrintTarget> target_;
 };
 

@@ -194,13 +194,20 @@ std::unique_ptr<PrintTarget> defaultPrinterTarget()
 
 std::unique_ptr<PrintTarget> startupPrinterTarget()
 {
-    return std::make_unique<FirstUseTarget>([] {
+    auto lookup = [] {
         auto target = defaultPrinterTarget();
         // With no server there is no telling whether a default printer exists.
         if (!target && !cups::serverAnswers())
             throw EPrinter(kPrintServerDown);
         return target;
-    });
+    };
+    // Asked before each print: an administrator may make another queue the
+    // default (lpadmin -d) while the program runs.
+    auto stillDefault = [](const PrintTarget &found) {
+        const auto *queue = dynamic_cast<const QPrinterTarget *>(&found);
+        return queue && queue->printer().printerName() == QPrinterInfo::defaultPrinterName();
+    };
+    return std::make_unique<FirstUseTarget>(lookup, stillDefault);
 }
 
 std::unique_ptr<QPrinter> printerToSetUp(const TPrinter &printer)

@@ -55,9 +55,10 @@ std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer);
 /// The target for the desktop's default queue, or null when there is none.
 std::unique_ptr<PrintTarget> defaultPrinterTarget();
 
-/// The program's printer target: the default queue, looked up at the first
-/// print rather than at start (asking CUPS takes longer than drawing the whole
-/// window), then kept.
+/// The program's printer target: the desktop's default queue, looked up at
+/// the first print rather than at start (asking CUPS takes longer than drawing
+/// the whole window), and again at a later print once another queue has
+/// become the default.
 std::unique_ptr<PrintTarget> startupPrinterTarget();
 
 /// A printer for the print set-up dialog to edit: carrying the settings of the

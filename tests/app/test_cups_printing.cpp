@@ -402,6 +402,37 @@ private slots:
         QVERIFY2(pdfInfo(file).title.contains(title), qPrintable(pdfInfo(file).title));
     }
 
+    // The desktop's default printer is read at each print, until a printer
+    // is chosen in Print Setup: that one then stays.
+    void followsTheDefaultPrinterUntilOneIsChosen()
+    {
+        const auto restore = qScopeGuard([] { QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue}); });
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        const auto printFor = [&](const QString &pupil) {
+            w.nameEdit->setText(pupil);
+            const QSet<QString> before = arrivedPdfs();
+            w.printAction->trigger();
+            return !awaitPage(before).isEmpty();
+        };
+        QVERIFY(printFor(QStringLiteral("Ida")));
+        QCOMPARE(lastJobTitle(kQueue), QStringLiteral("Ida - Squared 10x15 - Gridora"));
+        QCOMPARE(QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("Gridora600")}), 0);
+        QVERIFY(printFor(QStringLiteral("Jo")));
+        QCOMPARE(lastJobTitle(QStringLiteral("Gridora600")), QStringLiteral("Jo - Squared 10x15 - Gridora"));
+        QCOMPARE(queueTarget(printer)->dpi(), 600); // laid out for the new default
+
+        w.printDialog = [](QPrinter &chosen) {
+            chosen.setPrinterName(QStringLiteral("GridoraLetter"));
+            return true;
+        };
+        w.printSetupAction->trigger();
+        QCOMPARE(QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue}), 0);
+        QVERIFY(printFor(QStringLiteral("Kim")));
+        QCOMPARE(lastJobTitle(QStringLiteral("GridoraLetter")), QStringLiteral("Kim - Squared 10x15 - Gridora"));
+        QCOMPARE(w.errors, QStringList());
+    }
+
     // Margins come with the queue chosen, never from the one chosen before.
     void marginsBelongToTheChosenPrinter()
     {
@@ -448,10 +479,11 @@ private slots:
         QVERIFY(QTest::qWaitFor([] { return QPrinterInfo::defaultPrinter().isNull(); }, 60000));
         const QSet<QString> before = arrivedPdfs();
 
-        // A window whose printer was chosen while the queue existed.
+        // A window that printed on the default queue while it existed: there
+        // is no default printer now.
         stamp(*chosenEarlier.samplePicture);
         QTest::mouseClick(chosenEarlier.printButton, Qt::LeftButton);
-        QCOMPARE(chosenEarlier.errors, QStringList{QStringLiteral("Printer selected is not valid")});
+        QCOMPARE(chosenEarlier.errors, QStringList{kNoDefaultPrinter});
         QVERIFY(stamped(chosenEarlier.samplePicture->picture()));
 
         // A program started with no printer at all.

@@ -189,4 +189,31 @@ TEST(FirstUseTarget, LooksUpTheQueueAtTheFirstPrintAndKeepsIt)
                                         "enddoc"}));
 }
 
+// The desktop's default printer changes while the program runs: the next
+// document goes to the new one; an open one stays where it is.
+TEST(FirstUseTarget, LooksUpAgainOnceTheQueueFoundIsNoLongerCurrent)
+{
+    std::ostringstream out;
+    int lookups = 0;
+    int defaultWidth = 300;
+    TPrinter printer(std::make_unique<FirstUseTarget>(
+        [&]() -> std::unique_ptr<PrintTarget> {
+            ++lookups;
+            return std::make_unique<TracePrintTarget>(out, defaultWidth, 400);
+        },
+        [&](const PrintTarget &found) { return found.pageWidth() == defaultWidth; }));
+    printer.BeginDoc();
+    printer.EndDoc();
+    printer.BeginDoc();
+    EXPECT_EQ(lookups, 1);
+    defaultWidth = 500; // while a document is open on the one found
+    EXPECT_EQ(printer.PageWidth(), 300);
+    printer.EndDoc();
+    printer.BeginDoc();
+    EXPECT_EQ(printer.PageWidth(), 500);
+    printer.EndDoc();
+    EXPECT_EQ(lookups, 2);
+    EXPECT_EQ(splitLines(out.str()).at(6), "surface 500 400");
+}
+
 } // namespace
