@@ -360,14 +360,7 @@ void MainWindow::printSheet()
 
 void MainWindow::setUpPrinter()
 {
-    // The dialog works on a copy: cancelling it leaves the printer untouched.
-    auto chosen = print::printerToSetUp(printer_);
-    if (!runPrintDialog(*chosen))
-        return;
-    // Confirmed with no destination (an empty list while the print server
-    // was down): later prints go to the default printer, as after a start.
-    auto target = print::printerTarget(std::move(chosen));
-    printer_.setTarget(target ? std::move(target) : print::startupPrinterTarget());
+    print::runPrintSetup(printer_, [this](QPrinter &chosen) { return runPrintDialog(chosen); });
 }
 
 void MainWindow::openClassSet()
@@ -546,6 +539,7 @@ int MainWindow::showModal(QDialog &dialog)
 
 bool MainWindow::runPrintDialog(QPrinter &printer)
 {
+    print::checkServerForSetup();
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printSetupDialog"));
     // No page numbers, no selection, no printing to a file.

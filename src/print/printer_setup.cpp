@@ -10,6 +10,7 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace gridora::print {
@@ -151,7 +152,7 @@ std::optional<QPageLayout> queuePaper(const QString &queue, const QPageSize &siz
     return layout;
 }
 
-void useQueuePaper(QPrinter &printer, bool defaultPaper)
+void useQueuePaper(QPrinter &printer, bool defaultPaper, const std::optional<QMarginsF> &chosen)
 {
     if (printer.outputFormat() != QPrinter::NativeFormat)
         return;
@@ -163,10 +164,13 @@ void useQueuePaper(QPrinter &printer, bool defaultPaper)
     // Sideways, the portrait page's top edge lies on the left.
     if (current.orientation() == QPageLayout::Landscape)
         margins = QMarginsF(margins.top(), margins.right(), margins.bottom(), margins.left());
+    if (chosen)
+        margins = QMarginsF(std::max(margins.left(), chosen->left()), std::max(margins.top(), chosen->top()),
+                            std::max(margins.right(), chosen->right()), std::max(margins.bottom(), chosen->bottom()));
     printer.setPageLayout(QPageLayout(own->pageSize(), current.orientation(), margins, QPageLayout::Point));
 }
 
-std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer)
+std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer, const std::optional<QMarginsF> &chosen)
 {
     if (!printer)
         return nullptr;
@@ -174,10 +178,11 @@ std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer)
     if (toQueue ? printer->printerName().isEmpty() : printer->outputFileName().isEmpty())
         return nullptr;
     // Margins a printer chosen earlier left behind are not this queue's.
-    useQueuePaper(*printer, false);
+    useQueuePaper(*printer, false, chosen);
     const int dpi = layoutResolution(*printer);
     auto target = std::make_unique<QPrinterTarget>(std::move(printer), dpi);
     target->setHeldJobHandler(&cancelHeldJob);
+    target->setChosenMargins(chosen);
     return target;
 }
 
@@ -210,23 +215,63 @@ std::unique_ptr<PrintTarget> startupPrinterTarget()
     return std::make_unique<FirstUseTarget>(lookup, stillDefault);
 }
 
+namespace {
+
+// The queue `printer` prints on, if it is one: chosen in the print set-up,
+// or the default one found so far (looked up now with `lookUp`).
+QPrinterTarget *queueOf(const TPrinter &printer, bool lookUp)
+{
+    PrintTarget *selected = printer.target();
+    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(selected))
+        selected = lookUp ? deferred->lookUp() : deferred->foundSoFar();
+    return dynamic_cast<QPrinterTarget *>(selected);
+}
+
+bool sameMargins(const QMarginsF &a, const QMarginsF &b)
+{
+    constexpr double kPointsApart = 0.01;
+    return std::abs(a.left() - b.left()) < kPointsApart && std::abs(a.top() - b.top()) < kPointsApart &&
+           std::abs(a.right() - b.right()) < kPointsApart && std::abs(a.bottom() - b.bottom()) < kPointsApart;
+}
+
+} // namespace
+
 std::unique_ptr<QPrinter> printerToSetUp(const TPrinter &printer)
 {
     auto edited = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const PrintTarget *selected = printer.target();
-    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(selected))
-        selected = deferred->foundSoFar();
-    if (const auto *current = dynamic_cast<const QPrinterTarget *>(selected))
+    if (const QPrinterTarget *current = queueOf(printer, false))
         copyPrinterSettings(current->printer(), *edited);
     return edited;
 }
 
+void checkServerForSetup()
+{
+    if (!cups::serverAnswers())
+        throw EPrinter(kPrintSetupServerDown);
+}
+
+void runPrintSetup(TPrinter &printer, const std::function<bool(QPrinter &)> &dialog)
+{
+    // The dialog works on a copy: cancelling it leaves the printer untouched.
+    auto chosen = printerToSetUp(printer);
+    const QMarginsF offered = chosen->pageLayout().margins(QPageLayout::Point);
+    const QPrinterTarget *current = queueOf(printer, false);
+    std::optional<QMarginsF> margins = current ? current->chosenMargins() : std::nullopt;
+    if (!dialog(*chosen))
+        return;
+    // Margins the user changed are a wish; the ones offered are the queue's
+    // own, which the queue chosen now replaces with its own.
+    if (const QMarginsF edited = chosen->pageLayout().margins(QPageLayout::Point); !sameMargins(edited, offered))
+        margins = edited;
+    // Confirmed with no destination (an empty list): later prints go to the
+    // default printer, as after a start.
+    auto target = printerTarget(std::move(chosen), margins);
+    printer.setTarget(target ? std::move(target) : startupPrinterTarget());
+}
+
 std::optional<PageSetup> pageSetupOf(const TPrinter &printer)
 {
-    const PrintTarget *target = printer.target();
-    if (const auto *deferred = dynamic_cast<const FirstUseTarget *>(target))
-        target = deferred->lookUp();
-    if (const auto *queue = dynamic_cast<const QPrinterTarget *>(target))
+    if (const QPrinterTarget *queue = queueOf(printer, true))
         return PageSetup{queue->printer().pageLayout(), queue->dpi()};
     return std::nullopt;
 }

@@ -5,11 +5,13 @@
 
 #include "printer.h"
 
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,14 +45,18 @@ int layoutResolution(const QPrinter &printer);
 std::optional<QPageLayout> queuePaper(const QString &queue, const QPageSize &size = {});
 
 /// Lays `printer` out on its queue's own printable area for the paper it is
-/// set to (in its orientation), whatever margins it carried before; with
-/// `defaultPaper`, on the queue's default paper too. Files keep their layout.
-void useQueuePaper(QPrinter &printer, bool defaultPaper);
+/// set to (in its orientation), whatever margins it carried before, or inside
+/// the `chosen` margins (points, in that orientation) where they are wider;
+/// with `defaultPaper`, on the queue's default paper too. Files keep their
+/// layout.
+void useQueuePaper(QPrinter &printer, bool defaultPaper, const std::optional<QMarginsF> &chosen = {});
 
 /// A target printing on what `printer` is set up for, laid out on the
-/// printable area of its queue, or null when it has no destination at all (no
-/// queue and no file): there is then no printer.
-std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer);
+/// printable area of its queue (inside the `chosen` margins where they are
+/// wider), or null when it has no destination at all (no queue and no file):
+/// there is then no printer.
+std::unique_ptr<PrintTarget> printerTarget(std::unique_ptr<QPrinter> printer,
+                                           const std::optional<QMarginsF> &chosen = {});
 
 /// The target for the desktop's default queue, or null when there is none.
 std::unique_ptr<PrintTarget> defaultPrinterTarget();
@@ -60,6 +66,17 @@ std::unique_ptr<PrintTarget> defaultPrinterTarget();
 /// the whole window), and again at a later print once another queue has
 /// become the default.
 std::unique_ptr<PrintTarget> startupPrinterTarget();
+
+/// The print set-up: `dialog` edits a copy of the settings of the queue
+/// `printer` prints on and returns true when the user confirms; that queue
+/// and those settings then serve every later print (with no queue chosen,
+/// the desktop's default does, as at start). Margins the user changed are
+/// kept, never narrower than the queue's printable area.
+void runPrintSetup(TPrinter &printer, const std::function<bool(QPrinter &)> &dialog);
+
+/// Throws EPrinter saying so when no print server answers: the print set-up
+/// dialog would show an empty list of printers and not say why.
+void checkServerForSetup();
 
 /// A printer for the print set-up dialog to edit: carrying the settings of the
 /// queue or file `printer` prints on, or the defaults while it has none yet

@@ -7,11 +7,13 @@
 #include "painter_surface.h"
 #include "printer.h"
 
+#include <QMarginsF>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -44,7 +46,13 @@ public:
     void abortDocument() override;
 
     const QPrinter &printer() const { return *printer_; }
+    QPrinter &printer() { return *printer_; }
     int dpi() const { return dpi_; }
+
+    /// The margins the user chose in the print set-up (points), where they
+    /// are wider than the queue's printable area; empty when none were chosen.
+    const std::optional<QMarginsF> &chosenMargins() const { return chosenMargins_; }
+    void setChosenMargins(const std::optional<QMarginsF> &margins) { chosenMargins_ = margins; }
 
     using HeldJobHandler = std::function<void(const QString &queue, const QString &title)>;
     void setHeldJobHandler(HeldJobHandler handler) { heldJobHandler_ = std::move(handler); }
@@ -57,6 +65,7 @@ private:
     std::unique_ptr<Page> page_;
     HeldJobHandler heldJobHandler_;
     int aborted_ = 0;
+    std::optional<QMarginsF> chosenMargins_;
 };
 
 /// The CUPS options (name, value, name, value, ...) a print dialog stored on

@@ -19,6 +19,7 @@
 #include <QScopeGuard>
 
 #include <cmath>
+#include <functional>
 
 using namespace gridora;
 using namespace gridora::app;
@@ -430,6 +431,40 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue}), 0);
         QVERIFY(printFor(QStringLiteral("Kim")));
         QCOMPARE(lastJobTitle(QStringLiteral("GridoraLetter")), QStringLiteral("Kim - Squared 10x15 - Gridora"));
+        QCOMPARE(w.errors, QStringList());
+    }
+
+    // Margins set in Print Setup's properties are honoured, and kept when
+    // Print Setup is confirmed again or another queue chosen.
+    void marginsChosenInPrintSetupAreHonoured()
+    {
+        TPrinter printer(defaultPrinterTarget());
+        TestWindow w(printer);
+        const auto setUp = [&](std::function<void(QPrinter &)> change) {
+            w.printDialog = [change](QPrinter &chosen) {
+                change(chosen);
+                return true;
+            };
+            w.printSetupAction->trigger();
+            return queueTarget(printer);
+        };
+        const QMarginsF wide(20, 25, 20, 25); // millimetres
+        const QPrinterTarget *target =
+            setUp([&](QPrinter &chosen) { chosen.setPageMargins(wide, QPageLayout::Millimeter); });
+        const auto shows = [&](const QPrinterTarget *queue) {
+            const QPageLayout layout = queue->printer().pageLayout();
+            const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+            // Kept to the nearest point, as the queue's own margins are.
+            constexpr double kPoint = 25.4 / 72;
+            return qAbs(margins.left() - wide.left()) < kPoint && qAbs(margins.top() - wide.top()) < kPoint &&
+                   qAbs(margins.right() - wide.right()) < kPoint && qAbs(margins.bottom() - wide.bottom()) < kPoint &&
+                   queue->pageWidth() == layout.paintRectPixels(queue->dpi()).width();
+        };
+        QVERIFY(shows(target));
+        QVERIFY(shows(setUp([](QPrinter &) {})));
+        target = setUp([](QPrinter &chosen) { chosen.setPrinterName(QStringLiteral("Gridora600")); });
+        QCOMPARE(target->printer().printerName(), QStringLiteral("Gridora600"));
+        QVERIFY(shows(target));
         QCOMPARE(w.errors, QStringList());
     }
 

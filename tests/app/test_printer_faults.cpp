@@ -7,7 +7,9 @@
 #include "printer_setup.h"
 #include "qprinter_target.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -32,6 +34,7 @@ const QString kQueueStopped = QStringLiteral("The printer \"GridoraPDF\" is stop
 const QString kQueueRejecting =
     QStringLiteral("The printer \"GridoraPDF\" is not accepting pages, so the page was not printed.");
 const QString kNoDefault = QStringLiteral("There is no default printer currently selected");
+const QString kSetUpServerDown = QStringLiteral("The print server is not answering, so no printer can be chosen now.");
 
 int lpadmin(const QStringList &arguments)
 {
@@ -288,6 +291,46 @@ private slots:
         QVERIFY(printer.Printing());
         printer.Abort();
         printsAgain(w);
+    }
+
+    // The real dialog. With the server down it would list no printer and
+    // not say why: it is not shown, and the user is told. With the server
+    // back it shows, setting up the printer and saying so (no page numbers,
+    // selection or file), and cancelling keeps the printer.
+    void printSetupSaysWhenTheServerIsNotAnswering()
+    {
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        const PrintTarget *before = printer.target();
+        int shown = 0;
+        QPrintDialog::PrintDialogOptions options;
+        QString caption, confirm;
+        whenModalShows([&](QWidget *modal) {
+            ++shown;
+            auto *dialog = qobject_cast<QPrintDialog *>(modal);
+            QVERIFY(dialog);
+            options = dialog->options();
+            caption = dialog->windowTitle();
+            if (auto *buttons = dialog->findChild<QDialogButtonBox *>())
+                if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+                    confirm = ok->text().remove(QLatin1Char('&'));
+            dialog->reject();
+        });
+        QVERIFY(stopPrintServer());
+        w.printSetupAction->trigger();
+        QCOMPARE(w.errors, QStringList{kSetUpServerDown});
+        QCOMPARE(shown, 0);
+
+        QVERIFY(startPrintServer());
+        w.printSetupAction->trigger();
+        QCOMPARE(shown, 1);
+        QCOMPARE(w.errors, QStringList{kSetUpServerDown});
+        QCOMPARE(caption, QStringLiteral("Print Setup"));
+        QCOMPARE(confirm, QStringLiteral("OK"));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintToFile));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintPageRange));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
+        QCOMPARE(printer.target(), before);
     }
 
     void noServerAtStartUp()

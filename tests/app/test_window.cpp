@@ -17,14 +17,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -976,33 +974,6 @@ private slots:
         w.printSetupAction->trigger();
         QCOMPARE(offered, file);
         QCOMPARE(printer_->target(), static_cast<const PrintTarget *>(chosen));
-    }
-
-    // The real dialog: it sets up the printer and says so, and offers no
-    // page numbers, selection or file.
-    void printSetupDialogSaysWhatItDoes()
-    {
-        TestWindow &w = *window_;
-        PrintTarget *before = printer_->target();
-        QPrintDialog::PrintDialogOptions options;
-        QString caption, confirm;
-        whenModalShows([&](QWidget *modal) {
-            auto *dialog = qobject_cast<QPrintDialog *>(modal);
-            QVERIFY(dialog);
-            options = dialog->options();
-            caption = dialog->windowTitle();
-            if (auto *buttons = dialog->findChild<QDialogButtonBox *>())
-                if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
-                    confirm = ok->text().remove(QLatin1Char('&'));
-            dialog->reject();
-        });
-        w.printSetupAction->trigger();
-        QCOMPARE(caption, QStringLiteral("Print Setup"));
-        QCOMPARE(confirm, QStringLiteral("OK"));
-        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintToFile));
-        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintPageRange));
-        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
-        QCOMPARE(printer_->target(), before);
     }
 
     // Confirmed with no destination (an empty list): later prints go to the

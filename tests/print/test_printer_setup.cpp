@@ -113,6 +113,8 @@ private slots:
         QTest::newRow("stopped, the printer's reason")
             << QString::fromStdString(queueStoppedText("Room 4", "Out of toner"))
             << "The printer \"Room 4\" is stopped (it says \"Out of toner\"), so the page was not printed.";
+        QTest::newRow("set-up, server down") << QString::fromUtf8(kPrintSetupServerDown)
+                                             << "The print server is not answering, so no printer can be chosen now.";
         QTest::newRow("refused, own full stop") << QString::fromStdString(pageRefusedText("Job too large. "))
                                                 << "The print server refused the page: Job too large. Nothing was printed.";
         QTest::newRow("refused, bare reason") << QString::fromStdString(pageRefusedText("Forbidden"))
