@@ -471,6 +471,8 @@ classset::SetOutcome MainWindow::runClassSet(TPrinter &printer, const std::vecto
 void MainWindow::printClassSet(const std::vector<std::string> &names, const QString &title)
 {
     printer_.Title = title.toStdString();
+    // One sheet per pupil, whatever number of copies Print Setup holds.
+    const print::OneCopyEach oneSheetEach(printer_);
     if (runClassSet(printer_, names, QStringLiteral("Printing the class set...")) == classset::SetOutcome::Cancelled)
         reportNote(QString::fromUtf8(kClassSetCancelled));
 }

@@ -269,6 +269,21 @@ void runPrintSetup(TPrinter &printer, const std::function<bool(QPrinter &)> &dia
     printer.setTarget(target ? std::move(target) : startupPrinterTarget());
 }
 
+OneCopyEach::OneCopyEach(TPrinter &printer) : queue_(nullptr)
+{
+    if (QPrinterTarget *queue = queueOf(printer, true)) {
+        queue_ = &queue->printer();
+        copies_ = queue_->copyCount();
+        queue_->setCopyCount(1);
+    }
+}
+
+OneCopyEach::~OneCopyEach()
+{
+    if (queue_)
+        queue_->setCopyCount(copies_);
+}
+
 std::optional<PageSetup> pageSetupOf(const TPrinter &printer)
 {
     if (const QPrinterTarget *queue = queueOf(printer, true))

@@ -78,6 +78,21 @@ void runPrintSetup(TPrinter &printer, const std::function<bool(QPrinter &)> &dia
 /// dialog would show an empty list of printers and not say why.
 void checkServerForSetup();
 
+/// While it lives, documents on the queue `printer` prints on go out as one
+/// copy each, whatever number of copies the print set-up holds: a class set
+/// is already a sheet per pupil.
+class OneCopyEach {
+public:
+    explicit OneCopyEach(TPrinter &printer);
+    ~OneCopyEach();
+    OneCopyEach(const OneCopyEach &) = delete;
+    OneCopyEach &operator=(const OneCopyEach &) = delete;
+
+private:
+    QPrinter *queue_ = nullptr;
+    int copies_ = 1;
+};
+
 /// A printer for the print set-up dialog to edit: carrying the settings of the
 /// queue or file `printer` prints on, or the defaults while it has none yet
 /// (the program's default queue is not looked up just to set it up). Editing

@@ -7,7 +7,9 @@
 #include "printer_setup.h"
 #include "qprinter_target.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 
 #include <QSet>
 
@@ -102,6 +104,29 @@ private slots:
         }
         // The names differ where they are written, so the order is checked too.
         QVERIFY(!sameBelow(rasterize(singles[0], queue->dpi(), 1), rasterize(singles[1], queue->dpi(), 1), 0));
+    }
+
+    // Copies chosen in Print Setup serve single pages; a class set is one
+    // sheet per pupil whatever they are, and they serve the pages after it.
+    void aClassSetIsOneCopyWhateverPrintSetupHolds()
+    {
+        TPrinter printer(defaultPrinterTarget());
+        ClassSetWindow w(printer);
+        w.printDialog = [](QPrinter &chosen) {
+            chosen.setCopyCount(3);
+            return true;
+        };
+        w.printSetupAction->trigger();
+        const auto print = [&](QAction *command) {
+            const QSet<QString> before = arrivedPdfs();
+            command->trigger();
+            return awaitJobs(before).size() == 1 ? lastJobCopies(kQueue) : -1;
+        };
+        fill(w.classSetDialog(), QStringLiteral("Ada\nBo"), false, &ClassSetDialog::printButton);
+        QCOMPARE(w.classSetDialog().countLabel->text(), QStringLiteral("2 pages will print."));
+        QCOMPARE(print(w.classSetAction), 1);
+        QCOMPARE(print(w.printAction), 3);
+        QCOMPARE(w.errors, QStringList());
     }
 
     void cancelledHalfWayNothingArrives()

@@ -61,8 +61,13 @@ inline bool queueEmpty()
            lpstat.readAllStandardOutput().trimmed().isEmpty();
 }
 
-/// The title the print server holds for this user's latest finished job on `queue`.
-inline QString lastJobTitle(const QString &queue)
+struct FinishedJob {
+    int id = 0;
+    QString title;
+};
+
+/// This user's latest finished job on `queue`, as the print server holds it.
+inline FinishedJob lastJob(const QString &queue)
 {
     const QByteArray name = queue.toUtf8();
     cups_job_t *jobs = nullptr;
@@ -71,9 +76,38 @@ inline QString lastJobTitle(const QString &queue)
     for (int i = 0; i < count; ++i)
         if (latest < 0 || jobs[i].id > jobs[latest].id)
             latest = i;
-    const QString title = latest >= 0 && jobs[latest].title ? QString::fromUtf8(jobs[latest].title) : QString();
+    FinishedJob job;
+    if (latest >= 0) {
+        job.id = jobs[latest].id;
+        job.title = jobs[latest].title ? QString::fromUtf8(jobs[latest].title) : QString();
+    }
     cupsFreeJobs(count, jobs);
-    return title;
+    return job;
+}
+
+inline QString lastJobTitle(const QString &queue)
+{
+    return lastJob(queue).title;
+}
+
+/// The copies the print server was asked for in this user's latest finished
+/// job on `queue` (1 when the job did not say); 0 when there is no such job.
+inline int lastJobCopies(const QString &queue)
+{
+    const int id = lastJob(queue).id;
+    if (id == 0)
+        return 0;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", id);
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "copies");
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t *copies = ippFindAttribute(response, "copies", IPP_TAG_INTEGER);
+    const int count = copies ? ippGetInteger(copies, 0) : 1;
+    ippDelete(response);
+    return count;
 }
 
 inline int runQuietly(const QString &program, const QStringList &arguments)
