@@ -539,6 +539,10 @@ void TestAboutBox::userGuideExplainsThePrintErrors_data()
     // The guide writes the changing part in capitals, as the user reads it.
     QTest::newRow("queue stopped") << QString::fromStdString(gridora::queueStoppedText("NAME"));
     QTest::newRow("queue rejecting") << QString::fromStdString(gridora::queueRejectingText("NAME"));
+    QTest::newRow("queue stopped, its reason") << QString::fromStdString(gridora::queueStoppedText("NAME", "REASON"));
+    QTest::newRow("queue rejecting, its reason")
+        << QString::fromStdString(gridora::queueRejectingText("NAME", "REASON"));
+    QTest::newRow("print setup, server down") << QString::fromLatin1(gridora::kPrintSetupServerDown);
     QTest::newRow("page refused") << QString::fromStdString(gridora::pageRefusedText("REASON"));
 }
 
