@@ -10,7 +10,7 @@
 #include "choicebox.h"
 #include "paint_counter.h"
 #include "printer.h"
-#include "tcgraph.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QComboBox>

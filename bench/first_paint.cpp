@@ -8,7 +8,7 @@
 #include "aboutbox.h"
 #include "licenseform.h"
 #include "printer_setup.h"
-#include "tcgraph.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

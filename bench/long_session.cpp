@@ -16,7 +16,7 @@
 #include "paint_counter.h"
 #include "file_targets.h"
 #include "printer.h"
-#include "tcgraph.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

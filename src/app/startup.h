@@ -4,7 +4,7 @@
 
 #include "aboutbox.h"
 #include "licenseform.h"
-#include "tcgraph.h"
+#include "main_window.h"
 
 class QApplication;
 

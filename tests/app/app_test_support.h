@@ -6,7 +6,7 @@
 #include "canvas_picture.h"
 #include "choicebox.h"
 #include "printer.h"
-#include "tcgraph.h"
+#include "main_window.h"
 #include "trace_surface.h"
 
 #include <QAbstractItemView>

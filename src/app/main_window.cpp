@@ -1,4 +1,4 @@
-#include "tcgraph.h"
+#include "main_window.h"
 
 #include "aboutbox.h"
 #include "canvas_picture.h"
