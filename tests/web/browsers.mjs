@@ -10,9 +10,15 @@ export const BROWSERS = ['chromium', 'firefox'];
 
 // Each browser gets a profile and a home of its own, writable whoever runs
 // it, removed again when the browser has closed.
-export async function launch(name) {
+//
+// `coarsePointer` makes Firefox report a touch screen's pointer to every page
+// ((pointer: coarse)), as a tablet does: its remote protocol cannot emulate
+// touch page by page (puppeteer's hasTouch sends emulation.setTouchOverride,
+// which Firefox ESR 153 does not know), so it is set for the whole run.
+// Chromium emulates touch page by page (page.setViewport's hasTouch).
+export async function launch(name, { coarsePointer = false } = {}) {
   const home = mkdtempSync(join(tmpdir(), `gridora-${name}-`));
-  const browser = await start(name, home).catch((error) => {
+  const browser = await start(name, home, coarsePointer).catch((error) => {
     rmSync(home, { recursive: true, force: true });
     throw error;
   });
@@ -20,7 +26,7 @@ export async function launch(name) {
   return browser;
 }
 
-function start(name, home) {
+function start(name, home, coarsePointer) {
   const env = { ...process.env, HOME: home };
   if (name === 'chromium') {
     return puppeteer.launch({
@@ -32,6 +38,9 @@ function start(name, home) {
   return puppeteer.launch({
     browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, env,
     userDataDir: join(home, 'profile'),
-    extraPrefsFirefox: { 'browser.shell.checkDefaultBrowser': false, 'app.update.enabled': false },
+    extraPrefsFirefox: {
+      'browser.shell.checkDefaultBrowser': false, 'app.update.enabled': false,
+      ...(coarsePointer ? { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1 } : {}),
+    },
   });
 }
