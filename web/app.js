@@ -6,6 +6,12 @@ import { loadCore, SAMPLE_HEIGHT, SAMPLE_WIDTH } from './core.js';
 import { parsePaintPages } from './paint-list.js';
 import { fontFile, printPages, unprintableName, wirePrintPage } from './print-page.js';
 import { safeFileName } from './file-name.js';
+import { PAGE_BOXES, regionPaper, rememberChoice, showChoice } from './page-settings.js';
+import { landscapeNote, printAdvice, scaleWarning } from './paper-notes.js';
+import { scaleSample } from './sample-scale.js';
+import { keepUpToDate } from './update-notice.js';
+import { wireClassSet } from './class-set.js';
+import { saveFile } from './save-file.js';
 
 const MAX_POSITION = 90;
 const LARGE_STEP = 10;
@@ -16,7 +22,11 @@ const ui = {
   who: $('who'), print: $('print'), sample: $('sample'), graphGroup: $('graph-group'),
   spacetimeGroup: $('spacetime-group'), paper: $('paper'), orientation: $('orientation'),
   dpi: $('dpi'), download: $('download'), status: $('status'),
+  window: $('window'), printAdvice: $('print-advice'), scaleWarning: $('scale-warning'),
+  landscapeNote: $('landscape-note'),
 };
+// The page's release, stamped when the site is built (see build-site.mjs).
+const RELEASE = GRIDORA_RELEASE;
 
 let core = null;
 
@@ -25,21 +35,6 @@ let core = null;
 function drawSample() {
   const pixels = core.sample(ui.kind.selectedIndex, ui.size.selectedIndex, Number(ui.velocity.value));
   ui.sample.getContext('2d').putImageData(new ImageData(pixels, SAMPLE_WIDTH, SAMPLE_HEIGHT), 0, 0);
-}
-
-// The sample is shown at a whole number of device pixels per pixel, so no
-// ruling is ever smoothed or dropped: as large as fits, and on a mouse-driven
-// screen about as large as the desktop's.
-function scaleSample() {
-  const ratio = window.devicePixelRatio || 1;
-  const room = Math.max(1, document.documentElement.clientWidth - 40);
-  const wanted = matchMedia('(pointer: coarse)').matches ? room : Math.min(room, SAMPLE_WIDTH);
-  let factor = Math.max(1, Math.floor((wanted * ratio) / SAMPLE_WIDTH));
-  if ((SAMPLE_WIDTH * factor) / ratio < 0.75 * SAMPLE_WIDTH && (SAMPLE_WIDTH * (factor + 1)) / ratio <= room)
-    factor += 1;
-  const root = document.documentElement.style;
-  root.setProperty('--sample-css', `${(SAMPLE_WIDTH * factor) / ratio}px`);
-  root.setProperty('--sample-css-h', `${(SAMPLE_HEIGHT * factor) / ratio}px`);
 }
 
 // ------------------------------------------------------------------ controls
@@ -89,11 +84,11 @@ function velocityChanged() {
   drawSample();
 }
 
-// The bar follows the desktop's keys: Left, Up and PageUp lower the velocity,
-// Right, Down and PageDown raise it, Home and End go to the ends.
+// The bar is a slider, and takes a slider's keys: Right, Up and PageUp raise
+// the velocity, Left, Down and PageDown lower it, Home and End go to the ends.
 const VELOCITY_KEYS = {
-  ArrowLeft: -1, ArrowUp: -1, PageUp: -LARGE_STEP,
-  ArrowRight: 1, ArrowDown: 1, PageDown: LARGE_STEP,
+  ArrowRight: 1, ArrowUp: 1, PageUp: LARGE_STEP,
+  ArrowLeft: -1, ArrowDown: -1, PageDown: -LARGE_STEP,
 };
 
 function velocityKey(event) {
@@ -113,36 +108,20 @@ function velocityWheel(event) {
 
 // ------------------------------------------------------------------ the page
 
-const SETTINGS_KEY = 'gridora.page';
-
-// The papers and resolutions the core lays pages out for.
-function fillPageBoxes() {
-  const { papers, resolutions } = core.paperChoices();
-  ui.paper.replaceChildren(...papers.map((p) => new Option(p.label, p.name)));
-  ui.dpi.replaceChildren(...resolutions.map((dpi) => new Option(`${dpi} dpi`, String(dpi))));
-}
-
-function readSettings() {
-  const { papers, resolutions, defaultDpi } = core.paperChoices();
-  ui.dpi.value = String(defaultDpi);
-  try {
-    const saved = JSON.parse(localStorage.getItem(SETTINGS_KEY) ?? '{}');
-    if (papers.some((p) => p.name === saved.paper)) ui.paper.value = saved.paper;
-    if (saved.orientation === 'landscape' || saved.orientation === 'portrait')
-      ui.orientation.value = saved.orientation;
-    if (resolutions.includes(saved.dpi)) ui.dpi.value = String(saved.dpi);
-  } catch {
-    // Storage switched off, or unreadable: the defaults.
-  }
-}
-
-function saveSettings() {
-  try {
-    localStorage.setItem(SETTINGS_KEY, JSON.stringify({
-      paper: ui.paper.value, orientation: ui.orientation.value, dpi: Number(ui.dpi.value),
-    }));
-  } catch {
-    // Storage switched off: the choice holds for this visit only.
+// What the Paper panel says of the print dialog, for the paper, the
+// orientation and the kind chosen.
+function showPaperNotes() {
+  const landscape = ui.orientation.value === 'landscape';
+  const paperLabel = (box) => box.options[box.selectedIndex].text;
+  const sheet = { label: paperLabel(ui.paper), inches: core.pageLayout(ui.paper.value, landscape, 300).inches };
+  const usualPaper = regionPaper();
+  const usualLabel = [...ui.paper.options].find((o) => o.value === usualPaper).text;
+  const usual = { label: usualLabel, inches: core.pageLayout(usualPaper, landscape, 300).inches };
+  ui.printAdvice.textContent = printAdvice(sheet.label, landscape);
+  for (const [note, text] of [[ui.scaleWarning, scaleWarning(sheet, usual)],
+    [ui.landscapeNote, landscapeNote(chosenKind().id, landscape)]]) {
+    note.textContent = text;
+    note.hidden = text === '';
   }
 }
 
@@ -172,25 +151,21 @@ async function printCommand() {
   if (!fault) await printPages([page]);
 }
 
-// Saves one page per name as one PDF file, without a dialog.
-async function savePdf(names, fileName, button, status, line) {
+// Saves the window's page as a PDF file, without a dialog.
+async function savePdf(names, fileName, button, status) {
   button.disabled = true;
   status.textContent = 'Making the PDF…';
   try {
     const pages = currentPages(names);
-    const fault = await unprintableName(pages, names, line);
+    const fault = await unprintableName(pages, names);
     if (fault) {
       status.textContent = fault;
       return;
     }
     const { pagesPdf } = await import('./page-pdf.js');
     const pdf = await pagesPdf(pages.map((p) => p.ops), pages[0].layout, pages[0].dpi, fontFile);
-    const link = document.createElement('a');
-    link.download = fileName;
-    link.href = URL.createObjectURL(pdf);
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
-    status.textContent = `Saved ${link.download}.`;
+    saveFile(pdf, fileName);
+    status.textContent = `Saved ${fileName}.`;
   } catch (error) {
     status.textContent = `The PDF could not be made: ${error.message}`;
   } finally {
@@ -210,87 +185,22 @@ function downloadPdf() {
 
 // ------------------------------------------------------------------ class set
 
-const classSet = {
-  dialog: $('class-set'), names: $('names'), file: $('names-file'), skipHeader: $('skip-header'),
-  count: $('page-count'), print: $('class-print'), download: $('class-download'), close: $('class-close'),
-  open: $('class-set-open'),
-};
-// The file last read without fault, for the header box to read again.
-let loadedFile = null;
-
-// The names in the box, one per line, read by the core as the desktop reads
-// its box: { names } or { error }.
-function typedList() {
-  return core.readNames(new TextEncoder().encode(classSet.names.value), '', false);
-}
-
-function classNames() {
-  return typedList().names ?? [];
-}
-
-function showPageCount() {
-  const list = typedList();
-  const n = list.names?.length ?? 0;
-  if (list.error) classSet.count.textContent = classSet.names.value.trim() === '' ? 'No names yet.' : list.error;
-  else classSet.count.textContent = n === 1 ? '1 page will print.' : `${n} pages will print.`;
-  classSet.print.disabled = n === 0;
-  classSet.download.disabled = n === 0;
-}
-
-// A name from a CSV field may hold line breaks; the box holds one per line.
-function oneLine(name) {
-  return name.replace(/\r\n|\r|\n/g, ' ');
-}
-
-// Fills the box from a file, or says what is wrong with it and leaves the
-// box as it was.
-function showFileNames(file) {
-  const list = core.readNames(file.bytes, file.name, classSet.skipHeader.checked);
-  if (list.error) {
-    showPageCount();
-    classSet.count.textContent = list.error;
-    return;
-  }
-  loadedFile = file;
-  classSet.names.value = list.names.map(oneLine).join('\n');
-  showPageCount();
-}
-
-// The file's bytes as they are, so that the core can tell text that is not
-// UTF-8; a file too large for a list is read just far enough to be refused.
-async function loadNamesFile() {
-  const file = classSet.file.files[0];
-  if (!file) return;
-  const bytes = new Uint8Array(await file.slice(0, core.maxNameListBytes() + 1).arrayBuffer());
-  showFileNames({ bytes, name: file.name });
-}
-
-const onLine = (i) => `line ${i + 1}`;
-
 // One print job, one page per name, in order; the Who box is left alone.
-async function printClassSet() {
-  const names = classNames();
-  if (names.length === 0) return;
+// Returns what to tell the user when a name cannot be printed, or null.
+async function printClassSet(names, line) {
   const pages = currentPages(names);
-  const fault = await unprintableName(pages, names, onLine);
-  if (fault) classSet.count.textContent = fault;
-  else await printPages(pages, { classSet: true });
+  const fault = await unprintableName(pages, names, line);
+  if (!fault) await printPages(pages, { classSet: true });
+  return fault;
 }
 
-function downloadClassSet() {
-  const names = classNames();
-  if (names.length === 0) return undefined;
-  return savePdf(names, `${kindName()} - class set.pdf`, classSet.download, classSet.count, onLine);
-}
-
-function wireClassSet() {
-  classSet.open.addEventListener('click', () => { showPageCount(); classSet.dialog.showModal(); });
-  classSet.close.addEventListener('click', () => classSet.dialog.close());
-  classSet.names.addEventListener('input', showPageCount);
-  classSet.file.addEventListener('change', loadNamesFile);
-  classSet.skipHeader.addEventListener('change', () => { if (loadedFile) showFileNames(loadedFile); });
-  classSet.print.addEventListener('click', printClassSet);
-  classSet.download.addEventListener('click', downloadClassSet);
+// The page every name of a class set is laid out on, for its worker.
+function classSetPage() {
+  const dpi = Number(ui.dpi.value);
+  return {
+    kind: ui.kind.selectedIndex, size: ui.size.selectedIndex, position: Number(ui.velocity.value),
+    layout: core.pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi), dpi,
+  };
 }
 
 // ------------------------------------------------------------------ start
@@ -300,41 +210,59 @@ function noWebAssembly() {
   $('no-wasm').hidden = false;
 }
 
+function coreFailed(reason) {
+  document.querySelector('main').hidden = true;
+  $('core-failed-reason').textContent = `Gridora's drawing core could not be loaded from the server: ${reason}`;
+  $('core-failed').hidden = false;
+}
+
+// The controls answer only once the core can draw; until then the page says
+// "Loading…" and the Paper panel already shows the remembered choices.
+const CONTROLS = ['kind', 'size', 'velocity', 'who', 'print', ...PAGE_BOXES, 'download', 'class-set-open'];
+
 async function start() {
+  document.documentElement.dataset.release = RELEASE;
   try {
     core = await loadCore();
-  } catch {
-    noWebAssembly();
+  } catch (error) {
+    if (error.name === 'NoWebAssembly') noWebAssembly();
+    else if (error.name === 'CoreLoadError') coreFailed(error.message);
+    else coreFailed(`${error.message}.`);
     return;
   }
-  fillPageBoxes();
-  readSettings();
-  scaleSample();
+  for (const id of PAGE_BOXES) showChoice($(id));
+  for (const id of CONTROLS) $(id).disabled = false;
+  scaleSample(ui.window);
   fillKindBox();
   fillSizeBox();
   showVelocity();
+  showPaperNotes();
   drawSample();
   performance.mark('gridora-first-sample');
   ui.size.focus();
 
-  ui.kind.addEventListener('change', kindChanged);
+  ui.kind.addEventListener('change', () => { kindChanged(); showPaperNotes(); });
   ui.size.addEventListener('change', drawSample);
   ui.velocity.addEventListener('input', velocityChanged);
   ui.velocity.addEventListener('keydown', velocityKey);
   ui.velocity.addEventListener('wheel', velocityWheel, { passive: false });
   ui.print.addEventListener('click', printCommand);
   ui.download.addEventListener('click', downloadPdf);
-  wireClassSet();
+  wireClassSet(core, {
+    printNames: printClassSet, pageOfNames: classSetPage, pdfName: () => `${kindName()} - class set.pdf`,
+  });
   wirePrintPage(() => currentPage());
-  for (const box of [ui.paper, ui.orientation, ui.dpi]) box.addEventListener('change', saveSettings);
-  addEventListener('resize', scaleSample);
+  for (const box of [ui.paper, ui.orientation, ui.dpi]) {
+    box.addEventListener('change', () => { rememberChoice(box); showPaperNotes(); });
+  }
+  addEventListener('resize', () => scaleSample(ui.window));
   document.documentElement.dataset.ready = 'true';
 
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  keepUpToDate($('update'), $('update-reload'));
 }
 
 start();
 
 // The page's one script is a bundle: the tests and the benchmark reach the
 // core through it.
-export { loadCore };
+export { loadCore, regionPaper };

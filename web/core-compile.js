@@ -7,23 +7,51 @@
 
 const WASM = 'gridora-core.wasm';
 
-function compile() {
+/**
+ * Why the core could not be had from the server, in words for the page. (Told
+ * by its name: the script on its own and the bundle each have this module.)
+ */
+function loadError(reason) {
+  const error = new Error(reason);
+  error.name = 'CoreLoadError';
+  return error;
+}
+
+async function compile(url) {
+  let response;
+  try {
+    response = await fetch(url);
+  } catch (error) {
+    throw loadError(`the connection failed (${error.message}).`);
+  }
+  if (!response.ok)
+    throw loadError(`the server answered ${[response.status, response.statusText].filter(Boolean).join(' ')} for ${WASM}.`);
+  // Only a core sent as application/wasm can be compiled as it arrives; a
+  // server that sends another type gets the whole file compiled instead.
+  const streamed = typeof WebAssembly.compileStreaming === 'function'
+    && response.headers.get('Content-Type')?.split(';')[0].trim().toLowerCase() === 'application/wasm';
+  try {
+    return await (streamed ? WebAssembly.compileStreaming(response) : WebAssembly.compile(await response.arrayBuffer()));
+  } catch (error) {
+    throw loadError(`${WASM} arrived damaged or incomplete (${error.message}).`);
+  }
+}
+
+function start() {
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.compile !== 'function') return null;
-  const url = new URL(WASM, document.baseURI);
-  const whole = () => fetch(url).then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes));
-  // A server that sends the core without the application/wasm type cannot
-  // stream it: compile the whole file instead.
-  const compiled = typeof WebAssembly.compileStreaming === 'function'
-    ? WebAssembly.compileStreaming(fetch(url)).catch(whole)
-    : whole();
+  // The core of this script's own release: the page asks for its files with
+  // the release's name in the query.
+  const here = new URL(import.meta.url);
+  const compiled = compile(new URL(`${WASM}${here.search}`, here));
   compiled.catch(() => {}); // whoever instantiates it reports a failure
   return compiled;
 }
 
 /** The core's compiled module (a promise), or null without WebAssembly. */
 export function coreCompile() {
-  if (globalThis.gridoraCoreModule === undefined) globalThis.gridoraCoreModule = compile();
+  if (globalThis.gridoraCoreModule === undefined) globalThis.gridoraCoreModule = start();
   return globalThis.gridoraCoreModule;
 }
 
-coreCompile();
+// A worker gets the compiled core from the page instead.
+if (typeof document === 'object') coreCompile();

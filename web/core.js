@@ -7,12 +7,23 @@ import { coreCompile } from './core-compile.js';
 export const SAMPLE_WIDTH = 357;
 export const SAMPLE_HEIGHT = 397;
 
-/** Loads the core; rejects when the browser cannot run WebAssembly. */
+/**
+ * Loads the core; rejects when the browser cannot run WebAssembly (an error
+ * named 'NoWebAssembly') or the core cannot be had from the server (named
+ * 'CoreLoadError', its message saying why).
+ */
 export async function loadCore() {
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
-    throw new Error('no WebAssembly');
-  const core = await instantiateCompiled(coreCompile());
-  return new Core(core);
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
+    const error = new Error('no WebAssembly');
+    error.name = 'NoWebAssembly';
+    throw error;
+  }
+  return coreFromModule(coreCompile());
+}
+
+/** The core from its compiled module (or a promise of it), as a worker gets it. */
+export async function coreFromModule(compiled) {
+  return new Core(await instantiateCompiled(Promise.resolve(compiled)));
 }
 
 // The core from a module compiled elsewhere; a failure to compile rejects

@@ -41,6 +41,23 @@ export class PageFonts {
 }
 
 /**
+ * What to tell the user when a page's name has letters none of `fonts` has
+ * (they would print as empty boxes); null when every page can print.
+ * `texts[i]` are the lines page i paints (controls escaped), `names[i]` its
+ * name; `line(i)` says where name i came from, or nothing for the Who box.
+ */
+export function unprintableIn(fonts, texts, names, line = () => '') {
+  for (const [i, lines] of texts.entries()) {
+    const missing = [...new Set(lines.flatMap((text) => fonts.missing(text)))];
+    if (missing.length === 0) continue;
+    const where = line(i) ? `The name on ${line(i)}, "${names[i]}",` : `The name "${names[i]}"`;
+    return `${where} has letters Gridora cannot print (${missing.join(' ')}): they would come out as empty boxes. `
+      + 'Write the name another way.';
+  }
+  return null;
+}
+
+/**
  * The faces that `texts` need: the first always, each further one only when
  * the text has a character the ones before it lack. `loadFont(file)` gives
  * a file's bytes.

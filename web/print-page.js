@@ -3,7 +3,7 @@
 // class set asked for its pages; and the check that every letter of a name
 // is in the page's faces before it prints.
 
-import { loadPageFonts } from './page-fonts.js';
+import { loadPageFonts, unprintableIn } from './page-fonts.js';
 import { loadPageFaces, pageSvg } from './page-svg.js';
 
 // The page's font files, each fetched the first time a page needs it.
@@ -35,20 +35,12 @@ const pageTexts = (page) => page.ops.filter((op) => op.op === 'text').map((op) =
 
 /**
  * What to tell the user when a page's name has letters none of the page's
- * faces has (they would print as empty boxes); null when every page can
- * print. `pages[i]` is the page of `names[i]`; `line(i)` says where name i
- * came from, or nothing for the Who box.
+ * faces has; null when every page can print (see unprintableIn).
+ * `pages[i]` is the page of `names[i]`.
  */
 export async function unprintableName(pages, names, line = () => '') {
   const fonts = await fontsFor(pages.flatMap(pageTexts));
-  for (const [i, page] of pages.entries()) {
-    const missing = [...new Set(pageTexts(page).flatMap((text) => fonts.missing(text)))];
-    if (missing.length === 0) continue;
-    const where = line(i) ? `The name on ${line(i)}, "${names[i]}",` : `The name "${names[i]}"`;
-    return `${where} has letters Gridora cannot print (${missing.join(' ')}): they would come out as empty boxes. `
-      + 'Write the name another way.';
-  }
-  return null;
+  return unprintableIn(fonts, pages.map(pageTexts), names, line);
 }
 
 const printPage = document.getElementById('print-page');

@@ -8,7 +8,7 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
 import { execFile, execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { createRequire } from 'node:module';
@@ -32,7 +32,8 @@ let browser;
 
 before(async () => {
   server = await serveSite(siteDir);
-  browser = await launch(browserName);
+  // Firefox cannot emulate touch page by page: its whole run has a tablet's pointer.
+  browser = await launch(browserName, { coarsePointer: !chromium });
 });
 
 after(async () => {
@@ -59,15 +60,32 @@ function recordPrintsAndDownloads() {
   };
 }
 
-async function openPage({ before: prepare } = {}) {
-  const page = await browser.newPage();
+async function openPage({ before: prepare, context = browser, url = server.url } = {}) {
+  const page = await context.newPage();
   const problems = [];
   page.on('console', (m) => { if (m.type() === 'error') problems.push(m.text()); });
   page.on('pageerror', (e) => problems.push(e.message));
   await page.evaluateOnNewDocument(recordPrintsAndDownloads);
   if (prepare) await page.evaluateOnNewDocument(prepare);
-  await page.goto(server.url, { waitUntil: 'load' });
+  await page.goto(url, { waitUntil: 'load' });
   return { page, problems };
+}
+
+/** Runs in the page before its scripts: the browser's languages are `languages`. */
+function speaks(languages) {
+  return `Object.defineProperty(Navigator.prototype, 'languages', { get: () => ${JSON.stringify(languages)} });`;
+}
+
+/** The core's page layout, asked in the page through the page's own bundle. */
+function coreLayout(page, ...args) {
+  return page.evaluate(async (a) => (await (await import(document.querySelector('script[src^="gridora.js"]').src))
+    .loadCore()).pageLayout(...a), args);
+}
+
+/** Imports the page's own bundle (by its URL, release and all) and calls `name(...args)` from it. */
+function fromBundle(page, name, ...args) {
+  return page.evaluate(async (n, a) => (await import(document.querySelector('script[src^="gridora.js"]').src))[n](...a),
+    name, args);
 }
 
 async function ready(page) {
@@ -253,6 +271,57 @@ function checkRulings(file, dir, trace, layout, expected, what, spacetime) {
   }
 }
 
+/** The release a built page names: its <meta name="gridora-release">. */
+function releaseIn(html) {
+  return /<meta name="gridora-release" content="([^"]+)">/.exec(html)[1];
+}
+
+/**
+ * Another release made from the built one, for the test server: the built
+ * release's name replaced by a new one everywhere, except in the `stale`
+ * files, which keep the name `staleName` (an upload half done).
+ */
+function release(built, tag, stale = [], staleName = built) {
+  const name = `${built}-${tag}`;
+  return {
+    name,
+    transform: (file, bytes) => (/\.(html|js)$/.test(file)
+      ? Buffer.from(bytes.toString('latin1').replaceAll(built, stale.includes(file) ? staleName : name), 'latin1')
+      : bytes),
+  };
+}
+
+/** The release of the page on screen and of its script: a page from one release shows one name twice. */
+function releaseShown(page) {
+  return page.evaluate(() => [document.querySelector('meta[name="gridora-release"]').content,
+    document.documentElement.dataset.release]);
+}
+
+/** Waits until the page is served by its service worker. */
+async function serviceWorkerInCharge(page) {
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+}
+
+/** Looks for a new release and waits for its worker: 'installed' (kept, waiting), 'redundant' (dropped). */
+function nextWorkerOutcome(page) {
+  return page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update().catch(() => {});
+    const worker = registration.installing ?? registration.waiting;
+    if (!worker) return 'no new release';
+    if (worker.state !== 'installing') return worker.state;
+    return new Promise((resolve) => worker.addEventListener('statechange', () => {
+      if (worker.state !== 'installing') resolve(worker.state);
+    }));
+  });
+}
+
+/** The text in the top-left corner of page `n` of a PDF file: the name. */
+function pageText(pdf, n) {
+  return execFileSync('pdftotext', ['-f', String(n), '-l', String(n), '-x', '0', '-y', '0', '-W', '300', '-H', '60',
+    '-r', '72', '-enc', 'UTF-8', pdf, '-'], { encoding: 'utf8' }).trim();
+}
+
 function sheetArgs(kind, decades, velocity) {
   return ['--kind', kind, '--decades', String(decades), '--velocity', (velocity / 100).toFixed(2)];
 }
@@ -320,7 +389,7 @@ describe(`Gridora in ${browserName}`, () => {
     await page.close();
   });
 
-  test('the keyboard reaches every control in the window\'s order; Left and Right move the way they point', async () => {
+  test('the keyboard reaches every control in the window\'s order; the velocity bar takes a slider\'s keys', async () => {
     const { page } = await openPage();
     await ready(page);
     const focused = () => page.evaluate(() => document.activeElement.id);
@@ -343,15 +412,17 @@ describe(`Gridora in ${browserName}`, () => {
     assert.deepEqual(await tabs(3, true), ['print', 'velocity', 'kind']);
     assert.notEqual((await tabs(1, true))[0], 'size');
     await page.focus('#velocity');
-    const label = () => page.$eval('#velocity-label', (e) => e.textContent);
-    const keys = [['ArrowLeft', 'v = 0.59 c'], ['ArrowRight', 'v = 0.60 c'], ['ArrowRight', 'v = 0.61 c'],
-      ['ArrowUp', 'v = 0.60 c'], ['ArrowDown', 'v = 0.61 c'], ['PageUp', 'v = 0.51 c'], ['PageDown', 'v = 0.61 c'],
-      ['Home', 'v = 0.00 c'], ['ArrowLeft', 'v = 0.00 c'], ['End', 'v = 0.90 c'], ['ArrowRight', 'v = 0.90 c']];
+    // Right, Up and PageUp raise it, as on every slider; the label and what a
+    // screen reader announces follow.
+    const shown = () => page.$eval('#velocity', (e) => [document.getElementById('velocity-label').textContent,
+      e.getAttribute('aria-valuetext')]);
+    const keys = [['ArrowLeft', '0.59 c'], ['ArrowRight', '0.60 c'], ['ArrowRight', '0.61 c'],
+      ['ArrowUp', '0.62 c'], ['ArrowDown', '0.61 c'], ['PageUp', '0.71 c'], ['PageDown', '0.61 c'],
+      ['Home', '0.00 c'], ['ArrowDown', '0.00 c'], ['End', '0.90 c'], ['ArrowUp', '0.90 c']];
     for (const [key, text] of keys) {
       await page.keyboard.press(key);
-      assert.equal(await label(), text, `after ${key}`);
+      assert.deepEqual(await shown(), [`v = ${text}`, text], `after ${key}`);
     }
-    assert.equal(await page.$eval('#velocity', (e) => e.getAttribute('aria-valuetext')), '0.90 c');
     // The kind box from the keyboard refills the size box and resets it.
     await page.focus('#kind');
     await page.keyboard.press('ArrowUp');
@@ -369,8 +440,7 @@ describe(`Gridora in ${browserName}`, () => {
       [2, 2, 60, '', 6600, 4800]];
     for (const [kind, size, p, name, w, h] of cases) {
       const browserTrace = await page.evaluate(async (args) => {
-        const { loadCore } = await import('./gridora.js');
-        const core = await loadCore();
+        const core = await (await import(document.querySelector('script[src^="gridora.js"]').src)).loadCore();
         return core.pageTrace(...args);
       }, [kind, size, p, name, w, h]);
       const desktop = sheetTrace([...sheetArgs(KINDS[kind], size + 1, p), '--name', name, '--page', `${w}x${h}`]);
@@ -390,8 +460,7 @@ describe(`Gridora in ${browserName}`, () => {
       await choosePage(page, paper, landscape, dpi);
       await choose(page, '#kind', kind);
       await page.type('#who', name);
-      const layout = await page.evaluate(async (args) => (await (await import('./gridora.js')).loadCore())
-        .pageLayout(...args), [paper, landscape, dpi]);
+      const layout = await coreLayout(page, paper, landscape, dpi);
       const trace = sheetTrace([...sheetArgs(KINDS[kind], 1, 60), '--name', name, '--page',
         `${layout.width}x${layout.height}`, '--dpi', String(dpi)]);
       const expected = pngPicture(execFileSync(sheet, [...sheetArgs(KINDS[kind], 1, 60), '--name', name, '--paper', paper,
@@ -455,8 +524,7 @@ describe(`Gridora in ${browserName}`, () => {
       { env: sheetEnv, maxBuffer: 64 << 20 });
       const [browserPage, desktopPage] = [saved, desktop]
         .map((pdf) => withPdf(pdf, (file, dir) => rasterisePage(file, dir, dpi)));
-      const { sheet: sheetPixels } = await page.evaluate(async (args) => (await (await import('./gridora.js')).loadCore())
-        .pageLayout(...args), [paper, landscape, dpi]);
+      const { sheet: sheetPixels } = await coreLayout(page, paper, landscape, dpi);
       const what = `${KINDS[kind]} on ${paper}${landscape ? ' landscape' : ''} at ${dpi} dpi`;
       for (const image of [browserPage, desktopPage])
         assert.ok(image.width >= sheetPixels.width && image.height >= sheetPixels.height, `${what}: the whole sheet`);
@@ -475,25 +543,29 @@ describe(`Gridora in ${browserName}`, () => {
     await page.close();
   });
 
-  test('a class set prints and saves one page per name, in order', async () => {
+  test('a class set prints and saves one page per name, in order; its files and the header box', async () => {
     const { page, problems } = await openPage();
     await ready(page);
     await choosePage(page, 'letter', false, 300);
     await choose(page, '#kind', 1);
     await page.click('#class-set-open');
-    // A file with a byte-order mark, CRLF line ends, a header row, quotes and blank lines.
-    // The file goes in as the file box hands it over: Firefox's remote
-    // protocol cannot choose a file from disk here.
-    await page.$eval('#names-file', (box, text) => {
-      const files = new DataTransfer();
-      files.items.add(new File([text], 'class.csv', { type: 'text/csv' }));
-      box.files = files.files;
-      box.dispatchEvent(new Event('change', { bubbles: true }));
-    }, '\uFEFFName,Age\r\n"Ödegård, Anna",12\r\n\r\n  Ben  ,11\r\nCleo\r\n');
-    await page.waitForFunction(() => document.getElementById('names').value !== '');
+    const dir = mkdtempSync(join(tmpdir(), 'gridora-names-'));
+    const fileBox = await page.$('#names-file');
+    const names = () => page.$eval('#names', (e) => e.value);
+    const pageCount = () => page.$eval('#page-count', (e) => e.textContent);
+    // Chooses a file from disk as a user does: the browser tells the page only
+    // when the choice differs from the box's.
+    const chooseFile = async (name, bytes) => {
+      if (bytes !== undefined) writeFileSync(join(dir, name), bytes);
+      await page.$eval('#page-count', (e) => { e.textContent = ''; });
+      await fileBox.uploadFile(join(dir, name));
+      await page.waitForFunction(() => document.getElementById('page-count').textContent !== '');
+    };
+    // A byte-order mark, CRLF line ends, a header row, quotes and blank lines.
+    await chooseFile('class.csv', '\uFEFFName,Age\r\n"Ödegård, Anna",12\r\n\r\n  Ben  ,11\r\nCleo\r\n');
     await page.click('#skip-header');
     await page.waitForFunction(() => document.getElementById('page-count').textContent === '3 pages will print.');
-    assert.equal(await page.$eval('#names', (e) => e.value), 'Ödegård, Anna\nBen\nCleo');
+    assert.equal(await names(), 'Ödegård, Anna\nBen\nCleo');
     const before = await page.evaluate(() => window.__gridora.prints);
     await page.click('#class-print');
     await page.waitForFunction((n) => window.__gridora.prints === n + 1, { timeout: 60000 }, before);
@@ -505,23 +577,40 @@ describe(`Gridora in ${browserName}`, () => {
     for (const bytes of [printed, saved]) {
       withPdf(bytes, (pdf) => {
         assert.equal(pdfInfo(pdf).pages, 3);
-        const names = [1, 2, 3].map((n) => execFileSync('pdftotext', ['-f', String(n), '-l', String(n), '-x', '0',
-          '-y', '0', '-W', '300', '-H', '60', '-r', '72', '-enc', 'UTF-8', pdf, '-'], { encoding: 'utf8' }).trim());
-        assert.deepEqual(names, ['Ödegård, Anna', 'Ben', 'Cleo']);
+        assert.deepEqual([1, 2, 3].map((n) => pageText(pdf, n)), ['Ödegård, Anna', 'Ben', 'Cleo']);
       });
     }
     assert.equal(await page.$eval('#who', (e) => e.value), '', 'the Who box is untouched');
 
-    // A file that is not UTF-8 is refused with the desktop's sentence; the box keeps its names.
-    await page.$eval('#names-file', (box, bytes) => {
-      const files = new DataTransfer();
-      files.items.add(new File([new Uint8Array(bytes)], 'list.txt', { type: 'text/plain' }));
-      box.files = files.files;
-      box.dispatchEvent(new Event('change', { bubbles: true }));
-    }, [...Buffer.from('Ada\nJos\xE9\n', 'latin1')]);
-    await page.waitForFunction(() => !document.getElementById('page-count').textContent.startsWith('Saved'));
-    assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Line 2 of list.txt is not UTF-8 text.');
-    assert.equal(await page.$eval('#names', (e) => e.value), 'Ödegård, Anna\nBen\nCleo');
+    // The same file chosen again is read again, over names changed by hand.
+    await page.type('#names', '\nDora');
+    await chooseFile('class.csv');
+    assert.equal(await names(), 'Ödegård, Anna\nBen\nCleo');
+    // Names typed by hand stay whatever the header box says.
+    await page.type('#names', '\nCy');
+    await page.click('#skip-header');
+    assert.equal(await names(), 'Ödegård, Anna\nBen\nCleo\nCy');
+    assert.equal(await pageCount(), '4 pages will print.');
+
+    // A file that is not UTF-8 is refused with the desktop's sentence, and the
+    // names before it are gone: nothing prints as if it came from that file.
+    await chooseFile('list.txt', Buffer.from('Ada\nJos\xE9\n', 'latin1'));
+    assert.equal(await pageCount(), 'Line 2 of list.txt is not UTF-8 text.');
+    assert.equal(await names(), '');
+    assert.deepEqual(await page.$$eval('#class-print, #class-download', (es) => es.map((e) => e.disabled)), [true, true]);
+    rmSync(dir, { recursive: true, force: true });
+
+    // A name the page's faces cannot letter is said, with its line, and nothing is printed or saved.
+    await page.type('#names', 'Ann\nLi 李雷');
+    const done = await page.evaluate(() => [window.__gridora.prints, window.__gridora.downloads.length]);
+    for (const button of ['#class-print', '#class-download']) {
+      await page.$eval('#page-count', (e) => { e.textContent = ''; });
+      await page.click(button);
+      await page.waitForFunction(() => document.getElementById('page-count').textContent.includes('empty boxes'), { timeout: 60000 });
+      assert.equal(await pageCount(), 'The name on line 2, "Li 李雷", has letters Gridora cannot print (李 雷): '
+        + 'they would come out as empty boxes. Write the name another way.', button);
+    }
+    assert.deepEqual(await page.evaluate(() => [window.__gridora.prints, window.__gridora.downloads.length]), done);
     assert.deepEqual(problems, []);
     await page.close();
   });
@@ -593,16 +682,89 @@ describe(`Gridora in ${browserName}`, () => {
     await page.close();
   });
 
-  test('paper, orientation and resolution are remembered for the next visit', async () => {
-    const { page } = await openPage();
+  test('a whole school\'s class set: 2,000 names made into a PDF away from the page, with progress and Cancel', async () => {
+    const { page, problems } = await openPage();
     await ready(page);
+    await choose(page, '#kind', 0);
+    await page.click('#class-set-open');
+    await page.$eval('#names', (box) => {
+      box.value = Array.from({ length: 2000 }, (_, i) => `Pupil ${i + 1}`).join('\n');
+      box.dispatchEvent(new Event('input', { bubbles: true }));
+    });
+    assert.equal(await page.$eval('#page-count', (e) => e.textContent), '2000 pages will print.');
+    // Cancelled half-way: the page answers while the PDF is being made, and no
+    // file comes of it.
+    const laidOut = () => page.waitForFunction(() => {
+      const bar = document.getElementById('class-progress');
+      return !bar.hidden && bar.value > 0 && bar.value < bar.max;
+    }, { timeout: 60000 });
+    await page.click('#class-download');
+    await laidOut();
+    await page.click('#class-cancel');
+    assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Cancelled: no PDF was saved.');
+    assert.deepEqual(await page.$$eval('#class-progress, #class-cancel', (es) => es.map((e) => e.hidden)), [true, true]);
+    // Made again, to the end. The cancelled one, had it gone on, would have
+    // been saved first.
+    await page.click('#class-download');
+    await laidOut();
+    await page.waitForFunction(() => window.__gridora.downloads.length > 0, { timeout: 180000 });
+    assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Saved Squared - class set.pdf.');
+    assert.equal(await page.evaluate(() => window.__gridora.downloads.length), 1);
+    withPdf(await blobBytes(page, 'last-download'), (pdf) => {
+      assert.equal(pdfInfo(pdf).pages, 2000);
+      assert.deepEqual([1, 1000, 2000].map((n) => pageText(pdf, n)), ['Pupil 1', 'Pupil 1000', 'Pupil 2000']);
+    });
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('the Paper panel: the region\'s paper until one is chosen, remembered choices, what to choose in the print dialog', async () => {
+    // The paper usual where the browser's first language is spoken; a
+    // language alone stands for its likely region.
+    const { page } = await openPage({ before: speaks(['en-US', 'de']) });
+    await ready(page);
+    const regions = [['en-US', 'letter'], ['en-CA', 'letter'], ['es-MX', 'letter'], ['fil', 'letter'], ['en', 'letter'],
+      ['en-GB', 'a4'], ['de-DE', 'a4'], ['es', 'a4'], ['fr-CA', 'letter'], ['fr', 'a4']];
+    const papers = [];
+    for (const [language] of regions) papers.push([language, await fromBundle(page, 'regionPaper', [language, 'en-US'])]);
+    assert.deepEqual(papers, regions);
+
+    const boxes = () => page.evaluate(() => ['paper', 'orientation', 'dpi'].map((id) => document.getElementById(id).value));
+    const notes = () => page.evaluate(() => ['print-advice', 'scale-warning', 'landscape-note']
+      .map((id) => document.getElementById(id)).map((e) => (e.hidden ? '' : e.textContent)));
+    await page.evaluate(() => localStorage.clear());
+    await page.reload();
+    await ready(page);
+    assert.deepEqual(await boxes(), ['letter', 'portrait', '600']);
+    assert.deepEqual(await notes(), ['In the print dialog, choose Letter paper, and a scale of 100 % (“Actual size”), not “Fit to page”.', '', '']);
+    // A4 where printers hold Letter: the browser would shrink it to 94 %.
+    // Sideways, a Squared sheet's cells are long; a Log sheet's are not square anyway.
+    await choose(page, '#paper', PAPER_INDEX.a4);
+    await choose(page, '#orientation', 1);
+    assert.deepEqual(await notes(), ['In the print dialog, choose A4 paper, landscape, and a scale of 100 % (“Actual size”), not “Fit to page”.',
+      'Printers in this browser\'s region usually hold Letter paper. On Letter, this A4 sheet prints shrunk to 94 %: choose the paper your printer holds.',
+      'Turned sideways, a Squared sheet’s cells are not square: they become long rectangles, more than twice as wide as they are tall.']);
+    await choose(page, '#kind', 2);
+    assert.equal((await notes())[2], '');
+    // The choices made are remembered, the paper over the region's.
+    await page.reload();
+    await ready(page);
+    assert.deepEqual(await boxes(), ['a4', 'landscape', '600']);
     await choosePage(page, 'legal', true, 1200);
     await page.reload();
     await ready(page);
-    assert.deepEqual(await page.evaluate(() => ['paper', 'orientation', 'dpi'].map((id) => document.getElementById(id).value)),
-      ['legal', 'landscape', '1200']);
+    assert.deepEqual(await boxes(), ['legal', 'landscape', '1200']);
     await choosePage(page, 'a4', false, 600);
     await page.close();
+
+    // Letter where printers hold A4: 97 %.
+    const { page: german } = await openPage({ before: speaks(['de-DE']) });
+    await ready(german);
+    await choose(german, '#paper', PAPER_INDEX.letter);
+    assert.match((await german.$eval('#scale-warning', (e) => e.textContent)), /^Printers in this browser's region usually hold A4 paper\. On A4, this Letter sheet prints shrunk to 97 %/);
+    await choose(german, '#paper', PAPER_INDEX.a4);
+    assert.equal(await german.$eval('#scale-warning', (e) => e.hidden), true);
+    await german.close();
   });
 
   test('hostile names: 100,000 characters, control characters, right-to-left text', async () => {
@@ -634,6 +796,20 @@ describe(`Gridora in ${browserName}`, () => {
       assert.match(fileName, /^[\p{L}\p{N}\p{M} _-]+\.pdf$/u, `safe file name: ${fileName}`);
       assert.ok(fileName.length < 100);
     }
+    // A file name keeps a name's vowel points and other marks (Hebrew points,
+    // a diaeresis no letter has composed), and a long name is cut between
+    // letters, never between a letter and its mark. (Hindi and Thai, whose
+    // vowel signs are marks too, are names the page's faces cannot letter.)
+    await choose(page, '#kind', 0);
+    const marked = 'שָׁלוֹם Spin\u0308al'.normalize('NFC');
+    for (const [name, fileName] of [[`${marked} / A`, `Squared - ${marked} _ A.pdf`],
+      [`${'a'.repeat(59)}n\u0308`, `Squared - ${'a'.repeat(59)}n\u0308.pdf`]]) {
+      await setName(page, name);
+      const downloads = await page.evaluate(() => window.__gridora.downloads.length);
+      await page.click('#download');
+      await page.waitForFunction((n) => window.__gridora.downloads.length === n + 1, { timeout: 60000 }, downloads);
+      assert.equal(await page.evaluate(() => window.__gridora.downloads.at(-1).name), fileName);
+    }
     assert.deepEqual(problems, []);
     await page.close();
   });
@@ -643,6 +819,199 @@ describe(`Gridora in ${browserName}`, () => {
     await page.waitForSelector('#no-wasm:not([hidden])', { timeout: 20000 });
     assert.match(await page.$eval('#no-wasm', (e) => e.innerText), /WebAssembly/);
     assert.equal(await page.$eval('main', (e) => e.hidden), true);
+    await page.close();
+  });
+
+  test('loading: "Loading…" and the remembered choices from the first paint; a core of any type; a core that cannot be had', async () => {
+    const site = await serveSite(siteDir);
+    const failing = await browser.createBrowserContext();
+    const loading = await browser.createBrowserContext();
+    try {
+      // Each failure is said in words, and the window that cannot work is not shown.
+      for (const [behaviour, said] of [
+        [{ missing: ['gridora-core.wasm'] }, /^Gridora's drawing core could not be loaded from the server: the server answered 404 Not Found for gridora-core\.wasm\.$/],
+        [{ cut: ['gridora-core.wasm'] }, /^Gridora's drawing core could not be loaded from the server: gridora-core\.wasm arrived damaged or incomplete \(.+\)\.$/],
+        [{ missing: ['gridora.js'] }, /^Gridora could not be loaded from the server: gridora\.js did not arrive\.$/]]) {
+        site.behave(behaviour);
+        const { page } = await openPage({ context: failing, url: site.url });
+        await page.waitForSelector('#core-failed:not([hidden])', { timeout: 20000 });
+        assert.match(await page.$eval('#core-failed-reason', (e) => e.textContent), said);
+        assert.equal(await page.$eval('main', (e) => e.hidden), true);
+        await page.close();
+      }
+      site.behave();
+      if (chromium) { // Firefox's remote protocol cannot switch scripts off (no emulation.setScriptingEnabled)
+        const page = await failing.newPage();
+        await page.setJavaScriptEnabled(false);
+        await page.goto(site.url);
+        assert.deepEqual(await page.evaluate(() => [document.getElementById('no-script')?.innerText.split('\n')[0],
+          getComputedStyle(document.querySelector('main')).display]), ['Gridora needs JavaScript', 'none']);
+        await page.close();
+      }
+
+      // The page's script held back, as on a slow line; the core sent as
+      // application/octet-stream; the app's manifest missing.
+      const storage = await loading.newPage();
+      await storage.goto(`${site.url}LICENSE.txt`);
+      await storage.evaluate(() => localStorage.setItem('gridora.page', JSON.stringify({ orientation: 'landscape', dpi: 1200 })));
+      await storage.close();
+      site.behave({ hold: ['gridora.js'], types: { '.wasm': 'application/octet-stream' }, missing: ['manifest.webmanifest'] });
+      const page = await loading.newPage();
+      await page.evaluateOnNewDocument(speaks(['en-US']));
+      const loaded = page.goto(site.url);
+      loaded.catch(() => {}); // a failure below is the one to report
+      await page.waitForSelector('#print-page', { timeout: 20000 });
+      const shown = () => page.evaluate(() => {
+        const note = document.getElementById('loading');
+        return {
+          loading: getComputedStyle(note).display === 'none' ? '' : note.textContent,
+          disabled: [...document.querySelectorAll('main select, main input, main button')].filter((e) => e.disabled).length,
+          boxes: ['kind', 'paper', 'orientation', 'dpi'].map((id) => document.getElementById(id).value),
+        };
+      });
+      assert.deepEqual(await shown(), { loading: 'Loading…', disabled: 10, boxes: ['Squared', 'letter', 'landscape', '1200'] });
+      site.letGo();
+      await loaded;
+      await ready(page);
+      assert.deepEqual(await shown(), { loading: '', disabled: 0, boxes: ['Squared', 'letter', 'landscape', '1200'] });
+      assert.equal(await canvasDigest(page, false), digest(await sheetPng(sheetArgs('squared', 1, 60)), false));
+      // Without its manifest, the site still works with no network.
+      await serviceWorkerInCharge(page);
+      await site.stop();
+      await page.reload();
+      await ready(page);
+      await page.close();
+    } finally {
+      site.letGo();
+      await failing.close();
+      await loading.close();
+      await site.stop();
+    }
+  });
+
+  test('a new release arrives whole whatever the server\'s caching; one that cannot arrive whole is not kept', async () => {
+    const site = await serveSite(siteDir);
+    const built = releaseIn(readFileSync(join(siteDir, 'index.html'), 'utf8'));
+    try {
+      for (const caching of ['last-modified', 'max-age']) {
+        const context = await browser.createBrowserContext();
+        site.behave({ caching });
+        const { page } = await openPage({ context, url: site.url });
+        await ready(page);
+        await serviceWorkerInCharge(page);
+        await page.reload(); // the files are in the browser's HTTP cache now
+        await ready(page);
+        const next = release(built, `${caching}-next`);
+        site.behave({ caching, transform: next.transform });
+        await page.reload();
+        await ready(page);
+        assert.deepEqual(await releaseShown(page), [built, built], `${caching}: the old release, whole, while the new one arrives`);
+        await page.waitForSelector('#update:not([hidden])', { timeout: 30000 });
+        assert.equal(await page.$eval('#update span', (e) => e.textContent), 'A new version of Gridora is ready');
+        if (caching === 'last-modified') await Promise.all([page.waitForNavigation(), page.click('#update-reload')]);
+        else {
+          // The notice left alone: a page opened again while another page of
+          // the old release is open stays with it; with none open, it does not.
+          const { page: other } = await openPage({ context, url: site.url });
+          await ready(other);
+          await page.reload();
+          await ready(page);
+          assert.deepEqual(await releaseShown(page), [built, built], 'another page of the old release is open');
+          await other.close();
+          await page.bringToFront();
+          await page.reload();
+        }
+        await ready(page);
+        assert.deepEqual(await releaseShown(page), [next.name, next.name], `${caching}: the new release, whole`);
+        assert.equal(await page.$eval('#update', (e) => e.hidden), true);
+        if (caching === 'max-age') {
+          // A release whose core is missing, or whose page script is still the
+          // one before (an upload half done), is not kept; one whose manifest
+          // is missing is.
+          for (const [what, tag, behaviour, outcome] of [
+            ['core missing', 'c', { missing: ['gridora-core.wasm'] }, 'redundant'],
+            ['half uploaded', 'd', { stale: ['gridora.js'] }, 'redundant'],
+            ['manifest missing', 'e', { missing: ['manifest.webmanifest'] }, 'installed']]) {
+            const other = release(built, tag, behaviour.stale ?? [], next.name);
+            site.behave({ caching, transform: other.transform, missing: behaviour.missing ?? [] });
+            assert.equal(await nextWorkerOutcome(page), outcome, what);
+            if (outcome === 'redundant') assert.deepEqual(await releaseShown(page), [next.name, next.name]);
+            else {
+              await Promise.all([page.waitForNavigation(), page.click('#update-reload')]);
+              await ready(page);
+              assert.deepEqual(await releaseShown(page), [other.name, other.name], what);
+            }
+          }
+          await site.stop();
+          await page.reload();
+          await ready(page);
+        }
+        await context.close();
+      }
+    } finally {
+      await site.stop();
+    }
+  });
+
+  test('on a tablet every control is on the first screen, 44 CSS pixels a side; the sample fits at a whole ratio', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    // Everything a finger can touch in `scope` that can be seen: its size
+    // (a check box's, its label's) and whether it is on the first screen.
+    const misfits = (scope) => page.evaluate((within) => {
+      const out = [];
+      const { clientWidth, clientHeight } = document.documentElement;
+      for (const e of document.querySelectorAll(`${within} :is(button, select, input, textarea, a[href])`)) {
+        if (e.getClientRects().length === 0) continue;
+        const r = (e.type === 'checkbox' ? e.closest('label') : e).getBoundingClientRect();
+        const name = e.id || e.textContent.trim();
+        if (r.width < 44 || r.height < 44) out.push(`${name}: ${r.width} x ${r.height}`);
+        if (r.left < 0 || r.top < 0 || r.right > clientWidth || r.bottom > clientHeight) out.push(`${name}: off the screen`);
+      }
+      return out;
+    }, scope);
+    // Device pixels per sample pixel, and whether the sample is on the first screen.
+    const sampleShown = () => page.$eval('#sample', (e) => {
+      const r = e.getBoundingClientRect();
+      return [(r.width * devicePixelRatio) / e.width, (r.height * devicePixelRatio) / e.height,
+        r.right <= document.documentElement.clientWidth && r.bottom <= document.documentElement.clientHeight];
+    });
+    // Each new screen reloads the page: what it still fetches is let finish
+    // first, or Firefox reports the cut-off fetch as an error.
+    const newScreen = async (viewport) => {
+      await page.waitForNetworkIdle({ idleTime: 200 });
+      await page.setViewport(viewport);
+    };
+    for (const [width, height] of [[1024, 768], [768, 1024]]) {
+      await newScreen({ width, height, deviceScaleFactor: 2, hasTouch: true });
+      await page.reload();
+      await ready(page);
+      assert.equal(await page.evaluate(() => matchMedia('(pointer: coarse)').matches), true, 'a touch screen');
+      for (const kind of [0, 3]) {
+        await choose(page, '#kind', kind);
+        assert.deepEqual(await misfits('main'), [], `${width} x ${height}, kind ${kind}`);
+      }
+      const [across, down, onScreen] = await sampleShown();
+      assert.ok(Number.isInteger(across) && across === down && onScreen, `${width} x ${height}: sample at ${across}`);
+      await page.click('#class-set-open');
+      assert.deepEqual(await misfits('#class-set'), [], `${width} x ${height}: the class set`);
+      await page.click('#class-close');
+    }
+    // A phone keeps its own layout: the sample as wide as fits, at a whole ratio.
+    await newScreen({ width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true });
+    await page.reload();
+    await ready(page);
+    const [phone] = await sampleShown();
+    const phoneWidth = await page.$eval('#sample', (e) => e.getBoundingClientRect().width);
+    assert.ok(Number.isInteger(phone) && phoneWidth <= 390 && phoneWidth > 390 / 2, `phone: ${phoneWidth} px at ${phone}`);
+    if (chromium) { // Firefox's run has a tablet's pointer throughout
+      await newScreen({ width: 1280, height: 800, deviceScaleFactor: 1, hasTouch: false });
+      await page.reload();
+      await ready(page);
+      assert.deepEqual(await page.$$eval('#print, #sample', (es) => es.map((e) => e.getBoundingClientRect().height)), [25, 397],
+        'a mouse-driven screen keeps the desktop\'s sizes');
+    }
+    assert.deepEqual(problems, []);
     await page.close();
   });
 

@@ -1,14 +1,21 @@
 // Assembles the static site: the page's files, its JavaScript modules and the
-// core's glue bundled into one file (and a chunk for making PDFs) (one request instead of nine before the
-// first sample can be drawn), the WebAssembly core, the icons, the printed
-// page's fonts, the licence and the user guide, and a service worker that
-// keeps every one of them for use without a network.
+// core's glue bundled into one file (one request instead of nine before the
+// first sample can be drawn) and a chunk for making PDFs, a small script that shows the remembered
+// choices from the first paint, the class-set worker, the WebAssembly core,
+// the icons, the printed page's fonts, the licence and the user guide, and a
+// service worker that keeps every one of them for use without a network.
+//
+// Every release is stamped with a name made from its version and a hash of
+// its files: the page asks for its own files under that name
+// (gridora.js?r=…), so a browser's HTTP cache can never hand a new page an
+// old script, and the service worker knows its release's files by it.
 //
 //   node build-site.mjs --source DIR --site DIR --version V --wasm DIR --icons DIR --font FILE [--font FILE…]
 
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { basename, join, relative } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { parseArgs } from 'node:util';
 import { build } from 'esbuild';
 
@@ -39,13 +46,41 @@ for (const name of readdirSync(web)) {
   if (name.endsWith('.js')) writeFileSync(join(modules, name), text);
 }
 copyFileSync(join(opt.wasm, 'gridora-core.js'), join(modules, 'gridora-core.js'));
-// The PDF's text setting (HarfBuzz, the bidirectional algorithm) is a chunk
-// of its own, fetched with its WebAssembly the first time a PDF is made.
+
+// The kind box's kinds, the first kind's sizes, and the Paper panel's papers
+// and resolutions, asked of the core itself and written into the page, so
+// that they show from the first paint.
+const { coreFromModule } = await import(pathToFileURL(join(modules, 'core.js')));
+const core = await coreFromModule(await WebAssembly.compile(readFileSync(join(opt.wasm, 'gridora-core.wasm'))));
+const { papers, resolutions, defaultDpi } = core.paperChoices();
+const escape = (text) => text.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
+const paperOptions = papers.map((p) => `<option value="${escape(p.name)}">${escape(p.label)}</option>`).join('');
+const resolutionOptions = resolutions.map((dpi) =>
+  `<option value="${dpi}"${dpi === defaultDpi ? ' selected' : ''}>${dpi} dpi</option>`).join('');
+const kinds = core.kinds();
+const kindOptions = kinds.map((kind) => `<option>${escape(kind.name)}</option>`).join('');
+const sizeOptions = kinds[0].sizeLabels.map((label) => `<option>${escape(label)}</option>`).join('');
+const page = join(site, 'index.html');
+writeFileSync(page, readFileSync(page, 'utf8').replace('@PAPER_OPTIONS@', paperOptions)
+  .replace('@RESOLUTION_OPTIONS@', resolutionOptions).replace('@KIND_OPTIONS@', kindOptions)
+  .replace('@SIZE_OPTIONS@', sizeOptions));
+// The page's bundle is a module, and the PDF's text setting (HarfBuzz, the
+// bidirectional algorithm) a chunk of its own, fetched with its WebAssembly
+// the first time a PDF is made. The class-set worker is a module of its own
+// (built apart, so that the page's bundle shares no chunk with it and needs
+// no second request before the first sample); first-paint.js is a plain
+// script, run before the page is first drawn.
+const STAMP = '@RELEASE@';
+const bundled = {
+  bundle: true, minify: true, target: 'es2022', logLevel: 'warning', external: ['module'],
+  define: { GRIDORA_RELEASE: JSON.stringify(STAMP) },
+};
 await build({
-  entryPoints: { gridora: join(modules, 'app.js') }, outdir: site, splitting: true,
-  chunkNames: '[name]-[hash]', bundle: true, format: 'esm', minify: true, target: 'es2022',
-  logLevel: 'warning', external: ['module'],
+  ...bundled, entryPoints: { gridora: join(modules, 'app.js') }, outdir: site, splitting: true,
+  chunkNames: '[name]-[hash]', format: 'esm',
 });
+await build({ ...bundled, entryPoints: [join(modules, 'class-set-worker.js')], outdir: site, format: 'esm' });
+await build({ ...bundled, entryPoints: [join(modules, 'first-paint.js')], outdir: site, format: 'iife' });
 for (const wasm of ['harfbuzz.wasm', 'harfbuzz-subset.wasm'])
   copy(join(opt.source, 'node_modules/harfbuzzjs/dist', wasm));
 copy(join(opt.wasm, 'gridora-core.wasm'));
@@ -61,8 +96,7 @@ writeFileSync(join(site, 'user-guide.html'), guide);
 for (const [, src] of guide.matchAll(/src="([^"]+)"/g))
   if (!/^[a-z]+:/i.test(src)) copy(join(opt.source, 'docs', src), src);
 
-// The service worker keeps every file; its cache is named after their
-// contents, so a changed site replaces the old cache on the next visit.
+// The release's name, from its files as built; then the files that carry it.
 function listFiles(dir) {
   return readdirSync(dir).flatMap((name) => {
     const path = join(dir, name);
@@ -72,7 +106,20 @@ function listFiles(dir) {
 const files = listFiles(site).sort();
 const hash = createHash('sha256');
 for (const f of files) hash.update(f).update(readFileSync(join(site, f)));
+hash.update(readFileSync(join(web, 'sw.js')));
+const release = `${opt.version}-${hash.digest('hex').slice(0, 12)}`;
+for (const f of files) {
+  const text = readFileSync(join(site, f), 'latin1');
+  if (text.includes(STAMP)) writeFileSync(join(site, f), text.replaceAll(STAMP, release), 'latin1');
+}
+
+// The service worker keeps the files the page needs as one release; the app's
+// manifest and icons, the licence and the user guide with its pictures are
+// kept when the server sends them, and never hold a release back.
+const extra = (f) => /^(icon|LICENSE|user-guide)|\.webmanifest$|\//.test(f);
+const url = (f) => `./${f}`;
 const worker = readFileSync(join(web, 'sw.js'), 'utf8')
-  .replace('@CACHE_NAME@', `gridora-${opt.version}-${hash.digest('hex').slice(0, 12)}`)
-  .replace('@FILES@', JSON.stringify(['./', ...files.map((f) => `./${f}`)]));
+  .replaceAll(STAMP, release)
+  .replace('@NEEDED@', JSON.stringify(['./', ...files.filter((f) => !extra(f)).map(url)]))
+  .replace('@EXTRAS@', JSON.stringify(files.filter(extra).map(url)));
 writeFileSync(join(site, 'sw.js'), worker);

@@ -1,0 +1,57 @@
+// Makes a class set's PDF away from the page, so that the names of a whole
+// school never freeze it: a page laid out by the core for each name, a check
+// that the page's faces can letter every name, then the pages handed to the
+// PDF writer. The page is told how far it has got, and ends the worker to
+// cancel.
+//
+// In: { module (the core, compiled by the page), names, kind, size, position,
+//       layout, dpi }
+// Out: { ready: true } once it can take the job (the PDF writer's text
+//      setting waits for its WebAssembly before this module runs, and a
+//      message sent before would be lost), { laidOut: n } as pages are laid out, { writing: true } while the file
+//      is written, then { pdf: Blob }, { unprintable: what to tell the user }
+//      or { error: message }.
+
+import { coreFromModule } from './core.js';
+import { parsePaintPages } from './paint-list.js';
+import { loadPageFonts, unprintableIn } from './page-fonts.js';
+import { pagesPdf } from './page-pdf.js';
+
+const PROGRESS_EVERY = 20; // pages laid out at a time
+// Where a name came from, as the class-set dialog counts.
+const onLine = (i) => `line ${i + 1}`;
+
+const fontFiles = new Map();
+function fontBytes(file) {
+  if (!fontFiles.has(file)) {
+    fontFiles.set(file, fetch(file).then((response) => {
+      if (!response.ok) throw new Error(`${file} could not be fetched`);
+      return response.arrayBuffer();
+    }).then((buffer) => new Uint8Array(buffer)));
+  }
+  return fontFiles.get(file);
+}
+
+self.onmessage = async ({ data: job }) => {
+  try {
+    const core = await coreFromModule(job.module);
+    const { width, height } = job.layout;
+    const pages = [];
+    for (let from = 0; from < job.names.length; from += PROGRESS_EVERY) {
+      const names = job.names.slice(from, from + PROGRESS_EVERY);
+      pages.push(...parsePaintPages(core.pagesPaint(job.kind, job.size, job.position, names, width, height, job.dpi)));
+      self.postMessage({ laidOut: pages.length });
+    }
+    const texts = pages.map((ops) => ops.filter((op) => op.op === 'text').map((op) => op.text));
+    const unprintable = unprintableIn(await loadPageFonts(texts.flat(), fontBytes), texts, job.names, onLine);
+    if (unprintable) {
+      self.postMessage({ unprintable });
+      return;
+    }
+    self.postMessage({ writing: true });
+    self.postMessage({ pdf: await pagesPdf(pages, job.layout, job.dpi, fontBytes) });
+  } catch (error) {
+    self.postMessage({ error: error.message });
+  }
+};
+self.postMessage({ ready: true });
