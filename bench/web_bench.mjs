@@ -6,6 +6,9 @@
 //   coarsened to 0.1 ms, so single redraws cannot be timed one by one);
 // - the first sample on screen after navigation, from a cold cache (no
 //   service worker, nothing cached), loopback server: median of 15 loads;
+// - the same over a slow school line, Chromium's network emulation: 1.6 Mbps
+//   down, 0.75 Mbps up, 150 ms round trip, cold cache: median of 5 loads, with
+//   the bytes the page fetched before it (the server compresses nothing);
 // - the whole site gzip-compressed (gzip -9 per file), the page fonts and
 //   HarfBuzz's WebAssembly (fetched only to make a PDF) aside.
 
@@ -50,11 +53,33 @@ for (let i = 0; i < 15; i++) {
   await context.close();
 }
 
+// Chromium's emulation takes bytes per second and adds the latency to every request.
+const SLOW_LINE = { download: 1.6e6 / 8, upload: 0.75e6 / 8, latency: 150 };
+const slow = [];
+let slowBytes = 0;
+for (let i = 0; i < 5; i++) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setCacheEnabled(false);
+  await page.emulateNetworkConditions(SLOW_LINE);
+  await page.goto(server.url);
+  await page.waitForSelector('html[data-ready]', { timeout: 60000 });
+  const [first, bytes] = await page.evaluate(() => {
+    const at = performance.getEntriesByName('gridora-first-sample')[0].startTime;
+    const fetched = [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')]
+      .filter((r) => r.responseEnd <= at).reduce((sum, r) => sum + r.encodedBodySize, 0);
+    return [at, fetched];
+  });
+  slow.push(first);
+  slowBytes = bytes;
+  await context.close();
+}
+
 const page = await browser.newPage();
 await page.goto(server.url);
 await page.waitForSelector('html[data-ready]');
 const batches = await page.evaluate(async () => {
-  const { loadCore } = await import('./gridora.js');
+  const { loadCore } = await import(document.querySelector('script[src^="gridora.js"]').src);
   const core = await loadCore();
   const context = document.getElementById('sample').getContext('2d');
   const spacetime = core.kinds().findIndex((kind) => kind.hasVelocity);
@@ -77,4 +102,6 @@ console.log(`sample redraw (spacetime, core + putImageData): median ${ms(median(
   `fastest batch ${ms(Math.min(...batches))}, slowest ${ms(Math.max(...batches))}`);
 console.log(`first sample after navigation (cold): median ${ms(median(firsts))}, ` +
   `fastest ${ms(Math.min(...firsts))}, slowest ${ms(Math.max(...firsts))}`);
+console.log(`first sample, slow line (1.6 Mbps down, 150 ms round trip, cold): median ${ms(median(slow))}, ` +
+  `fastest ${ms(Math.min(...slow))}, slowest ${ms(Math.max(...slow))}; ${(slowBytes / 1024).toFixed(1)} KB fetched before it`);
 console.log(`site gzip -9: ${(gzipBytes / 1024).toFixed(1)} KB without the fonts and HarfBuzz (those ${(fontBytes / 1024).toFixed(1)} KB)`);
