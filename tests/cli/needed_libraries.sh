@@ -10,7 +10,7 @@ program=${1:?usage: needed_libraries.sh PROGRAM}
 
 needed=$(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 # A program that needs nothing at all was not read properly.
-echo "$needed" | grep -q '^libQt6Gui\.so' || { echo "$program: no libQt6Gui among its NEEDED entries:" >&2; echo "$needed" >&2; exit 1; }
+grep -q '^libQt6Gui\.so' <<<"$needed" || { echo "$program: no libQt6Gui among its NEEDED entries:" >&2; echo "$needed" >&2; exit 1; }
 
 forbidden=$(echo "$needed" | grep -E '^(libQt6PrintSupport|libQt6Widgets|libcups)\.so' || true)
 if [ -n "$forbidden" ]; then
