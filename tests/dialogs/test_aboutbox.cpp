@@ -5,6 +5,7 @@
 #include "aboutbox.h"
 #include "dialog_widgets.h"
 #include "gridora_version.h"
+#include "kinds.h"
 #include "licenseform.h"
 #include "print_messages.h"
 #include "printer.h"
@@ -30,6 +31,11 @@
 #include <memory>
 
 namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The box as the main window prepares it. Its timer is slowed to an hour so
 // that only the ticks a test drives by hand ever arrive, unless a test asks
@@ -497,10 +503,18 @@ void TestAboutBox::userGuideIsComplete()
     QFile file(AboutBox::userGuidePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
-    for (const char *topic : {"Squared", "Semi log", "Log", "Spacetime", "Print Setup", "Who", "velocity",
-                              "gridora-sheet", "--kind", "--decades", "--velocity", "--name", "--sample",
-                              "--page", "--paper", "--landscape", "--dpi", "--format", "-o FILE"})
+    for (const char *topic : {"Print Setup", "Who", "velocity", "gridora-sheet", "--kind", "--decades",
+                              "--velocity", "--name", "--sample", "--page", "--paper", "--landscape", "--dpi",
+                              "--format", "-o FILE"})
         QVERIFY2(html.contains(QLatin1String(topic)), topic);
+    // Every kind of the table by its name, and its id in gridora-sheet's synopsis.
+    static const QRegularExpression synopsis(QStringLiteral("--kind ([a-z|]+)"));
+    const QStringList ids = synopsis.match(html).captured(1).split(QLatin1Char('|'));
+    for (const gridora::kinds::Kind &kind : gridora::kinds::all()) {
+        const QString name = fromView(kind.name), id = fromView(kind.id);
+        QVERIFY2(html.contains(QStringLiteral("<i>%1</i>").arg(name)), qPrintable(name));
+        QVERIFY2(ids.contains(id), qPrintable(id));
+    }
 }
 
 // The guide is opened from the build tree and from the installed copy alike,
@@ -517,8 +531,8 @@ void TestAboutBox::userGuidePicturesLieBesideIt()
     static const QRegularExpression img(QStringLiteral("<img\\s+src=\"([^\"]+)\""));
     for (auto match = img.globalMatch(html); match.hasNext();)
         pictures << match.next().captured(1);
-    for (const char *kind : {"squared", "semilog", "log", "spacetime"}) {
-        const QString sheet = QStringLiteral("images/sheet-%1.png").arg(QLatin1String(kind));
+    for (const gridora::kinds::Kind &kind : gridora::kinds::all()) {
+        const QString sheet = QStringLiteral("images/sheet-%1.png").arg(fromView(kind.id));
         QVERIFY2(pictures.contains(sheet), qPrintable(sheet));
     }
     for (const QString &picture : pictures) {
