@@ -1,6 +1,7 @@
 #include "kinds.h"
 
 #include "grid_sheets.h"
+#include "millimetre_sheets.h"
 #include "spacetime_sheets.h"
 
 #include <stdexcept>
@@ -45,6 +46,17 @@ void spacetimePage(TPrinter &printer, const SheetChoice &choice, const std::stri
     spacetime::drawSpacetimePage(printer, velocityPosition(choice), name);
 }
 
+// Millimetre paper has one size, the paper's own, and no velocity.
+void millimetreSample(TCanvas &canvas, const SampleArea &area, const SheetChoice &)
+{
+    millimetre::drawMillimetreSample(canvas, area.width, area.height);
+}
+
+void millimetrePage(TPrinter &printer, const SheetChoice &, const std::string &name)
+{
+    millimetre::drawMillimetrePage(printer, name);
+}
+
 const Kind kKinds[] = {
     {"squared", "Squared", {"10x15", "10x15", "10x15"}, true, false, gridSample<gridpaper::kSquared>,
      gridPage<gridpaper::kSquared>},
@@ -52,6 +64,7 @@ const Kind kKinds[] = {
      gridSample<gridpaper::kSemiLog>, gridPage<gridpaper::kSemiLog>},
     {"log", "Log", {"1x1", "2x2", "3x3"}, true, false, gridSample<gridpaper::kLog>, gridPage<gridpaper::kLog>},
     {"spacetime", "Spacetime", {"", "", ""}, false, true, spacetimeSample, spacetimePage},
+    {"millimetre", "Millimetre", {"", "", ""}, false, false, millimetreSample, millimetrePage},
 };
 
 const Kind kUnlisted{"", "", {"", "", ""}, true, false, gridSample<-1>, gridPage<-1>};

@@ -5,7 +5,8 @@
 #   compare_traces.sh GRIDORA_SHEET [RUNNER...] TRACE_SHEET
 #
 # RUNNER is node for the Emscripten build. Samples of every kind and size and
-# of velocities across 0..90; pages of every kind at two sizes, with a name.
+# of velocities across 0..90; pages of every kind at two or three sizes, with
+# a name.
 set -euo pipefail
 sheet=$1
 shift
@@ -47,6 +48,10 @@ for velocity in 0 1 13 25 37 50 60 75 89 90; do
   compare "spacetime sample $v" "--kind spacetime --velocity $v --sample" "sample spacetime 1 $velocity"
   compare "spacetime page $v" "--kind spacetime --velocity $v --page 4800x6600" \
     "page spacetime 1 $velocity 4800 6600" page
+done
+compare "millimetre sample" "--kind millimetre --sample" "sample millimetre 1 60"
+for page in 4800x6600 1275x1650 6600x4800; do
+  compare "millimetre page $page" "--kind millimetre --page $page" "page millimetre 1 60 ${page%x*} ${page#*x}" page
 done
 echo "$compared traces compared"
 exit "$failed"

@@ -4,8 +4,8 @@
 //   trace_sheet sample KIND DECADES VELOCITY
 //   trace_sheet page KIND DECADES VELOCITY WIDTH HEIGHT NAME
 //
-// KIND is a kind's id (squared, semilog, log, spacetime); DECADES 1..3 picks
-// the size; VELOCITY is in hundredths of c. Built with em++ and run under
+// KIND is a kind's id (squared, semilog, log, spacetime, millimetre); DECADES
+// 1..3 picks the size; VELOCITY is in hundredths of c. Built with em++ and run under
 // node, its output is compared byte for byte with the native gridora-sheet's
 // (scripts/test-wasm.sh).
 #include "kinds.h"

@@ -30,7 +30,7 @@ TEST(Kinds, EachIdReachesItsOwnKindAndNothingElseIsReached)
         EXPECT_TRUE(names.insert(kind.name).second && !kind.name.empty()) << "name " << kind.name;
         EXPECT_NE(kind.hasSizes, kind.sizeLabels[0].empty()) << kind.id << ": a shown size box has entries";
     }
-    for (const std::string_view unknown : {"", "Squared", "squared ", "millimetre"})
+    for (const std::string_view unknown : {"", "Squared", "squared ", "Millimetre", "millimeter"})
         EXPECT_FALSE(kinds::indexOfId(unknown)) << unknown;
 
     // Typed text that matches no entry draws the grid sheets' linear verticals only.

@@ -1,9 +1,10 @@
 // Prints one line per window sample: the SHA-256 of its pixels (row by row,
 // three bytes, red, green, blue, per pixel) and its name. Every kind's
-// samples, from the table of kinds: each size choice (9 grid samples), or
-// each velocity 0..90 (91 spacetime samples), each drawn with a new canvas on
-// a 357 × 397 picture, as the window draws its first sample and
-// `gridora-sheet --sample` draws every one:
+// samples, from the table of kinds: each size choice (9 grid samples), each
+// velocity 0..90 (91 spacetime samples), or the one sample of a kind with
+// neither (millimetre), each drawn with a new canvas on a 357 × 397 picture,
+// as the window draws its first sample and `gridora-sheet --sample` draws
+// every one:
 //
 //   sample_pixel_digests window   through the window's image surface
 //   sample_pixel_digests core     through sampleRgba, the core alone
@@ -74,9 +75,11 @@ int main(int argc, char **argv)
         if (kinds[kind].hasVelocity) {
             for (int position = 0; position <= gridora::spacetime::kMaxPosition; ++position)
                 print(sample({kind, 0, position}), id + "-" + std::to_string(position));
-        } else {
+        } else if (kinds[kind].hasSizes) {
             for (int size = 0; size < gridora::kinds::kSizeChoices; ++size)
                 print(sample({kind, size, 0}), id + "-" + std::to_string(size));
+        } else {
+            print(sample({kind, 0, 0}), id);
         }
     }
     return 0;

@@ -53,7 +53,7 @@ class Case:
         out = ["--kind", self.kind]
         if self.kind == "spacetime":
             out += ["--velocity", ref.velocity_text(self.velocity)]
-        else:
+        elif self.kind != "millimetre":
             out += ["--decades", str(self.decades)]
         if self.page is None:
             out.append("--sample")
@@ -125,6 +125,40 @@ def resolution_cases():
             for dpi in sorted(a4) for kind in ("semilog", "log") for decades in (1, 3)]
 
 
+def paper_area(units_across, units_down, per_inch, dpi, landscape):
+    """The printable area gridora-sheet --paper lays out at dpi, a quarter
+    inch (6.35 mm) in from each edge: each size truncated."""
+    if landscape:
+        units_across, units_down = units_down, units_across
+    margin = 635 * dpi // 2540
+    return (units_across * dpi // per_inch - 2 * margin, units_down * dpi // per_inch - 2 * margin)
+
+
+def millimetre_cases(random_count, seed=20250214):
+    """Millimetre paper: A4 and Letter either way up at printers' resolutions;
+    pages just too small for a centimetre and just large enough; resolutions
+    where each weight of ruling starts to show (6, 11, 51 dpi) and just below,
+    and where a pen width is rounded from a half (375, 450); random sizes and
+    resolutions."""
+    cases = [Case("millimetre")]
+    for dpi in (300, 600, 1200):
+        for landscape in (False, True):
+            cases.append(Case("millimetre", name="Ada", page=paper_area(2100, 2970, 254, dpi, landscape), dpi=dpi))
+            cases.append(Case("millimetre", name=NAMES[2], page=paper_area(850, 1100, 100, dpi, landscape),
+                              dpi=dpi))
+    for dpi in (1, 5, 6, 10, 11, 50, 51, 96, 127, 375, 450):
+        cases.append(Case("millimetre", name="Ada", page=(4800, 6400), dpi=dpi))
+    cases += [Case("millimetre", page=page)
+              for page in ((100, 100), (243, 20000), (244, 20000), (400, 403), (400, 404), (20000, 100))]
+    cases.append(Case("millimetre", name=NAMES[7], page=(20000, 20000), dpi=51))
+    rng = random.Random(seed)
+    for _ in range(random_count):
+        dpi = rng.choice((72, 96, 150, 200, 300, 360, 600, 720, 1200, 2400, rng.randint(1, 3000)))
+        cases.append(Case("millimetre", name=rng.choice(NAMES),
+                          page=(rng.randint(100, 20000), rng.randint(100, 20000)), dpi=dpi))
+    return cases
+
+
 def full_domain():
     names = iter(NAMES * 1000)
     cases = [Case("spacetime", velocity=p) for p in range(ref.MAX_POSITION + 1)]
@@ -134,7 +168,7 @@ def full_domain():
         for decades in (1, 2, 3):
             cases.append(Case(kind, decades))
             cases += [Case(kind, decades, name=next(names), page=page) for page in FIXED_GRID_PAGES]
-    return cases + resolution_cases() + threshold_cases() + random_cases(150)
+    return cases + resolution_cases() + threshold_cases() + random_cases(150) + millimetre_cases(40)
 
 
 def quick_domain():
@@ -152,7 +186,8 @@ def quick_domain():
         Case("semilog", 1, page=(20000, 100)), Case("semilog", 2, page=(100, 20000)),
         Case("log", 1, page=(20000, 20000)), Case("squared", 1, name=NAMES[4], page=(4799, 6400)),
     ]
-    return cases + resolution_cases()[1::2] + threshold_cases()[::18] + random_cases(20)
+    return (cases + resolution_cases()[1::2] + threshold_cases()[::18] + random_cases(20)
+            + millimetre_cases(4)[::2])
 
 
 def run_case(exe, case):

@@ -1,19 +1,20 @@
 #!/usr/bin/env python3
-"""Exact reference traces of Gridora's four sheets.
+"""Exact reference traces of Gridora's five sheets.
 
 An independent model of the grid sample, the printed grid page, the spacetime
-sample and the printed spacetime page, written with whole numbers, fractions
-and integer square roots only, so that every coordinate is the exact
-truncation toward zero of the real value of its formula: no floating point
-takes part in any decision.
+sample, the printed spacetime page and millimetre paper's sample and page,
+written with whole numbers, fractions and integer square roots only, so that
+every coordinate is the exact truncation toward zero of the real value of its
+formula: no floating point takes part in any decision.
 
-As a module it offers grid_sample(), grid_page(), spacetime_sample() and
-spacetime_page(), each returning the trace as a list of lines; the grid
-functions also take graph kind -1 and size choice -1, which the command line
-cannot express. As a program:
+As a module it offers grid_sample(), grid_page(), spacetime_sample(),
+spacetime_page(), millimetre_sample() and millimetre_page(), each returning
+the trace as a list of lines; the grid functions also take graph kind -1 and
+size choice -1, which the command line cannot express. As a program:
 
-    sheet_reference.py --kind squared|semilog|log|spacetime [--decades 1|2|3]
-                       [--velocity 0.60] [--name TEXT] (--sample | --page WxH)
+    sheet_reference.py --kind squared|semilog|log|spacetime|millimetre
+                       [--decades 1|2|3] [--velocity 0.60] [--name TEXT]
+                       (--sample | --page WxH [--dpi N])
 
 prints the trace on standard output, one drawing call a line:
 
@@ -44,7 +45,7 @@ BLACK = 0x000000
 GRAY = 0x808080
 WHITE = 0xFFFFFF
 
-KINDS = {"squared": 0, "semilog": 1, "log": 2, "spacetime": 3}
+KINDS = {"squared": 0, "semilog": 1, "log": 2, "spacetime": 3, "millimetre": 4}
 MAX_POSITION = 90
 
 
@@ -579,6 +580,96 @@ def spacetime_page(page_width, page_height, position, name=""):
 
 
 # ---------------------------------------------------------------------------
+# Millimetre paper
+#
+# Ruling k (k millimetres from the first) lies k * dpi / 25.4 pixels on,
+# truncated: floor(10 k dpi / 254). Every tenth ruling is a centimetre's,
+# every fifth a half centimetre's. The grid is the most whole centimetres that
+# fit its room with the outer rulings' every pixel inside, centred in it.
+
+MILLIMETRE_SAMPLE_DPI = 127  # 5 pixels to the millimetre
+
+
+def millimetres(k, dpi):
+    return Fraction(10 * k * dpi, 254).__floor__()
+
+
+def millimetre_pens(dpi):
+    """Pen widths of the millimetre, 5 mm and centimetre rulings: 1/300,
+    2/300 and 4/300 inch rounded half up, at least 1, 2 and 3 pixels."""
+    return [max(least, math.floor(Fraction(n * dpi, 300) + Fraction(1, 2)))
+            for n, least in ((1, 1), (2, 2), (4, 3))]
+
+
+def millimetre_shown(spacing_mm, dpi):
+    """Whether rulings spacing_mm apart are at least 2 pixels apart."""
+    return Fraction(spacing_mm * dpi * 10, 254) >= 2
+
+
+def _centimetres_fitting(room, heavy, dpi):
+    """The most whole centimetres n (0 if none) whose grid, floor(100 n dpi / 254)
+    pixels plus the outer rulings' width, fits in room pixels."""
+    n = 0
+    while millimetres(10 * (n + 1), dpi) + heavy <= room:
+        n += 1
+    return n
+
+
+def _millimetre_grid(cv, left, top, width, height, dpi):
+    """Draws the grid centred in the box, or nothing when it holds no centimetre."""
+    if not millimetre_shown(10, dpi):
+        return
+    pens = millimetre_pens(dpi)
+    heavy = pens[2]
+    across = _centimetres_fitting(width, heavy, dpi)
+    down = _centimetres_fitting(height, heavy, dpi)
+    if across == 0 or down == 0:
+        return
+    # A ruling at x of width w covers x - floor(w/2) .. x + floor((w-1)/2).
+    x0 = left + heavy // 2 + (width - heavy - millimetres(10 * across, dpi)) // 2
+    y0 = top + heavy // 2 + (height - heavy - millimetres(10 * down, dpi)) // 2
+    x1 = x0 + millimetres(10 * across, dpi)
+    y1 = y0 + millimetres(10 * down, dpi)
+    cv.pen_color, cv.pen_style = BLACK, "solid"
+
+    def weight(k):
+        return 2 if k % 10 == 0 else 1 if k % 5 == 0 else 0
+
+    for k in range(10 * across + 1):
+        if millimetre_shown((1, 5, 10)[weight(k)], dpi):
+            cv.pen_width = pens[weight(k)]
+            cv.segment(x0 + millimetres(k, dpi), y0, x0 + millimetres(k, dpi), y1)
+    for k in range(10 * down + 1):
+        if millimetre_shown((1, 5, 10)[weight(k)], dpi):
+            cv.pen_width = pens[weight(k)]
+            cv.segment(x0, y0 + millimetres(k, dpi), x1, y0 + millimetres(k, dpi))
+    cv.pen_width = 1
+
+
+def millimetre_sample(width=SAMPLE_WIDTH, height=SAMPLE_HEIGHT):
+    """The millimetre sample: cleared with a white pen, the grid at 127 dpi
+    inside the 20-pixel margin."""
+    cv = TraceCanvas(width, height)
+    cv.pen_color, cv.pen_width, cv.pen_style, cv.brush_color = WHITE, 1, "solid", WHITE
+    cv.rectangle(0, 0, width, height)
+    _millimetre_grid(cv, 20, 20, width - 40, height - 40, MILLIMETRE_SAMPLE_DPI)
+    return cv.lines
+
+
+def millimetre_page(page_width, page_height, name="", dpi=600):
+    """The printed millimetre page: the name at (10, 10) in 12 points, and the
+    grid below the name's line, 1.5 times the name's size in pixels high."""
+    cv = TraceCanvas(page_width, page_height, document=True)
+    cv.font_size = 12
+    cv.text_out(10, 10, name)
+    size = max(1, math.floor(Fraction(12 * dpi, 72) + Fraction(1, 2)))
+    top = 10 + math.ceil(Fraction(3 * size, 2))
+    _millimetre_grid(cv, 0, top, page_width, page_height - top, dpi)
+    cv.end_doc()
+    return cv.lines
+
+
+# ---------------------------------------------------------------------------
 # Command line
 
 
@@ -604,6 +695,8 @@ def trace(kind, decades=1, velocity=60, name="", page=None, dpi=600):
     """The trace for the command-line choices: kind name, decades 1..3, velocity
     position, name, page size (None for the sample) and resolution."""
     k = KINDS[kind]
+    if k == 4:
+        return millimetre_sample() if page is None else millimetre_page(page[0], page[1], name, dpi)
     if k == 3:
         if page is None:
             return spacetime_sample(velocity)
@@ -624,13 +717,14 @@ def main(argv=None):
     where = parser.add_mutually_exclusive_group(required=True)
     where.add_argument("--sample", action="store_true")
     where.add_argument("--page", metavar="WxH")
+    parser.add_argument("--dpi", type=int, default=600)
     args = parser.parse_args(argv)
     try:
         velocity = parse_velocity(args.velocity)
         page = parse_page(args.page) if args.page else None
     except ValueError as error:
         parser.error(str(error))
-    lines = trace(args.kind, args.decades, velocity, args.name, page)
+    lines = trace(args.kind, args.decades, velocity, args.name, page, args.dpi)
     out = sys.stdout.buffer
     out.write(("\n".join(lines) + "\n").encode("utf-8"))
     out.flush()
