@@ -1,6 +1,7 @@
-// The four sheets with any page size gridora-sheet accepts (1..20000 pixels a
-// side), any velocity position 0..90, any graph kind and size choice the
-// interfaces take (-1 included) and whatever pen the canvas held before.
+// Every kind of the table, sample and page, with any page size gridora-sheet
+// accepts (1..20000 pixels a side), any velocity position 0..90, any kind
+// index and size choice the table takes (-1 included) and whatever pen the
+// canvas held before.
 // Small pictures and pages are drawn on guarded images, which nothing may
 // touch outside the picture; large ones on the recorder or a PDF page, never
 // on an image of that size. Printing throws only the documented EPrinter
@@ -8,11 +9,10 @@
 
 #include "file_targets.h"
 #include "fuzz_support.h"
-#include "grid_sheets.h"
 #include "image_surface.h"
+#include "kinds.h"
 #include "painter_surface.h"
 #include "printer.h"
-#include "spacetime_sheets.h"
 #include "trace_surface.h"
 
 #include <QBuffer>
@@ -29,7 +29,7 @@ namespace {
 // 20000 x 20000 page is 400 MB.
 constexpr long long kMaxImagePixels = 1 << 21;
 
-enum class Sheet { GridSample, GridPage, SpacetimeSample, SpacetimePage };
+enum class Sheet { Sample, Page };
 enum class Target { Image, Trace, Pdf, None };
 
 struct Inputs {
@@ -55,13 +55,13 @@ int pageSide(InputReader &in)
 Inputs readInputs(InputReader &in)
 {
     Inputs s{};
-    s.sheet = static_cast<Sheet>(in.byte() % 4);
+    s.sheet = static_cast<Sheet>(in.byte() % 2);
     s.target = static_cast<Target>(in.byte() % 4);
     s.width = pageSide(in);
     s.height = pageSide(in);
-    s.kind = in.inRange(-1, 2);
+    s.kind = in.inRange(kinds::kNoEntry, static_cast<int>(kinds::all().size()) - 1);
     s.sizeChoice = in.inRange(-1, 2);
-    s.position = in.inRange(0, spacetime::kMaxPosition);
+    s.position = in.inRange(0, 90); // the velocity bar's positions
     s.windowWidth = pageSide(in);
     s.windowHeight = pageSide(in);
     s.pen.Color = in.word();
@@ -83,10 +83,7 @@ void usePen(TCanvas &canvas, const Inputs &s)
 void drawSample(TCanvas &canvas, const Inputs &s)
 {
     usePen(canvas, s);
-    if (s.sheet == Sheet::GridSample)
-        gridpaper::drawGridSample(canvas, s.width, s.height, s.kind, s.sizeChoice);
-    else
-        spacetime::drawSpacetimeSample(canvas, s.width, s.height, s.position, s.windowWidth, s.windowHeight);
+    kinds::drawSample(canvas, {s.width, s.height, s.windowWidth, s.windowHeight}, {s.kind, s.sizeChoice, s.position});
 }
 
 void sampleOnImage(const Inputs &s, QImage::Format format)
@@ -99,7 +96,7 @@ void sampleOnImage(const Inputs &s, QImage::Format format)
     guarded.checkGuards();
 }
 
-void sample(const Inputs &s)
+void sampleAnywhere(const Inputs &s)
 {
     switch (s.target) {
     case Target::Image:
@@ -161,10 +158,7 @@ private:
 void printOn(TPrinter &printer, const Inputs &s)
 {
     usePen(printer.Canvas(), s);
-    if (s.sheet == Sheet::GridPage)
-        gridpaper::printGridPage(printer, s.kind, s.sizeChoice, s.name);
-    else
-        spacetime::printSpacetimePage(printer, s.position, s.name);
+    kinds::printPage(printer, {s.kind, s.sizeChoice, s.position}, s.name);
 }
 
 std::unique_ptr<PrintTarget> pageTarget(const Inputs &s, QBuffer &pdf, std::ostream &trace)
@@ -178,7 +172,7 @@ std::unique_ptr<PrintTarget> pageTarget(const Inputs &s, QBuffer &pdf, std::ostr
     return nullptr;
 }
 
-void page(const Inputs &s)
+void pageAnywhere(const Inputs &s)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -213,9 +207,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     InputReader in(data, size);
     const Inputs s = readInputs(in);
-    if (s.sheet == Sheet::GridSample || s.sheet == Sheet::SpacetimeSample)
-        sample(s);
+    if (s.sheet == Sheet::Sample)
+        sampleAnywhere(s);
     else
-        page(s);
+        pageAnywhere(s);
     return 0;
 }

@@ -129,36 +129,44 @@ def page_side(value):
     return bytes([0]) + in_range(value, 1, 20000)
 
 
+# The table of kinds' ids in the kind box's order (src/kinds/kinds.cpp).
+KINDS = ["squared", "semilog", "log", "spacetime", "millimetre"]
+SPACETIME = KINDS.index("spacetime")
+
+
 def sheet(kind_of_sheet, target, width, height, kind=0, size=0, position=60, window=(383, 525),
           pen=(0, 1, 0), brush=0xFFFFFF, name="Gridora"):
     out = bytes([kind_of_sheet, target]) + page_side(width) + page_side(height)
-    out += in_range(kind, -1, 2) + in_range(size, -1, 2) + in_range(position, 0, 90)
+    out += in_range(kind, -1, len(KINDS) - 1) + in_range(size, -1, 2) + in_range(position, 0, 90)
     out += page_side(window[0]) + page_side(window[1])
     out += word(pen[0]) + in_range(pen[1], 0, 1000) + bytes([pen[2]]) + word(brush) + text(name)
     return out
 
 
 def sheets_seeds():
-    grid_sample, grid_page, st_sample, st_page = range(4)
+    sample, page = range(2)
     image, trace, pdf, none = range(4)
     for kind in range(3):
         for size in range(3):
-            yield f"grid-sample-{kind}{size}", sheet(grid_sample, image, 357, 397, kind, size)
-    yield "grid-sample-unmatched", sheet(grid_sample, image, 357, 397, -1, -1, pen=(0x808080, 3, 1))
-    yield "grid-page-squared", sheet(grid_page, image, 1200, 1650, 0, 0)
-    yield "grid-page-log3", sheet(grid_page, trace, 4800, 6600, 2, 2)
-    yield "grid-page-semilog-pdf", sheet(grid_page, pdf, 4800, 6600, 1, 1)
-    yield "grid-page-none", sheet(grid_page, none, 4800, 6600)
+            yield f"grid-sample-{kind}{size}", sheet(sample, image, 357, 397, kind, size)
+    yield "grid-sample-unmatched", sheet(sample, image, 357, 397, -1, -1, pen=(0x808080, 3, 1))
+    yield "grid-page-squared", sheet(page, image, 1200, 1650, 0, 0)
+    yield "grid-page-log3", sheet(page, trace, 4800, 6600, 2, 2)
+    yield "grid-page-semilog-pdf", sheet(page, pdf, 4800, 6600, 1, 1)
+    yield "grid-page-none", sheet(page, none, 4800, 6600)
     for position in (0, 60, 90):
-        yield f"spacetime-sample-{position}", sheet(st_sample, image, 357, 397, position=position)
-    yield "spacetime-page", sheet(st_page, image, 1200, 1650, position=85)
-    yield "spacetime-page-pdf", sheet(st_page, pdf, 20000, 20000, position=90)
-    yield "spacetime-page-trace", sheet(st_page, trace, 4800, 6600, position=1)
+        yield f"spacetime-sample-{position}", sheet(sample, image, 357, 397, SPACETIME, position=position)
+    yield "spacetime-page", sheet(page, image, 1200, 1650, SPACETIME, position=85)
+    yield "spacetime-page-pdf", sheet(page, pdf, 20000, 20000, SPACETIME, position=90)
+    yield "spacetime-page-trace", sheet(page, trace, 4800, 6600, SPACETIME, position=1)
+    millimetre = KINDS.index("millimetre")
+    yield "millimetre-sample", sheet(sample, image, 357, 397, millimetre)
+    yield "millimetre-page", sheet(page, image, 1200, 1650, millimetre)
+    yield "millimetre-page-huge-pdf", sheet(page, pdf, 20000, 20000, millimetre)
     # Names with right-to-left letters and stray or unclosed direction marks.
     bidi = "\u05e9\u05dc\u05d5\u05dd \u202eAda\u2069\u2069 \u2067x \u2066a\u2069"
-    yield "spacetime-page-bidi-name", sheet(st_page, image, 1200, 1650, position=60, name=bidi)
-    yield "grid-page-bidi-name", sheet(grid_page, trace, 4800, 6600, 1, 2, name=bidi)
-
+    yield "spacetime-page-bidi-name", sheet(page, image, 1200, 1650, SPACETIME, position=60, name=bidi)
+    yield "grid-page-bidi-name", sheet(page, trace, 4800, 6600, 1, 2, name=bidi)
 
 def options_seeds():
     lists = {
