@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-l10n-tools qt6-translations-l10n
   libgl-dev libboost-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev

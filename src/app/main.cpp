@@ -1,4 +1,5 @@
 // Gridora: graph paper for schools.
+#include "language.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -10,5 +11,7 @@ int main(int argc, char *argv[])
     QApplication application(toolkitArgc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.gridora.gridora"));
+    // The desktop's language (LANGUAGE, LANG), where Gridora speaks it.
+    gridora::i18n::useSystemLanguage(application);
     return gridora::app::run(application);
 }

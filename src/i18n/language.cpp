@@ -1,0 +1,48 @@
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace gridora::i18n {
+
+QLocale chooseLocale(const QStringList &uiLanguages)
+{
+    for (const QString &tag : uiLanguages) {
+        const QLocale locale(tag);
+        if (locale.language() == QLocale::English)
+            break;
+        if (kTranslatedLanguages.contains(QLocale::languageToCode(locale.language())))
+            return locale;
+    }
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+void useLocale(QCoreApplication &application, const QLocale &locale)
+{
+    QLocale::setDefault(locale);
+    if (locale.language() == QLocale::English)
+        return;
+    const QString language = QLocale::languageToCode(locale.language());
+    // Owned by the application, and installed for as long as it runs.
+    auto *own = new QTranslator(&application);
+    if (own->load(QStringLiteral(":/i18n/gridora_") + language))
+        application.installTranslator(own);
+    // The print and file dialogs are Qt's: their words come with Qt. Without
+    // them (the package not installed) those dialogs stay English.
+    auto *qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qt_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(qt);
+}
+
+void useSystemLanguage(QCoreApplication &application)
+{
+    useLocale(application, chooseLocale(QLocale::system().uiLanguages()));
+}
+
+std::string decimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+} // namespace gridora::i18n
