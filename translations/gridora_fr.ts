@@ -1,4 +1,136 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Gridora is free software under the MIT licence. Print as many sheets as your classes need, and copy, change or share the program, as long as the copyright notice and the licence go with it. It comes with no warranty of any kind: see the licence agreement below.</source>
+        <translation>Gridora est un logiciel libre sous licence MIT. Imprimez autant de feuilles que vos classes en ont besoin, copiez, modifiez ou partagez le programme, à condition d&apos;y joindre l&apos;avis de droit d&apos;auteur et la licence. Il est fourni sans aucune garantie&#xa0;: voir la licence ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Remarques&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Presented by:</source>
+        <translation>Présenté par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>For more info visit:</source>
+        <translation>En savoir plus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Gridora user guide</source>
+        <translation>Guide (en anglais)</translation>
+    </message>
+    <message>
+        <source>View License Agreement</source>
+        <translation>Voir la licence</translation>
+    </message>
+    <message>
+        <source>© 2026 The Gridora developers</source>
+        <translation>© 2026 Les développeurs de Gridora</translation>
+    </message>
+    <message>
+        <source>Open the Gridora user guide</source>
+        <translation>Ouvrir le guide d&apos;utilisation de Gridora (en anglais)</translation>
+    </message>
+    <message>
+        <source>Gridora logo: open the user guide</source>
+        <translation>Logo de Gridora&#xa0;: ouvrir le guide d&apos;utilisation (en anglais)</translation>
+    </message>
+    <message>
+        <source>Product Name: %1</source>
+        <translation>Nom du produit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetDialog</name>
+    <message>
+        <source>Class Set</source>
+        <translation>Série pour la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Names, one per line:</source>
+        <translation>&amp;Noms, un par ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Names, one per line</source>
+        <translation>Noms, un par ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Load from File...</source>
+        <translation>&amp;Charger un fichier...</translation>
+    </message>
+    <message>
+        <source>First line is a &amp;header</source>
+        <translation>La première ligne est un &amp;titre</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Every name below gets its own page of %1, with the name in the top-left corner, in the order of the list.</source>
+        <translation>Chaque nom ci-dessous reçoit sa propre feuille de %1, avec le nom en haut à gauche, dans l&apos;ordre de la liste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>1 page will print.</source>
+        <translation>1 page sera imprimée.</translation>
+    </message>
+    <message>
+        <source>%1 pages will print.</source>
+        <translation>%1 pages seront imprimées.</translation>
+    </message>
+    <message>
+        <source>No names yet.</source>
+        <translation>Aucun nom pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Load Names</source>
+        <translation>Charger les noms</translation>
+    </message>
+    <message>
+        <source>Names (*.txt *.csv);;All files (*)</source>
+        <translation>Noms (*.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>LicenceViewer</name>
+    <message>
+        <source>License Agreement</source>
+        <translation>Contrat de licence</translation>
+    </message>
+    <message>
+        <source>Agreement</source>
+        <translation>Contrat</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>gridora::dialogs::ClickLabel</name>
+    <message>
+        <source>link</source>
+        <translation>lien</translation>
+    </message>
+</context>
 </TS>

@@ -31,11 +31,12 @@ constexpr int tickInterval = 200; // milliseconds
 constexpr int selfCloseTick = 20; // 4 seconds
 constexpr int selfClosedValue = 10;
 
-const char *const commentText =
+const char *const commentText = QT_TRANSLATE_NOOP(
+    "AboutBox",
     "Gridora is free software under the MIT licence. Print as many sheets as "
     "your classes need, and copy, change or share the program, as long as the "
     "copyright notice and the licence go with it. It comes with no warranty of "
-    "any kind: see the licence agreement below.";
+    "any kind: see the licence agreement below.");
 
 } // namespace
 
@@ -81,12 +82,12 @@ AboutBox::AboutBox(LicenceViewer *licence, QWidget *parent)
 
     auto *product = label("productLabel", 8, 8, QString(), labelFont(11, true));
     auto *version = label("versionLabel", 360, 8, QString(), labelFont(11, false));
-    auto *heading = label("commentsHeading", 8, 104, QStringLiteral("Comments:"), labelFont(11, true));
-    auto *paragraph = label("commentsText", 8, 120, QString::fromLatin1(commentText), labelFont(11, false));
+    auto *heading = label("commentsHeading", 8, 104, tr("Comments:"), labelFont(11, true));
+    auto *paragraph = label("commentsText", 8, 120, tr(commentText), labelFont(11, false));
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paragraph->setFixedSize(244, 89);
-    auto *presenter = label("presentedByLabel", 256, 108, QStringLiteral("Presented by:"), labelFont(12, true));
+    auto *presenter = label("presentedByLabel", 256, 108, tr("Presented by:"), labelFont(12, true));
     setTextColour(presenter, Qt::black);
 
     auto *picture = new ClickLabel(inner);
@@ -97,13 +98,13 @@ AboutBox::AboutBox(LicenceViewer *licence, QWidget *parent)
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setCursor(Qt::PointingHandCursor);
 
-    auto *moreInfo = label("moreInfoLabel", 8, 207, QStringLiteral("For more info visit:"), labelFont(13, true));
-    auto *url = label("userGuideLink", 136, 207, QStringLiteral("Gridora user guide"), labelFont(13, true, true));
+    auto *moreInfo = label("moreInfoLabel", 8, 207, tr("For more info visit:"), labelFont(13, true));
+    auto *url = label("userGuideLink", 136, 207, tr("Gridora user guide"), labelFont(13, true, true));
     setTextColour(url, navy);
     url->setCursor(Qt::PointingHandCursor);
-    auto *agreement = label("licenceLink", 8, 241, QStringLiteral("View License Agreement"), dialogFont());
+    auto *agreement = label("licenceLink", 8, 241, tr("View License Agreement"), dialogFont());
     agreement->setCursor(Qt::PointingHandCursor);
-    auto *notice = label("copyrightNotice", 178, 243, QStringLiteral("\u00A9 2026 The Gridora developers"),
+    auto *notice = label("copyrightNotice", 178, 243, tr("\u00A9 2026 The Gridora developers"),
                          labelFont(11, true));
 
     productLabel = product;
@@ -135,9 +136,9 @@ AboutBox::AboutBox(LicenceViewer *licence, QWidget *parent)
 
     // Tab reaches the links in reading order; the box itself keeps the focus
     // when it shows, so that Return does what a click on the box does.
-    url->makeKeyboardLink(QStringLiteral("Open the Gridora user guide"));
-    picture->makeKeyboardLink(QStringLiteral("Gridora logo: open the user guide"));
-    agreement->makeKeyboardLink(QStringLiteral("View License Agreement"));
+    url->makeKeyboardLink(tr("Open the Gridora user guide"));
+    picture->makeKeyboardLink(tr("Gridora logo: open the user guide"));
+    agreement->makeKeyboardLink(tr("View License Agreement"));
     setTabOrder(url, picture);
     setTabOrder(picture, agreement);
     setFocusPolicy(Qt::StrongFocus);
@@ -149,6 +150,14 @@ AboutBox::AboutBox(LicenceViewer *licence, QWidget *parent)
 }
 
 AboutBox::~AboutBox() = default;
+
+void AboutBox::setProduct(const QString &name, const QString &version)
+{
+    productLabel->setText(tr("Product Name: %1").arg(name));
+    versionLabel->setText(tr("Version: %1").arg(version));
+    productLabel->adjustSize();
+    versionLabel->adjustSize();
+}
 
 bool AboutBox::timerActive() const
 {

@@ -31,8 +31,12 @@ public:
     /// The program creates the viewer after the box; it hands it over here.
     void setLicenceViewer(LicenceViewer *licence) { licence_ = licence; }
 
-    // The main window sets the texts of these two and the caption; they start
-    // empty. Clicks on them do nothing.
+    /// The product and version lines, "Product Name: Gridora" and "Version:
+    /// 0.95" in the box's language.
+    void setProduct(const QString &name, const QString &version);
+
+    // The main window sets the texts of these two (setProduct) and the
+    // caption; they start empty. Clicks on them do nothing.
     QLabel *productLabel;
     QLabel *versionLabel;
 

@@ -41,24 +41,24 @@ QString asOneLine(const std::string &name)
 ClassSetDialog::ClassSetDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("classSetDialog"));
-    setWindowTitle(QStringLiteral("Class Set"));
+    setWindowTitle(tr("Class Set"));
 
     sheetLabel = named(new QLabel(this), "sheetLabel");
     sheetLabel->setWordWrap(true);
-    auto *prompt = new QLabel(QStringLiteral("&Names, one per line:"), this);
+    auto *prompt = new QLabel(tr("&Names, one per line:"), this);
     namesEdit = named(new QPlainTextEdit(this), "namesEdit");
     namesEdit->setTabChangesFocus(true);
     namesEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    namesEdit->setAccessibleName(QStringLiteral("Names, one per line"));
+    namesEdit->setAccessibleName(tr("Names, one per line"));
     prompt->setBuddy(namesEdit);
 
-    loadButton = named(new QPushButton(QStringLiteral("&Load from File..."), this), "loadButton");
-    headerCheckBox = named(new QCheckBox(QStringLiteral("First line is a &header"), this), "headerCheckBox");
+    loadButton = named(new QPushButton(tr("&Load from File..."), this), "loadButton");
+    headerCheckBox = named(new QCheckBox(tr("First line is a &header"), this), "headerCheckBox");
     countLabel = named(new QLabel(this), "countLabel");
     countLabel->setWordWrap(true);
-    printButton = named(new QPushButton(QStringLiteral("&Print"), this), "printButton");
-    pdfButton = named(new QPushButton(QStringLiteral("Save as P&DF..."), this), "pdfButton");
-    closeButton = named(new QPushButton(QStringLiteral("Close"), this), "closeButton");
+    printButton = named(new QPushButton(tr("&Print"), this), "printButton");
+    pdfButton = named(new QPushButton(tr("Save as P&DF..."), this), "pdfButton");
+    closeButton = named(new QPushButton(tr("Close"), this), "closeButton");
     printButton->setDefault(true);
     printButton->setAutoDefault(true);
 
@@ -97,8 +97,8 @@ ClassSetDialog::ClassSetDialog(QWidget *parent) : QDialog(parent)
 
 void ClassSetDialog::setSheet(const QString &sheet)
 {
-    sheetLabel->setText(QStringLiteral("Every name below gets its own page of %1, with the name in the "
-                                       "top-left corner, in the order of the list.")
+    sheetLabel->setText(tr("Every name below gets its own page of %1, with the name in the "
+                               "top-left corner, in the order of the list.")
                             .arg(sheet));
 }
 
@@ -121,10 +121,10 @@ QString ClassSetDialog::loadFile(const QString &path)
     const QString shown = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 cannot be read: %2.").arg(shown, file.errorString());
+        return tr("%1 cannot be read: %2.").arg(shown, file.errorString());
     const QByteArray text = file.read(qint64(names::kMaxListBytes) + 1);
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("%1 cannot be read: %2.").arg(shown, file.errorString());
+        return tr("%1 cannot be read: %2.").arg(shown, file.errorString());
     // The header stays in the box, its first line, for the check box to skip.
     const names::NameList list =
         names::readNameList(std::string_view(text.constData(), std::size_t(text.size())),
@@ -143,10 +143,10 @@ void ClassSetDialog::updateCount()
     const names::NameList list = nameList();
     const bool ready = !list.error;
     if (ready)
-        countLabel->setText(list.names.size() == 1 ? QStringLiteral("1 page will print.")
-                                                   : QStringLiteral("%1 pages will print.").arg(list.names.size()));
+        countLabel->setText(list.names.size() == 1 ? tr("1 page will print.")
+                                                   : tr("%1 pages will print.").arg(list.names.size()));
     else if (list.error->line == 0 && namesEdit->toPlainText().trimmed().isEmpty())
-        countLabel->setText(QStringLiteral("No names yet."));
+        countLabel->setText(tr("No names yet."));
     else
         countLabel->setText(sentence(*list.error, QString()));
     printButton->setEnabled(ready);
@@ -161,13 +161,13 @@ void ClassSetDialog::finish(Choice choice)
 
 QString ClassSetDialog::chooseFile()
 {
-    return QFileDialog::getOpenFileName(this, QStringLiteral("Load Names"), QString(),
-                                        QStringLiteral("Names (*.txt *.csv);;All files (*)"));
+    return QFileDialog::getOpenFileName(this, tr("Load Names"), QString(),
+                                        tr("Names (*.txt *.csv);;All files (*)"));
 }
 
 void ClassSetDialog::reportError(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Class Set"), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, tr("Class Set"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -70,7 +70,7 @@ void ClickLabel::makeKeyboardLink(const QString &name)
     link_ = true;
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(name);
-    setAccessibleDescription(QStringLiteral("link"));
+    setAccessibleDescription(tr("link"));
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent *event)

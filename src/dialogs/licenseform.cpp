@@ -57,7 +57,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
       pictures_(std::make_unique<Pictures>())
 {
     setObjectName(QStringLiteral("licenceViewer"));
-    setWindowTitle(QStringLiteral("License Agreement"));
+    setWindowTitle(tr("License Agreement"));
     setFixedSize(488, 287);
     setFont(gridora::dialogs::dialogFont());
     QPalette white = palette();
@@ -67,7 +67,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
 
     // Creation order is the tab order: the group box with its scroll bar
     // first, then the button.
-    agreementGroup = new QGroupBox(QStringLiteral("Agreement"), this);
+    agreementGroup = new QGroupBox(tr("Agreement"), this);
     agreementGroup->setObjectName(QStringLiteral("agreementGroup"));
     agreementGroup->setGeometry(8, 8, 473, 233);
 
@@ -85,7 +85,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     scrollBar->setPageStep(1);
     connect(scrollBar, &QScrollBar::valueChanged, this, [this] { showStrip(); });
 
-    okButton = new QPushButton(QStringLiteral("&Ok"), this);
+    okButton = new QPushButton(tr("&Ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(184, 248, 89, 33);
     // Return means "&Ok" wherever the focus is; Escape is the close box.

@@ -9,6 +9,7 @@
 #include "licenseform.h"
 #include "print_messages.h"
 #include "printer.h"
+#include "test_language.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -49,8 +50,7 @@ struct Boxes {
     explicit Boxes(TimerSpeed speed = TimerSpeed::Slowed)
     {
         box.setWindowTitle(QStringLiteral("Gridora"));
-        box.productLabel->setText(QStringLiteral("Product Name: Gridora"));
-        box.versionLabel->setText(QStringLiteral("Version: %1").arg(QLatin1String(gridora::kVersion)));
+        box.setProduct(QStringLiteral("Gridora"), QLatin1String(gridora::kVersion));
         if (speed == TimerSpeed::Slowed)
             box.closeTimer->setInterval(3600 * 1000);
     }
@@ -106,6 +106,7 @@ public slots:
 class TestAboutBox : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { useTestLanguage(); }
     void windowLayout();
     void itemFonts_data();
     void itemFonts();
