@@ -127,6 +127,133 @@
     </message>
 </context>
 <context>
+    <name>gridora::app::MainWindow</name>
+    <message>
+        <source>Choose Your Graph......</source>
+        <translation>Papier auswählen......</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Setup</source>
+        <translation>Drucker&amp;einrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Class Set...</source>
+        <translation>&amp;Klassensatz...</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF...</source>
+        <translation>Als PDF &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über Gridora</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Graph to be Printed</source>
+        <translation>Zu druckendes Blatt</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Raumzeit</translation>
+    </message>
+    <message>
+        <source>Prints name entered on graph paper</source>
+        <translation>Druckt den eingegebenen Namen auf das Papier</translation>
+    </message>
+    <message>
+        <source>Kind of graph paper</source>
+        <translation>Papiersorte</translation>
+    </message>
+    <message>
+        <source>Size of the graph paper</source>
+        <translation>Einteilung des Papiers</translation>
+    </message>
+    <message>
+        <source>Velocity of the moving frame</source>
+        <translation>Geschwindigkeit des bewegten Bezugssystems</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Sample of the graph paper</source>
+        <translation>Vorschau des Papiers</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Printing the class set...</source>
+        <translation>Der Klassensatz wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>The class set was cancelled: nothing was sent to the printer.</source>
+        <translation>Der Klassensatz wurde abgebrochen: Es wurde nichts an den Drucker geschickt.</translation>
+    </message>
+    <message>
+        <source>Saving the PDF file...</source>
+        <translation>Die PDF-Datei wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>Saving the PDF file was cancelled: nothing was written.</source>
+        <translation>Das Speichern der PDF-Datei wurde abgebrochen: Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be saved: %2.</source>
+        <translation>Die PDF-Datei „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; paper</source>
+        <translation>„%1“-Papier</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Klassensatz</translation>
+    </message>
+</context>
+<context>
     <name>gridora::dialogs::ClickLabel</name>
     <message>
         <source>link</source>

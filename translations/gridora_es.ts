@@ -127,6 +127,133 @@
     </message>
 </context>
 <context>
+    <name>gridora::app::MainWindow</name>
+    <message>
+        <source>Choose Your Graph......</source>
+        <translation>Elija su papel......</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Print &amp;Setup</source>
+        <translation>&amp;Configurar impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Class Set...</source>
+        <translation>Hojas para la c&amp;lase...</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF...</source>
+        <translation>&amp;Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de Gridora</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Graph to be Printed</source>
+        <translation>Hoja que se imprimirá</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Espacio-tiempo</translation>
+    </message>
+    <message>
+        <source>Prints name entered on graph paper</source>
+        <translation>Imprime en el papel el nombre escrito</translation>
+    </message>
+    <message>
+        <source>Kind of graph paper</source>
+        <translation>Tipo de papel</translation>
+    </message>
+    <message>
+        <source>Size of the graph paper</source>
+        <translation>Tamaño del papel</translation>
+    </message>
+    <message>
+        <source>Velocity of the moving frame</source>
+        <translation>Velocidad del sistema de referencia en movimiento</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Sample of the graph paper</source>
+        <translation>Vista previa del papel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Printing the class set...</source>
+        <translation>Imprimiendo las hojas para la clase...</translation>
+    </message>
+    <message>
+        <source>The class set was cancelled: nothing was sent to the printer.</source>
+        <translation>Se han cancelado las hojas para la clase: no se ha enviado nada a la impresora.</translation>
+    </message>
+    <message>
+        <source>Saving the PDF file...</source>
+        <translation>Guardando el archivo PDF...</translation>
+    </message>
+    <message>
+        <source>Saving the PDF file was cancelled: nothing was written.</source>
+        <translation>Se ha cancelado el guardado del archivo PDF: no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be saved: %2.</source>
+        <translation>No se ha podido guardar el archivo PDF «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Se ha producido un error inesperado</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; paper</source>
+        <translation>papel «%1»</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Hojas para la clase</translation>
+    </message>
+</context>
+<context>
     <name>gridora::dialogs::ClickLabel</name>
     <message>
         <source>link</source>

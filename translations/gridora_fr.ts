@@ -127,6 +127,133 @@
     </message>
 </context>
 <context>
+    <name>gridora::app::MainWindow</name>
+    <message>
+        <source>Choose Your Graph......</source>
+        <translation>Choisissez votre papier......</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print &amp;Setup</source>
+        <translation>Con&amp;figuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>&amp;Class Set...</source>
+        <translation>Série pour la &amp;classe...</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos de Gridora</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Graph to be Printed</source>
+        <translation>Feuille à imprimer</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Espace-temps</translation>
+    </message>
+    <message>
+        <source>Prints name entered on graph paper</source>
+        <translation>Imprime le nom saisi sur le papier</translation>
+    </message>
+    <message>
+        <source>Kind of graph paper</source>
+        <translation>Type de papier</translation>
+    </message>
+    <message>
+        <source>Size of the graph paper</source>
+        <translation>Format du papier</translation>
+    </message>
+    <message>
+        <source>Velocity of the moving frame</source>
+        <translation>Vitesse du référentiel en mouvement</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Sample of the graph paper</source>
+        <translation>Aperçu du papier</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Printing the class set...</source>
+        <translation>Impression de la série pour la classe...</translation>
+    </message>
+    <message>
+        <source>The class set was cancelled: nothing was sent to the printer.</source>
+        <translation>La série pour la classe a été annulée&#xa0;: rien n&apos;a été envoyé à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Saving the PDF file...</source>
+        <translation>Enregistrement du fichier PDF...</translation>
+    </message>
+    <message>
+        <source>Saving the PDF file was cancelled: nothing was written.</source>
+        <translation>L&apos;enregistrement du fichier PDF a été annulé&#xa0;: rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be saved: %2.</source>
+        <translation>Le fichier PDF «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Une erreur inattendue s&apos;est produite</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; paper</source>
+        <translation>papier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Série pour la classe</translation>
+    </message>
+</context>
+<context>
     <name>gridora::dialogs::ClickLabel</name>
     <message>
         <source>link</source>

@@ -32,7 +32,10 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -49,9 +52,6 @@ const page::Paper &kPdfFallbackPaper = page::kA4;
 
 // Long class sets show their progress once they take longer than this.
 constexpr int kProgressAfterMs = 500;
-
-const char *const kClassSetCancelled = "The class set was cancelled: nothing was sent to the printer.";
-const char *const kPdfCancelled = "Saving the PDF file was cancelled: nothing was written.";
 
 // The target a PDF file is drawn on: laid out as on the printer the print
 // command uses (its paper, margins and resolution), or, when there is none,
@@ -96,6 +96,36 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Where a control sized for its English text widens in a language that needs
+// more room: to the right as far as `right`, then to the left as far as
+// `left`, so that it keeps its place wherever its text allows.
+void widenInto(QWidget *control, int needed, int left, int right)
+{
+    QRect area = control->geometry();
+    if (needed <= area.width())
+        return;
+    area.setWidth(needed);
+    if (area.right() > right)
+        area.moveRight(right);
+    area.setLeft(std::max(area.left(), left));
+    control->setGeometry(area);
+}
+
+// The width at which a box shows the widest of `entries` whole in its line
+// edit, which keeps 2 pixels free on either side of its text.
+int widthShowing(const QComboBox *box, const QStringList &entries)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = true;
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (const QString &entry : entries)
+        widest = std::max(widest, metrics.horizontalAdvance(entry));
+    return box->width() - field.width() + widest + 4;
+}
+
 void setRowHeight(QComboBox *box, int height)
 {
     for (int i = 0; i < box->count(); ++i)
@@ -116,12 +146,13 @@ template <class Handler> void MainWindow::handle(Handler &&handler)
 MainWindow::MainWindow(TPrinter &printer, QWidget *parent) : QMainWindow(parent), printer_(printer)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Choose Your Graph......"));
+    setWindowTitle(tr("Choose Your Graph......"));
     // A single fixed border with the system menu and minimise, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildMenu();
     buildControls();
+    fitControlsToTheirTexts();
     nameControlsForScreenReaders();
     // The client area is fixed; the menu bar lies above it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -133,16 +164,16 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenu()
 {
     mainMenu = named(menuBar(), "mainMenu");
-    graphMenu = named(mainMenu->addMenu(QStringLiteral("&Graph")), "graphMenu");
-    printAction = named(graphMenu->addAction(QStringLiteral("&Print")), "printAction");
-    printSetupAction = named(graphMenu->addAction(QStringLiteral("Print &Setup")), "printSetupAction");
+    graphMenu = named(mainMenu->addMenu(tr("&Graph")), "graphMenu");
+    printAction = named(graphMenu->addAction(tr("&Print")), "printAction");
+    printSetupAction = named(graphMenu->addAction(tr("Print &Setup")), "printSetupAction");
     graphMenu->addSeparator();
-    classSetAction = named(graphMenu->addAction(QStringLiteral("&Class Set...")), "classSetAction");
-    saveAsPdfAction = named(graphMenu->addAction(QStringLiteral("Save &as PDF...")), "saveAsPdfAction");
+    classSetAction = named(graphMenu->addAction(tr("&Class Set...")), "classSetAction");
+    saveAsPdfAction = named(graphMenu->addAction(tr("Save &as PDF...")), "saveAsPdfAction");
     graphMenu->addSeparator();
-    exitAction = named(graphMenu->addAction(QStringLiteral("E&xit")), "exitAction");
-    helpMenu = named(mainMenu->addMenu(QStringLiteral("&Help")), "helpMenu");
-    aboutAction = named(helpMenu->addAction(QStringLiteral("&About")), "aboutAction");
+    exitAction = named(graphMenu->addAction(tr("E&xit")), "exitAction");
+    helpMenu = named(mainMenu->addMenu(tr("&Help")), "helpMenu");
+    aboutAction = named(helpMenu->addAction(tr("&About")), "aboutAction");
 
     connect(printAction, &QAction::triggered, this, [this] { handle([this] { printSheet(); }); });
     connect(printSetupAction, &QAction::triggered, this, [this] { handle([this] { setUpPrinter(); }); });
@@ -165,10 +196,10 @@ void MainWindow::buildControls()
     setCentralWidget(client);
 
     // Later controls lie above earlier ones where they overlap.
-    graphGroup = named(new QGroupBox(QStringLiteral("Graph"), client), "graphGroup");
+    graphGroup = named(new QGroupBox(tr("Graph"), client), "graphGroup");
     graphGroup->setGeometry(8, 8, 361, 89);
 
-    graphNameLabel = named(new QLabel(QStringLiteral("Who"), graphGroup), "graphNameLabel");
+    graphNameLabel = named(new QLabel(tr("Who"), graphGroup), "graphNameLabel");
     graphNameLabel->setGeometry(24, 60, 30, 16);
 
     sizeBox = named(new ChoiceBox(graphGroup), "sizeBox");
@@ -179,7 +210,7 @@ void MainWindow::buildControls()
     sizeBox->setMaxVisibleItems(kinds::kSizeChoices);
     setRowHeight(sizeBox, 16);
 
-    sampleGroup = named(new QGroupBox(QStringLiteral("Graph to be Printed"), client), "sampleGroup");
+    sampleGroup = named(new QGroupBox(tr("Graph to be Printed"), client), "sampleGroup");
     sampleGroup->setGeometry(8, 104, 361, 417);
     fillWith(sampleGroup, kPaleYellow);
 
@@ -187,15 +218,14 @@ void MainWindow::buildControls()
     samplePicture->move(2, 18);
 
     // Shown, it covers the "Graph" group and its size box completely.
-    spacetimeGroup = named(new QGroupBox(QStringLiteral("Spacetime"), client), "spacetimeGroup");
+    spacetimeGroup = named(new QGroupBox(tr("Spacetime"), client), "spacetimeGroup");
     spacetimeGroup->setGeometry(8, 8, 361, 89);
     fillWith(spacetimeGroup, kPaleYellow);
 
-    velocityLabel = named(new QLabel(QStringLiteral("v = 0.60 c"), spacetimeGroup), "velocityLabel");
+    velocityLabel = named(new QLabel(spacetimeGroup), "velocityLabel");
     velocityLabel->move(288, 29);
-    velocityLabel->adjustSize();
 
-    spacetimeNameLabel = named(new QLabel(QStringLiteral("Who"), spacetimeGroup), "spacetimeNameLabel");
+    spacetimeNameLabel = named(new QLabel(tr("Who"), spacetimeGroup), "spacetimeNameLabel");
     spacetimeNameLabel->setGeometry(24, 60, 30, 16);
 
     velocityBar = named(new VelocityBar(spacetimeGroup), "velocityBar");
@@ -204,6 +234,7 @@ void MainWindow::buildControls()
     velocityBar->setValue(60);
     velocityBar->setSingleStep(1);
     velocityBar->setPageStep(10);
+    showVelocity();
     spacetimeGroup->hide();
 
     kindBox = named(new ChoiceBox(client), "kindBox");
@@ -213,12 +244,12 @@ void MainWindow::buildControls()
     kindBox->setMaxVisibleItems(kindBox->count());
     setRowHeight(kindBox, 16);
 
-    printButton = named(new QPushButton(QStringLiteral("&Print"), client), "printButton");
+    printButton = named(new QPushButton(tr("&Print"), client), "printButton");
     printButton->setGeometry(264, 64, 91, 25);
 
     nameEdit = named(new QLineEdit(client), "nameEdit");
     nameEdit->setGeometry(80, 64, 169, 24);
-    nameEdit->setToolTip(QStringLiteral("Prints name entered on graph paper"));
+    nameEdit->setToolTip(tr("Prints name entered on graph paper"));
     // The name is printed in full, however long: no limit of its own, and
     // not QLineEdit's default of 32767 characters.
     nameEdit->setMaxLength(std::numeric_limits<int>::max());
@@ -254,6 +285,26 @@ void MainWindow::buildControls()
     connect(printButton, &QPushButton::clicked, this, [this] { handle([this] { printSheet(); }); });
 }
 
+void MainWindow::fitControlsToTheirTexts()
+{
+    // The row of boxes: the kind box stops short of the velocity bar, the
+    // size box of the group's edge. A "Who" label stops short of the name box.
+    const int kindRight = spacetimeGroup->x() + velocityBar->x() - 7;
+    QStringList names;
+    for (int i = 0; i < kindBox->count(); ++i)
+        names << kindBox->itemText(i);
+    widenInto(kindBox, widthShowing(kindBox, names), 16, kindRight);
+    QStringList sizes;
+    for (int kind = 0; kind < kindBox->count(); ++kind)
+        for (int choice = 0; choice < kinds::kSizeChoices; ++choice)
+            sizes << sizeLabel(kind, choice);
+    widenInto(sizeBox, widthShowing(sizeBox, sizes), sizeBox->x(), graphGroup->width() - 9);
+    for (QLabel *who : {graphNameLabel, spacetimeNameLabel}) {
+        const int needed = who->fontMetrics().horizontalAdvance(who->text()) + 1;
+        widenInto(who, needed, 10, nameEdit->x() - who->parentWidget()->x() - 5);
+    }
+}
+
 void MainWindow::nameControlsForScreenReaders()
 {
     // The boxes carry no label of their own on screen: their group and their
@@ -267,16 +318,16 @@ void MainWindow::nameControlsForScreenReaders()
         box->setAccessibleName(text);
         return label;
     };
-    purpose(QStringLiteral("Kind of graph paper"), kindBox)->setObjectName(QStringLiteral("kindBoxLabel"));
-    purpose(QStringLiteral("Size of the graph paper"), sizeBox)->setObjectName(QStringLiteral("sizeBoxLabel"));
-    velocityBar->setAccessibleName(QStringLiteral("Velocity of the moving frame"));
+    purpose(tr("Kind of graph paper"), kindBox)->setObjectName(QStringLiteral("kindBoxLabel"));
+    purpose(tr("Size of the graph paper"), sizeBox)->setObjectName(QStringLiteral("sizeBoxLabel"));
+    velocityBar->setAccessibleName(tr("Velocity of the moving frame"));
     velocityBar->setAccessibleDescription(velocityLabel->text());
-    nameEdit->setAccessibleName(QStringLiteral("Who"));
+    nameEdit->setAccessibleName(tr("Who"));
     nameEdit->setAccessibleDescription(nameEdit->toolTip());
     graphNameLabel->setBuddy(nameEdit);
     spacetimeNameLabel->setBuddy(nameEdit);
-    printButton->setAccessibleName(QStringLiteral("Print"));
-    samplePicture->setAccessibleName(QStringLiteral("Sample of the graph paper"));
+    printButton->setAccessibleName(tr("Print"));
+    samplePicture->setAccessibleName(tr("Sample of the graph paper"));
 }
 
 QString MainWindow::sizeLabel(int kind, int choice) const
@@ -301,11 +352,8 @@ void MainWindow::showAboutBoxAtStart()
 {
     if (!aboutBox_)
         return;
-    aboutBox_->productLabel->setText(QStringLiteral("Product Name: Gridora"));
     aboutBox_->setWindowTitle(QStringLiteral("Gridora"));
-    aboutBox_->versionLabel->setText(QStringLiteral("Version: %1").arg(QLatin1String(kVersion)));
-    aboutBox_->productLabel->adjustSize();
-    aboutBox_->versionLabel->adjustSize();
+    aboutBox_->setProduct(QStringLiteral("Gridora"), QLatin1String(kVersion));
     showModal(*aboutBox_);
 }
 
@@ -341,10 +389,16 @@ void MainWindow::sizeChanged()
 
 void MainWindow::velocityChanged()
 {
-    velocityLabel->setText(QStringLiteral("v = 0.%1 c").arg(velocityBar->value(), 2, 10, QLatin1Char('0')));
+    showVelocity();
+    drawSample();
+}
+
+void MainWindow::showVelocity()
+{
+    // The velocity as the window's language writes it: "v = 0,61 c" in German.
+    velocityLabel->setText(QStringLiteral("v = ") + static_cast<VelocityBar *>(velocityBar)->velocityText());
     velocityLabel->adjustSize();
     velocityBar->setAccessibleDescription(velocityLabel->text());
-    drawSample();
 }
 
 void MainWindow::printSheet()
@@ -372,7 +426,7 @@ void MainWindow::openClassSet()
     const std::vector<std::string> names = dialog.names();
     if (names.empty())
         return;
-    const QString title = jobTitle(QStringLiteral("Class set"));
+    const QString title = jobTitle(tr("Class set"));
     if (dialog.choice() == ClassSetDialog::Choice::Print)
         printClassSet(names, title);
     else
@@ -445,7 +499,7 @@ QString MainWindow::sheetDetail() const
 
 QString MainWindow::sheetDescription() const
 {
-    const QString kind = QStringLiteral("\"%1\" paper").arg(kindName());
+    const QString kind = tr("\"%1\" paper").arg(kindName());
     const QString detail = sheetDetail();
     return detail.isEmpty() ? kind : QStringLiteral("%1 (%2)").arg(kind, detail);
 }
@@ -460,7 +514,7 @@ QString MainWindow::jobTitle(const QString &who) const
 classset::SetOutcome MainWindow::runClassSet(TPrinter &printer, const std::vector<std::string> &names,
                                              const QString &doing)
 {
-    QProgressDialog progress(doing, QStringLiteral("Cancel"), 0, static_cast<int>(names.size()), this);
+    QProgressDialog progress(doing, tr("Cancel"), 0, static_cast<int>(names.size()), this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
     progress.setValue(0);
@@ -473,8 +527,8 @@ void MainWindow::printClassSet(const std::vector<std::string> &names, const QStr
     printer_.Title = title.toStdString();
     // One sheet per pupil, whatever number of copies Print Setup holds.
     const print::OneCopyEach oneSheetEach(printer_);
-    if (runClassSet(printer_, names, QStringLiteral("Printing the class set...")) == classset::SetOutcome::Cancelled)
-        reportNote(QString::fromUtf8(kClassSetCancelled));
+    if (runClassSet(printer_, names, tr("Printing the class set...")) == classset::SetOutcome::Cancelled)
+        reportNote(tr("The class set was cancelled: nothing was sent to the printer."));
 }
 
 void MainWindow::savePdf(const std::vector<std::string> &names, const QString &title)
@@ -489,12 +543,12 @@ void MainWindow::savePdf(const std::vector<std::string> &names, const QString &t
     buffer.open(QIODevice::WriteOnly);
     TPrinter pdfPrinter(pdfTargetFor(printer_, kPdfFallbackPaper, &buffer));
     pdfPrinter.Title = title.toStdString();
-    if (runClassSet(pdfPrinter, names, QStringLiteral("Saving the PDF file...")) == classset::SetOutcome::Cancelled) {
-        reportNote(QString::fromUtf8(kPdfCancelled));
+    if (runClassSet(pdfPrinter, names, tr("Saving the PDF file...")) == classset::SetOutcome::Cancelled) {
+        reportNote(tr("Saving the PDF file was cancelled: nothing was written."));
         return;
     }
     if (const auto failure = saveWhole(path, pdf))
-        reportError(QStringLiteral("The PDF file \"%1\" could not be saved: %2.").arg(path, failure->reason));
+        reportError(tr("The PDF file \"%1\" could not be saved: %2.").arg(path, failure->reason));
 }
 
 bool MainWindow::classSetGoesOn(QProgressDialog &progress, std::size_t done)
@@ -505,9 +559,9 @@ bool MainWindow::classSetGoesOn(QProgressDialog &progress, std::size_t done)
 
 QString MainWindow::choosePdfFile()
 {
-    QFileDialog dialog(this, QStringLiteral("Save as PDF"));
+    QFileDialog dialog(this, tr("Save as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setNameFilter(tr("PDF files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -530,7 +584,7 @@ void MainWindow::reportCurrentException()
     } catch (const std::exception &error) {
         reportError(QString::fromUtf8(error.what()));
     } catch (...) {
-        reportError(QStringLiteral("An unexpected error occurred"));
+        reportError(tr("An unexpected error occurred"));
     }
 }
 
@@ -548,7 +602,7 @@ bool MainWindow::runPrintDialog(QPrinter &printer)
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
     // It prints nothing, so it must not say "Print": it sets up the printer
     // for later prints, confirmed with the desktop's own word for OK.
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setWindowTitle(tr("Print Setup"));
     if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
         if (QPushButton *confirm = buttons->button(QDialogButtonBox::Ok)) {
             const QDialogButtonBox standard(QDialogButtonBox::Ok);

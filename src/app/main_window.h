@@ -138,8 +138,11 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    /// Widens the boxes and the "Who" labels where their texts need it.
+    void fitControlsToTheirTexts();
     void nameControlsForScreenReaders();
     const kinds::Kind &currentKind() const;
+    void showVelocity();
     classset::SheetChoice sheetChoice() const;
     /// The kind and the velocity or size (empty for a kind with neither) the
     /// sheet is drawn for, as the window shows them.

@@ -4,6 +4,7 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QLocale>
 
 #include <cmath>
 
@@ -66,7 +67,8 @@ VelocityBar::VelocityBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
 
 QString VelocityBar::velocityText() const
 {
-    return QStringLiteral("%1.%2 c").arg(value() / 100).arg(value() % 100, 2, 10, QLatin1Char('0'));
+    // In the window's language: "0,61 c" in German, "0.61 c" in English.
+    return locale().toString(value() / 100.0, 'f', 2) + QStringLiteral(" c");
 }
 
 void VelocityBar::keyPressEvent(QKeyEvent *event)

@@ -12,6 +12,7 @@
 #include "qprinter_target.h"
 #include "spacetime_sheets.h"
 #include "startup.h"
+#include "test_language.h"
 #include "trace_lines.h"
 
 #include <QAccessible>
@@ -186,6 +187,8 @@ class WindowTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { useTestLanguage(); }
+
     void init()
     {
         auto target = std::make_unique<RecordingTarget>();

@@ -4,10 +4,11 @@
 # accessibility bus (at-spi2-core) the program's toolkit and the script talk
 # over. Nothing here touches the desktop the tests were started from.
 #
-#   run.sh PROGRAM SCRIPT
+#   run.sh PROGRAM SCRIPT [CATALOGUE.ts]
 set -euo pipefail
 program=$1
 script=$2
+catalogue=${3:-}
 python=${GRIDORA_SYSTEM_PYTHON:-/usr/bin/python3}
 
 if [ "${GRIDORA_INSIDE_SESSION:-}" != 1 ]; then
@@ -33,11 +34,11 @@ if [ "${GRIDORA_INSIDE_SESSION:-}" != 1 ]; then
   [ -s "$runtime/display" ] || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
   export DISPLAY=":$(head -n1 "$runtime/display")" XDG_RUNTIME_DIR=$runtime GRIDORA_INSIDE_SESSION=1
   chmod 700 "$runtime"
-  dbus-run-session -- "$0" "$program" "$script"
+  dbus-run-session -- "$0" "$program" "$script" $catalogue
   exit
 fi
 
 # Qt only opens its accessibility bridge when a screen reader is said to run.
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset NO_AT_BRIDGE QT_ACCESSIBILITY
-exec "$python" "$script" "$program"
+exec "$python" "$script" "$program" $catalogue

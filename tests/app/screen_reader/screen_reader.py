@@ -4,11 +4,18 @@ accessibility bus (AT-SPI) the way a screen reader reads it.
 Started by run.sh inside a private session bus on a virtual display; starts
 the program itself and ends it at the end. Every wait polls a condition with
 a generous limit, so a busy machine makes the test slower, never wrong.
+
+    screen_reader.py PROGRAM [CATALOGUE.ts]
+
+With a catalogue, the program runs in the desktop's language (LANG, set by
+the caller) and every text heard is the catalogue's translation, with the
+decimal comma the three translated languages write.
 """
 
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ET
 
 import pyatspi
 
@@ -16,6 +23,28 @@ LIMIT = 60.0  # seconds for anything to appear over the bus
 
 
 program = None
+catalogue = {}
+decimal = "."
+
+
+def load_catalogue(path):
+    global decimal
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            catalogue[(name, message.findtext("source"))] = message.findtext("translation")
+    decimal = ","
+
+
+def tr(context, text):
+    return catalogue.get((context, text), text) if catalogue else text
+
+
+WINDOW = "gridora::app::MainWindow"
+
+
+def velocity(text):
+    return text.replace(".", decimal)
 
 
 def wait_for(what, probe, limit=LIMIT):
@@ -85,7 +114,8 @@ def combo_boxes(frame):
 def check_boxes(frame):
     boxes = {box.name: box for box in combo_boxes(frame)}
     # Named by the entry they show, their purpose comes from a related label.
-    for value, purpose in (("Squared", "Kind of graph paper"), ("10x15", "Size of the graph paper")):
+    for value, purpose in (("Squared", tr(WINDOW, "Kind of graph paper")),
+                           ("10x15", tr(WINDOW, "Size of the graph paper"))):
         box = boxes.get(value)
         check(box is not None, "no combo box announced as %r; found %r" % (value, sorted(boxes)))
         if box is not None:
@@ -102,23 +132,23 @@ def check_velocity(frame):
           "velocity runs from %r to %r, not 0.00 to 0.90" % (value.minimumValue, value.maximumValue))
     check(abs(value.minimumIncrement - 0.01) < 1e-9, "velocity step %r, not 0.01" % value.minimumIncrement)
     check(abs(value.currentValue - 0.60) < 1e-9, "velocity at start %r, not 0.60" % value.currentValue)
-    check(fresh(bar).description == "v = 0.60 c", "velocity described as %r" % bar.description)
+    check(fresh(bar).description == velocity("v = 0.60 c"), "velocity described as %r" % bar.description)
     # A screen reader moving the bar moves it as the user does: the label and
     # the value follow.
     value.currentValue = 0.61
     try:
-        wait_for("the velocity to read 0.61 c", lambda: fresh(bar).description == "v = 0.61 c", limit=20)
+        wait_for("the velocity to read 0.61 c", lambda: fresh(bar).description == velocity("v = 0.61 c"), limit=20)
     except AssertionError as error:
         check(False, "%s (description %r)" % (error, bar.description))
     check(abs(fresh(bar).queryValue().currentValue - 0.61) < 1e-9,
           "velocity read as %r, not 0.61" % bar.queryValue().currentValue)
-    label = child_named(frame, pyatspi.ROLE_LABEL, "v = 0.61 c")
-    check(label is not None, "the velocity label does not read v = 0.61 c")
+    label = child_named(frame, pyatspi.ROLE_LABEL, velocity("v = 0.61 c"))
+    check(label is not None, "the velocity label does not read %s" % velocity("v = 0.61 c"))
 
 
 def check_no_hidden_buttons(app, frame):
     buttons = [acc.name for acc in walk(frame) if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON]
-    check(buttons == ["Print"], "the main window offers the buttons %r, not just 'Print'" % buttons)
+    check(buttons == [tr(WINDOW, "Print")], "the main window offers the buttons %r, not just %r" % (buttons, tr(WINDOW, "Print")))
     about = wait_for("the About box", lambda: child_named(app, pyatspi.ROLE_DIALOG, "Gridora"))
     buttons = [acc.name for acc in walk(about) if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON]
     check(buttons == [], "the About box offers the buttons %r" % buttons)
@@ -126,10 +156,15 @@ def check_no_hidden_buttons(app, frame):
 
 def main():
     global program
+    if len(sys.argv) > 2:
+        load_catalogue(sys.argv[2])
+        # A catalogue that says what English says would prove nothing.
+        assert tr(WINDOW, "Choose Your Graph......") != "Choose Your Graph......"
     program = subprocess.Popen([sys.argv[1]])
     try:
         app = wait_for("the program on the accessibility bus", lambda: application(program.pid))
-        frame = wait_for("the main window", lambda: child_named(app, pyatspi.ROLE_FRAME, "Choose Your Graph......"))
+        title = tr(WINDOW, "Choose Your Graph......")
+        frame = wait_for("the main window " + title, lambda: child_named(app, pyatspi.ROLE_FRAME, title))
         check_boxes(frame)
         check_no_hidden_buttons(app, frame)
         check_velocity(frame)
