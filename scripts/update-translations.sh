@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Gathers every text the user reads into the catalogues,
+# Gathers every text the user reads (the window, the dialogs, the messages,
+# and the desktop entry's words) into the catalogues,
 # translations/gridora_LANG.ts, keeping every translation already made. Run it
 # after changing such a text, then translate what it marks unfinished (Qt
 # Linguist, or any editor).
@@ -10,7 +11,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/translations}
 lupdate=${GRIDORA_LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 
+# lupdate reads source code: the desktop entry's words are handed to it as
+# marks in a scratch file, which nothing builds.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+python3 "$root/packaging/tools/entry_translations.py" marks "$root/packaging/org.gridora.gridora.desktop" \
+  "$root/packaging/org.gridora.gridora.metainfo.xml.in" "$scratch/desktop-entry.cpp"
+
 for language in de fr es; do
   "$lupdate" -silent -no-obsolete -locations none -source-language en -target-language "$language" \
-    "$root/src" -ts "$out/gridora_$language.ts"
+    "$root/src" "$scratch" -ts "$out/gridora_$language.ts"
 done

@@ -112,6 +112,25 @@
     </message>
 </context>
 <context>
+    <name>Desktop entry</name>
+    <message>
+        <source>Graph Paper</source>
+        <translation>Millimeterpapier</translation>
+    </message>
+    <message>
+        <source>Print squared, semi-log, log and spacetime graph paper for the classroom</source>
+        <translation>Karopapier, einfach- und doppelt-logarithmisches Papier und Raumzeit-Papier für den Unterricht drucken</translation>
+    </message>
+    <message>
+        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;print;worksheet;</source>
+        <translation>Millimeterpapier;Karopapier;Papier;Raster;logarithmisch;einfach-logarithmisch;doppelt-logarithmisch;Raumzeit;Relativitätstheorie;drucken;Arbeitsblatt;</translation>
+    </message>
+    <message>
+        <source>Print graph paper for the classroom</source>
+        <translation>Millimeterpapier für den Unterricht drucken</translation>
+    </message>
+</context>
+<context>
     <name>LicenceViewer</name>
     <message>
         <source>License Agreement</source>

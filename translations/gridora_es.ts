@@ -112,6 +112,25 @@
     </message>
 </context>
 <context>
+    <name>Desktop entry</name>
+    <message>
+        <source>Graph Paper</source>
+        <translation>Papel milimetrado</translation>
+    </message>
+    <message>
+        <source>Print squared, semi-log, log and spacetime graph paper for the classroom</source>
+        <translation>Imprimir papel cuadriculado, semilogarítmico, logarítmico y de espacio-tiempo para la clase</translation>
+    </message>
+    <message>
+        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;print;worksheet;</source>
+        <translation>papel milimetrado;cuadriculado;papel;cuadrícula;logarítmico;semilogarítmico;espacio-tiempo;relatividad;imprimir;ficha;</translation>
+    </message>
+    <message>
+        <source>Print graph paper for the classroom</source>
+        <translation>Imprimir papel milimetrado para la clase</translation>
+    </message>
+</context>
+<context>
     <name>LicenceViewer</name>
     <message>
         <source>License Agreement</source>

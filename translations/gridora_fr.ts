@@ -112,6 +112,25 @@
     </message>
 </context>
 <context>
+    <name>Desktop entry</name>
+    <message>
+        <source>Graph Paper</source>
+        <translation>Papier millimétré</translation>
+    </message>
+    <message>
+        <source>Print squared, semi-log, log and spacetime graph paper for the classroom</source>
+        <translation>Imprimer du papier quadrillé, semi-logarithmique, log-log et espace-temps pour la classe</translation>
+    </message>
+    <message>
+        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;print;worksheet;</source>
+        <translation>papier millimétré;quadrillé;papier;grille;logarithmique;semi-logarithmique;log-log;espace-temps;relativité;imprimer;fiche;</translation>
+    </message>
+    <message>
+        <source>Print graph paper for the classroom</source>
+        <translation>Imprimer du papier millimétré pour la classe</translation>
+    </message>
+</context>
+<context>
     <name>LicenceViewer</name>
     <message>
         <source>License Agreement</source>
