@@ -49,6 +49,213 @@
     </message>
 </context>
 <context>
+    <name>Browser</name>
+    <message>
+        <source>Gridora: Choose Your Graph</source>
+        <translation>Gridora: Papier auswählen</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Printer resolution</source>
+        <translation>Druckerauflösung</translation>
+    </message>
+    <message>
+        <source>Download PDF</source>
+        <translation>PDF herunterladen</translation>
+    </message>
+    <message>
+        <source>Class set…</source>
+        <translation>Klassensatz…</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Gridora</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Gridora is free software under the MIT licence.</source>
+        <translation>Gridora ist freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>The licence</source>
+        <translation>Die Lizenz (auf Englisch)</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Handbuch (auf Englisch)</translation>
+    </message>
+    <message>
+        <source>Gridora cannot run in this browser</source>
+        <translation>Gridora kann in diesem Browser nicht laufen</translation>
+    </message>
+    <message>
+        <source>This browser has WebAssembly switched off or does not have it, and Gridora needs it to draw its sheets. Switch WebAssembly on, or open this page in a current version of Firefox, Chrome, Edge or Safari.</source>
+        <translation>In diesem Browser ist WebAssembly ausgeschaltet oder fehlt, und Gridora braucht es, um seine Blätter zu zeichnen. Schalten Sie WebAssembly ein oder öffnen Sie diese Seite in einer aktuellen Version von Firefox, Chrome, Edge oder Safari.</translation>
+    </message>
+    <message>
+        <source>A sheet for every pupil</source>
+        <translation>Ein Blatt für jede Schülerin und jeden Schüler</translation>
+    </message>
+    <message>
+        <source>One page for each name, in this order, of the paper chosen in the window.</source>
+        <translation>Eine Seite für jeden Namen, in dieser Reihenfolge, mit dem im Fenster gewählten Papier.</translation>
+    </message>
+    <message>
+        <source>Names, one per line</source>
+        <translation>Namen, einer pro Zeile</translation>
+    </message>
+    <message>
+        <source>Names from a text or CSV file (first column)</source>
+        <translation>Namen aus einer Text- oder CSV-Datei (erste Spalte)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first row is a header</source>
+        <translation>Die erste Zeile der Datei ist eine Überschrift</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Making the PDF…</source>
+        <translation>Das PDF wird erstellt…</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made: %1</source>
+        <translation>Das PDF konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>No names yet.</source>
+        <translation>Noch keine Namen.</translation>
+    </message>
+    <message>
+        <source>1 page will print.</source>
+        <translation>1 Seite wird gedruckt.</translation>
+    </message>
+    <message>
+        <source>%1 pages will print.</source>
+        <translation>%1 Seiten werden gedruckt.</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 - class set.pdf</source>
+        <translation>%1 - Klassensatz.pdf</translation>
+    </message>
+    <message>
+        <source>The name on %1, &quot;%2&quot;, has letters Gridora cannot print (%3): they would come out as empty boxes. Write the name another way.</source>
+        <translation>Der Name in %1, „%2“, hat Buchstaben, die Gridora nicht drucken kann (%3): Sie kämen als leere Kästchen heraus. Schreiben Sie den Namen anders.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has letters Gridora cannot print (%2): they would come out as empty boxes. Write the name another way.</source>
+        <translation>Der Name „%1“ hat Buchstaben, die Gridora nicht drucken kann (%2): Sie kämen als leere Kästchen heraus. Schreiben Sie den Namen anders.</translation>
+    </message>
+    <message>
+        <source>A new version of Gridora is ready</source>
+        <translation>Eine neue Version von Gridora ist bereit</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>A browser cannot ask the printer, so tell Gridora what it prints on. The sheet keeps a margin of ¼ inch (6.35 mm) on every side.</source>
+        <translation>Ein Browser kann den Drucker nicht fragen: Sagen Sie Gridora, worauf er druckt. Das Blatt hält auf jeder Seite einen Rand von ¼ Zoll (6,35 mm) frei.</translation>
+    </message>
+    <message>
+        <source>Gridora cannot draw its sheets</source>
+        <translation>Gridora kann seine Blätter nicht zeichnen</translation>
+    </message>
+    <message>
+        <source>Reload the page. If this goes on, tell whoever looks after the school&apos;s web server.</source>
+        <translation>Laden Sie die Seite neu. Wenn das so bleibt, sagen Sie es der Person, die den Webserver der Schule betreut.</translation>
+    </message>
+    <message>
+        <source>What the server must send (user guide)</source>
+        <translation>Was der Server senden muss (Handbuch, auf Englisch)</translation>
+    </message>
+    <message>
+        <source>The class set&apos;s PDF being made</source>
+        <translation>Das PDF des Klassensatzes wird erstellt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Gridora&apos;s drawing core could not be loaded from the server: %1</source>
+        <translation>Der Zeichenkern von Gridora konnte nicht vom Server geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Writing the PDF file…</source>
+        <translation>Die PDF-Datei wird geschrieben…</translation>
+    </message>
+    <message>
+        <source>Laying out 1 page…</source>
+        <translation>1 Seite wird angelegt…</translation>
+    </message>
+    <message>
+        <source>Laying out %1 pages…</source>
+        <translation>%1 Seiten werden angelegt…</translation>
+    </message>
+    <message>
+        <source>Cancelled: no PDF was saved.</source>
+        <translation>Abgebrochen: Es wurde kein PDF gespeichert.</translation>
+    </message>
+    <message>
+        <source>In the print dialog, choose %1 paper, landscape, and a scale of 100 % (“Actual size”), not “Fit to page”.</source>
+        <translation>Wählen Sie im Druckdialog Papier %1 im Querformat und einen Maßstab von 100 % („Tatsächliche Größe“), nicht „An Seite anpassen“.</translation>
+    </message>
+    <message>
+        <source>In the print dialog, choose %1 paper, and a scale of 100 % (“Actual size”), not “Fit to page”.</source>
+        <translation>Wählen Sie im Druckdialog Papier %1 und einen Maßstab von 100 % („Tatsächliche Größe“), nicht „An Seite anpassen“.</translation>
+    </message>
+    <message>
+        <source>Printers in this browser&apos;s region usually hold %1 paper. On %1, this %2 sheet prints shrunk to %3 %: choose the paper your printer holds.</source>
+        <translation>Drucker in der Region dieses Browsers haben meist Papier %1. Auf %1 wird dieses Blatt %2 auf %3 % verkleinert gedruckt: Wählen Sie das Papier, das Ihr Drucker hat.</translation>
+    </message>
+    <message>
+        <source>Turned sideways, a Squared sheet’s cells are not square: they become long rectangles, more than twice as wide as they are tall.</source>
+        <translation>Quer gedreht sind die Kästchen eines karierten Blatts nicht quadratisch: Sie werden lange Rechtecke, mehr als doppelt so breit wie hoch.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Class Set</source>

@@ -49,6 +49,213 @@
     </message>
 </context>
 <context>
+    <name>Browser</name>
+    <message>
+        <source>Gridora: Choose Your Graph</source>
+        <translation>Gridora: elija su papel</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Printer resolution</source>
+        <translation>Resolución de la impresora</translation>
+    </message>
+    <message>
+        <source>Download PDF</source>
+        <translation>Descargar PDF</translation>
+    </message>
+    <message>
+        <source>Class set…</source>
+        <translation>Hojas para la clase…</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Gridora is free software under the MIT licence.</source>
+        <translation>Gridora es software libre con licencia MIT.</translation>
+    </message>
+    <message>
+        <source>The licence</source>
+        <translation>La licencia (en inglés)</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guía del usuario (en inglés)</translation>
+    </message>
+    <message>
+        <source>Gridora cannot run in this browser</source>
+        <translation>Gridora no puede funcionar en este navegador</translation>
+    </message>
+    <message>
+        <source>This browser has WebAssembly switched off or does not have it, and Gridora needs it to draw its sheets. Switch WebAssembly on, or open this page in a current version of Firefox, Chrome, Edge or Safari.</source>
+        <translation>Este navegador tiene WebAssembly desactivado o no lo tiene, y Gridora lo necesita para dibujar sus hojas. Active WebAssembly o abra esta página en una versión actual de Firefox, Chrome, Edge o Safari.</translation>
+    </message>
+    <message>
+        <source>A sheet for every pupil</source>
+        <translation>Una hoja para cada alumno</translation>
+    </message>
+    <message>
+        <source>One page for each name, in this order, of the paper chosen in the window.</source>
+        <translation>Una página para cada nombre, en este orden, del papel elegido en la ventana.</translation>
+    </message>
+    <message>
+        <source>Names, one per line</source>
+        <translation>Nombres, uno por línea</translation>
+    </message>
+    <message>
+        <source>Names from a text or CSV file (first column)</source>
+        <translation>Nombres de un archivo de texto o CSV (primera columna)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first row is a header</source>
+        <translation>La primera fila del archivo es un encabezado</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Making the PDF…</source>
+        <translation>Creando el PDF…</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 guardado.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made: %1</source>
+        <translation>No se ha podido crear el PDF: %1</translation>
+    </message>
+    <message>
+        <source>No names yet.</source>
+        <translation>Todavía no hay nombres.</translation>
+    </message>
+    <message>
+        <source>1 page will print.</source>
+        <translation>Se imprimirá 1 página.</translation>
+    </message>
+    <message>
+        <source>%1 pages will print.</source>
+        <translation>Se imprimirán %1 páginas.</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>la línea %1</translation>
+    </message>
+    <message>
+        <source>%1 - class set.pdf</source>
+        <translation>%1 - hojas para la clase.pdf</translation>
+    </message>
+    <message>
+        <source>The name on %1, &quot;%2&quot;, has letters Gridora cannot print (%3): they would come out as empty boxes. Write the name another way.</source>
+        <translation>El nombre de %1, «%2», tiene letras que Gridora no puede imprimir (%3): saldrían como casillas vacías. Escriba el nombre de otra manera.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has letters Gridora cannot print (%2): they would come out as empty boxes. Write the name another way.</source>
+        <translation>El nombre «%1» tiene letras que Gridora no puede imprimir (%2): saldrían como casillas vacías. Escriba el nombre de otra manera.</translation>
+    </message>
+    <message>
+        <source>A new version of Gridora is ready</source>
+        <translation>Hay una nueva versión de Gridora lista</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>A browser cannot ask the printer, so tell Gridora what it prints on. The sheet keeps a margin of ¼ inch (6.35 mm) on every side.</source>
+        <translation>Un navegador no puede preguntar a la impresora: indique a Gridora en qué papel imprime. La hoja deja un margen de ¼ de pulgada (6,35 mm) en cada lado.</translation>
+    </message>
+    <message>
+        <source>Gridora cannot draw its sheets</source>
+        <translation>Gridora no puede dibujar sus hojas</translation>
+    </message>
+    <message>
+        <source>Reload the page. If this goes on, tell whoever looks after the school&apos;s web server.</source>
+        <translation>Recargue la página. Si sigue pasando, avise a quien se ocupa del servidor web del centro.</translation>
+    </message>
+    <message>
+        <source>What the server must send (user guide)</source>
+        <translation>Lo que debe enviar el servidor (guía del usuario, en inglés)</translation>
+    </message>
+    <message>
+        <source>The class set&apos;s PDF being made</source>
+        <translation>Creando el PDF de las hojas para la clase</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Gridora&apos;s drawing core could not be loaded from the server: %1</source>
+        <translation>No se ha podido cargar desde el servidor el núcleo de dibujo de Gridora: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>No se ha podido leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Writing the PDF file…</source>
+        <translation>Escribiendo el archivo PDF…</translation>
+    </message>
+    <message>
+        <source>Laying out 1 page…</source>
+        <translation>Maquetando 1 página…</translation>
+    </message>
+    <message>
+        <source>Laying out %1 pages…</source>
+        <translation>Maquetando %1 páginas…</translation>
+    </message>
+    <message>
+        <source>Cancelled: no PDF was saved.</source>
+        <translation>Cancelado: no se ha guardado ningún PDF.</translation>
+    </message>
+    <message>
+        <source>In the print dialog, choose %1 paper, landscape, and a scale of 100 % (“Actual size”), not “Fit to page”.</source>
+        <translation>En el diálogo de impresión, elija papel %1 en horizontal y una escala del 100 % («Tamaño real»), no «Ajustar a la página».</translation>
+    </message>
+    <message>
+        <source>In the print dialog, choose %1 paper, and a scale of 100 % (“Actual size”), not “Fit to page”.</source>
+        <translation>En el diálogo de impresión, elija papel %1 y una escala del 100 % («Tamaño real»), no «Ajustar a la página».</translation>
+    </message>
+    <message>
+        <source>Printers in this browser&apos;s region usually hold %1 paper. On %1, this %2 sheet prints shrunk to %3 %: choose the paper your printer holds.</source>
+        <translation>En la región de este navegador las impresoras suelen tener papel %1. En %1, esta hoja %2 se imprime reducida al %3 %: elija el papel que tiene su impresora.</translation>
+    </message>
+    <message>
+        <source>Turned sideways, a Squared sheet’s cells are not square: they become long rectangles, more than twice as wide as they are tall.</source>
+        <translation>Girada de lado, una hoja cuadriculada no tiene cuadros cuadrados: se vuelven rectángulos largos, más del doble de anchos que de altos.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Class Set</source>

@@ -49,6 +49,213 @@
     </message>
 </context>
 <context>
+    <name>Browser</name>
+    <message>
+        <source>Gridora: Choose Your Graph</source>
+        <translation>Gridora&#xa0;: choisissez votre papier</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Printer resolution</source>
+        <translation>Résolution de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Download PDF</source>
+        <translation>Télécharger le PDF</translation>
+    </message>
+    <message>
+        <source>Class set…</source>
+        <translation>Série pour la classe…</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Gridora is free software under the MIT licence.</source>
+        <translation>Gridora est un logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>The licence</source>
+        <translation>La licence (en anglais)</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guide d&apos;utilisation (en anglais)</translation>
+    </message>
+    <message>
+        <source>Gridora cannot run in this browser</source>
+        <translation>Gridora ne peut pas fonctionner dans ce navigateur</translation>
+    </message>
+    <message>
+        <source>This browser has WebAssembly switched off or does not have it, and Gridora needs it to draw its sheets. Switch WebAssembly on, or open this page in a current version of Firefox, Chrome, Edge or Safari.</source>
+        <translation>Ce navigateur n&apos;a pas WebAssembly ou l&apos;a désactivé, et Gridora en a besoin pour dessiner ses feuilles. Activez WebAssembly, ou ouvrez cette page dans une version récente de Firefox, Chrome, Edge ou Safari.</translation>
+    </message>
+    <message>
+        <source>A sheet for every pupil</source>
+        <translation>Une feuille pour chaque élève</translation>
+    </message>
+    <message>
+        <source>One page for each name, in this order, of the paper chosen in the window.</source>
+        <translation>Une page pour chaque nom, dans cet ordre, du papier choisi dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Names, one per line</source>
+        <translation>Noms, un par ligne</translation>
+    </message>
+    <message>
+        <source>Names from a text or CSV file (first column)</source>
+        <translation>Noms depuis un fichier texte ou CSV (première colonne)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first row is a header</source>
+        <translation>La première ligne du fichier est un titre</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Making the PDF…</source>
+        <translation>Création du PDF…</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made: %1</source>
+        <translation>Le PDF n&apos;a pas pu être créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No names yet.</source>
+        <translation>Aucun nom pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>1 page will print.</source>
+        <translation>1 page sera imprimée.</translation>
+    </message>
+    <message>
+        <source>%1 pages will print.</source>
+        <translation>%1 pages seront imprimées.</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>la ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 - class set.pdf</source>
+        <translation>%1 - série pour la classe.pdf</translation>
+    </message>
+    <message>
+        <source>The name on %1, &quot;%2&quot;, has letters Gridora cannot print (%3): they would come out as empty boxes. Write the name another way.</source>
+        <translation>Le nom de %1, «&#xa0;%2&#xa0;», contient des lettres que Gridora ne peut pas imprimer (%3)&#xa0;: elles sortiraient en cases vides. Écrivez le nom autrement.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has letters Gridora cannot print (%2): they would come out as empty boxes. Write the name another way.</source>
+        <translation>Le nom «&#xa0;%1&#xa0;» contient des lettres que Gridora ne peut pas imprimer (%2)&#xa0;: elles sortiraient en cases vides. Écrivez le nom autrement.</translation>
+    </message>
+    <message>
+        <source>A new version of Gridora is ready</source>
+        <translation>Une nouvelle version de Gridora est prête</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>A browser cannot ask the printer, so tell Gridora what it prints on. The sheet keeps a margin of ¼ inch (6.35 mm) on every side.</source>
+        <translation>Un navigateur ne peut pas interroger l&apos;imprimante&#xa0;: indiquez à Gridora sur quoi elle imprime. La feuille garde une marge de ¼ de pouce (6,35 mm) de chaque côté.</translation>
+    </message>
+    <message>
+        <source>Gridora cannot draw its sheets</source>
+        <translation>Gridora ne peut pas dessiner ses feuilles</translation>
+    </message>
+    <message>
+        <source>Reload the page. If this goes on, tell whoever looks after the school&apos;s web server.</source>
+        <translation>Rechargez la page. Si cela continue, prévenez la personne qui s&apos;occupe du serveur web de l&apos;école.</translation>
+    </message>
+    <message>
+        <source>What the server must send (user guide)</source>
+        <translation>Ce que le serveur doit envoyer (guide d&apos;utilisation, en anglais)</translation>
+    </message>
+    <message>
+        <source>The class set&apos;s PDF being made</source>
+        <translation>Création du PDF de la série pour la classe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Gridora&apos;s drawing core could not be loaded from the server: %1</source>
+        <translation>Le moteur de dessin de Gridora n&apos;a pas pu être chargé depuis le serveur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Writing the PDF file…</source>
+        <translation>Écriture du fichier PDF…</translation>
+    </message>
+    <message>
+        <source>Laying out 1 page…</source>
+        <translation>Mise en page d&apos;une page…</translation>
+    </message>
+    <message>
+        <source>Laying out %1 pages…</source>
+        <translation>Mise en page de %1 pages…</translation>
+    </message>
+    <message>
+        <source>Cancelled: no PDF was saved.</source>
+        <translation>Annulé&#xa0;: aucun PDF n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>In the print dialog, choose %1 paper, landscape, and a scale of 100 % (“Actual size”), not “Fit to page”.</source>
+        <translation>Dans la boîte d&apos;impression, choisissez le papier %1 en paysage et une échelle de 100&#xa0;% («&#xa0;Taille réelle&#xa0;»), pas «&#xa0;Ajuster à la page&#xa0;».</translation>
+    </message>
+    <message>
+        <source>In the print dialog, choose %1 paper, and a scale of 100 % (“Actual size”), not “Fit to page”.</source>
+        <translation>Dans la boîte d&apos;impression, choisissez le papier %1 et une échelle de 100&#xa0;% («&#xa0;Taille réelle&#xa0;»), pas «&#xa0;Ajuster à la page&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Printers in this browser&apos;s region usually hold %1 paper. On %1, this %2 sheet prints shrunk to %3 %: choose the paper your printer holds.</source>
+        <translation>Dans la région de ce navigateur, les imprimantes ont d&apos;ordinaire du papier %1. Sur du %1, cette feuille %2 sort réduite à %3&#xa0;%&#xa0;: choisissez le papier de votre imprimante.</translation>
+    </message>
+    <message>
+        <source>Turned sideways, a Squared sheet’s cells are not square: they become long rectangles, more than twice as wide as they are tall.</source>
+        <translation>Tournée de côté, une feuille quadrillée n&apos;a plus de carreaux carrés&#xa0;: ils deviennent de longs rectangles, plus de deux fois plus larges que hauts.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Class Set</source>

@@ -12,6 +12,7 @@ import { scaleSample } from './sample-scale.js';
 import { keepUpToDate } from './update-notice.js';
 import { wireClassSet } from './class-set.js';
 import { saveFile } from './save-file.js';
+import { decimal, startLanguage, tr } from './i18n.js';
 
 const MAX_POSITION = 90;
 const LARGE_STEP = 10;
@@ -55,7 +56,7 @@ function fillSizeBox() {
 
 function showVelocity() {
   const p = Number(ui.velocity.value);
-  const text = `0.${String(p).padStart(2, '0')} c`;
+  const text = `${decimal(p / 100, 2)} c`; // "0,61 c" where the language writes a comma
   ui.velocityLabel.value = `v = ${text}`;
   ui.velocity.setAttribute('aria-valuetext', text);
 }
@@ -154,7 +155,7 @@ async function printCommand() {
 // Saves the window's page as a PDF file, without a dialog.
 async function savePdf(names, fileName, button, status) {
   button.disabled = true;
-  status.textContent = 'Making the PDF…';
+  status.textContent = tr('Making the PDF…');
   try {
     const pages = currentPages(names);
     const fault = await unprintableName(pages, names);
@@ -165,9 +166,9 @@ async function savePdf(names, fileName, button, status) {
     const { pagesPdf } = await import('./page-pdf.js');
     const pdf = await pagesPdf(pages.map((p) => p.ops), pages[0].layout, pages[0].dpi, fontFile);
     saveFile(pdf, fileName);
-    status.textContent = `Saved ${fileName}.`;
+    status.textContent = tr('Saved %1.', fileName);
   } catch (error) {
-    status.textContent = `The PDF could not be made: ${error.message}`;
+    status.textContent = tr('The PDF could not be made: %1', error.message);
   } finally {
     button.disabled = false;
   }
@@ -212,7 +213,7 @@ function noWebAssembly() {
 
 function coreFailed(reason) {
   document.querySelector('main').hidden = true;
-  $('core-failed-reason').textContent = `Gridora's drawing core could not be loaded from the server: ${reason}`;
+  $('core-failed-reason').textContent = tr('Gridora\'s drawing core could not be loaded from the server: %1', reason);
   $('core-failed').hidden = false;
 }
 
@@ -222,14 +223,17 @@ const CONTROLS = ['kind', 'size', 'velocity', 'who', 'print', ...PAGE_BOXES, 'do
 
 async function start() {
   document.documentElement.dataset.release = RELEASE;
+  const language = startLanguage($('language'));
   try {
     core = await loadCore();
   } catch (error) {
+    await language;
     if (error.name === 'NoWebAssembly') noWebAssembly();
     else if (error.name === 'CoreLoadError') coreFailed(error.message);
     else coreFailed(`${error.message}.`);
     return;
   }
+  await language;
   for (const id of PAGE_BOXES) showChoice($(id));
   for (const id of CONTROLS) $(id).disabled = false;
   scaleSample(ui.window);
@@ -249,7 +253,7 @@ async function start() {
   ui.print.addEventListener('click', printCommand);
   ui.download.addEventListener('click', downloadPdf);
   wireClassSet(core, {
-    printNames: printClassSet, pageOfNames: classSetPage, pdfName: () => `${kindName()} - class set.pdf`,
+    printNames: printClassSet, pageOfNames: classSetPage, pdfName: () => tr('%1 - class set.pdf', kindName()),
   });
   wirePrintPage(() => currentPage());
   for (const box of [ui.paper, ui.orientation, ui.dpi]) {

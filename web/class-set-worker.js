@@ -9,8 +9,8 @@
 // Out: { ready: true } once it can take the job (the PDF writer's text
 //      setting waits for its WebAssembly before this module runs, and a
 //      message sent before would be lost), { laidOut: n } as pages are laid out, { writing: true } while the file
-//      is written, then { pdf: Blob }, { unprintable: what to tell the user }
-//      or { error: message }.
+//      is written, then { pdf: Blob }, { unprintable: { index, letters } } (see
+//      page-fonts.js, unprintableIn) or { error: message }.
 
 import { coreFromModule } from './core.js';
 import { parsePaintPages } from './paint-list.js';
@@ -18,8 +18,6 @@ import { loadPageFonts, unprintableIn } from './page-fonts.js';
 import { pagesPdf } from './page-pdf.js';
 
 const PROGRESS_EVERY = 20; // pages laid out at a time
-// Where a name came from, as the class-set dialog counts.
-const onLine = (i) => `line ${i + 1}`;
 
 const fontFiles = new Map();
 function fontBytes(file) {
@@ -43,7 +41,7 @@ self.onmessage = async ({ data: job }) => {
       self.postMessage({ laidOut: pages.length });
     }
     const texts = pages.map((ops) => ops.filter((op) => op.op === 'text').map((op) => op.text));
-    const unprintable = unprintableIn(await loadPageFonts(texts.flat(), fontBytes), texts, job.names, onLine);
+    const unprintable = unprintableIn(await loadPageFonts(texts.flat(), fontBytes), texts);
     if (unprintable) {
       self.postMessage({ unprintable });
       return;

@@ -5,11 +5,13 @@
 // cancel it.
 
 import { coreCompile } from './core-compile.js';
+import { tr } from './i18n.js';
+import { unprintableSentence } from './print-page.js';
 import { saveFile } from './save-file.js';
 
 const $ = (id) => document.getElementById(id);
 // Where a name of the set came from, in what the dialog says of it.
-const onLine = (i) => `line ${i + 1}`;
+const onLine = (i) => tr('line %1', i + 1);
 const box = {
   dialog: $('class-set'), names: $('names'), file: $('names-file'), skipHeader: $('skip-header'),
   count: $('page-count'), progress: $('class-progress'), print: $('class-print'),
@@ -42,8 +44,8 @@ function classNames() {
 function showPageCount() {
   const list = typedList();
   const n = list.names?.length ?? 0;
-  if (list.error) box.count.textContent = box.names.value.trim() === '' ? 'No names yet.' : list.error;
-  else box.count.textContent = n === 1 ? '1 page will print.' : `${n} pages will print.`;
+  if (list.error) box.count.textContent = box.names.value.trim() === '' ? tr('No names yet.') : list.error;
+  else box.count.textContent = n === 1 ? tr('1 page will print.') : tr('%1 pages will print.', n);
   box.print.disabled = n === 0;
   box.download.disabled = n === 0 || job !== null;
 }
@@ -75,7 +77,7 @@ async function loadNamesFile() {
     bytes = new Uint8Array(await chosen.slice(0, core.maxNameListBytes() + 1).arrayBuffer());
   } catch (error) {
     showFileNames({ bytes: new Uint8Array(), name: chosen.name });
-    box.count.textContent = `${chosen.name} could not be read: ${error.message}`;
+    box.count.textContent = tr('%1 could not be read: %2', chosen.name, error.message);
     return;
   }
   showFileNames({ bytes, name: chosen.name });
@@ -104,9 +106,9 @@ function makePdf(names, page) {
       else if ('laidOut' in data) box.progress.value = data.laidOut;
       else if (data.writing) {
         box.progress.removeAttribute('value');
-        box.count.textContent = 'Writing the PDF file…';
+        box.count.textContent = tr('Writing the PDF file…');
       } else if (data.pdf) resolve(data.pdf);
-      else if (data.unprintable) reject(new Unprintable(data.unprintable));
+      else if (data.unprintable) reject(new Unprintable(unprintableSentence(data.unprintable, names, onLine)));
       else reject(new Error(data.error));
     };
     worker.onerror = (event) => reject(new Error(event.message || 'the worker stopped'));
@@ -139,14 +141,14 @@ export function wireClassSet(theCore, { printNames, pageOfNames, pdfName }) {
     const names = classNames();
     if (names.length === 0 || job) return;
     const fileName = pdfName();
-    box.count.textContent = `Laying out ${names.length === 1 ? '1 page' : `${names.length} pages`}…`;
+    box.count.textContent = names.length === 1 ? tr('Laying out 1 page…') : tr('Laying out %1 pages…', names.length);
     try {
       saveFile(await makePdf(names, pageOfNames()), fileName);
-      box.count.textContent = `Saved ${fileName}.`;
+      box.count.textContent = tr('Saved %1.', fileName);
     } catch (error) {
-      if (error === CANCELLED) box.count.textContent = 'Cancelled: no PDF was saved.';
+      if (error === CANCELLED) box.count.textContent = tr('Cancelled: no PDF was saved.');
       else if (error instanceof Unprintable) box.count.textContent = error.message;
-      else box.count.textContent = `The PDF could not be made: ${error.message}`;
+      else box.count.textContent = tr('The PDF could not be made: %1', error.message);
     }
   });
 }

@@ -41,18 +41,15 @@ export class PageFonts {
 }
 
 /**
- * What to tell the user when a page's name has letters none of `fonts` has
- * (they would print as empty boxes); null when every page can print.
- * `texts[i]` are the lines page i paints (controls escaped), `names[i]` its
- * name; `line(i)` says where name i came from, or nothing for the Who box.
+ * The first page whose name has letters none of `fonts` has (they would
+ * print as empty boxes), as { index, letters }; null when every page can
+ * print. `texts[i]` are the lines page i paints (controls escaped). The page
+ * says it in its language (print-page.js, unprintableSentence).
  */
-export function unprintableIn(fonts, texts, names, line = () => '') {
-  for (const [i, lines] of texts.entries()) {
+export function unprintableIn(fonts, texts) {
+  for (const [index, lines] of texts.entries()) {
     const missing = [...new Set(lines.flatMap((text) => fonts.missing(text)))];
-    if (missing.length === 0) continue;
-    const where = line(i) ? `The name on ${line(i)}, "${names[i]}",` : `The name "${names[i]}"`;
-    return `${where} has letters Gridora cannot print (${missing.join(' ')}): they would come out as empty boxes. `
-      + 'Write the name another way.';
+    if (missing.length > 0) return { index, letters: missing.join(' ') };
   }
   return null;
 }

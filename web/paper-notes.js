@@ -4,10 +4,14 @@
 // page to the paper: an A4 sheet on Letter prints at 94 %, Letter on A4 at
 // 97 %), and that a Squared sheet turned sideways has long cells.
 
+import { tr } from './i18n.js';
+
 /** The sentence on what to choose in the print dialog. */
 export function printAdvice(paperLabel, landscape) {
-  return `In the print dialog, choose ${paperLabel} paper${landscape ? ', landscape' : ''}, and a scale of ` +
-    '100 % (“Actual size”), not “Fit to page”.';
+  return landscape
+    ? tr('In the print dialog, choose %1 paper, landscape, and a scale of 100 % (“Actual size”), not “Fit to page”.',
+      paperLabel)
+    : tr('In the print dialog, choose %1 paper, and a scale of 100 % (“Actual size”), not “Fit to page”.', paperLabel);
 }
 
 /**
@@ -23,14 +27,14 @@ export function shrunkTo(sheet, paper) {
 export function scaleWarning(chosen, usual) {
   const percent = chosen.label === usual.label ? null : shrunkTo(chosen.inches, usual.inches);
   if (percent === null) return '';
-  return `Printers in this browser's region usually hold ${usual.label} paper. On ${usual.label}, this ` +
-    `${chosen.label} sheet prints shrunk to ${percent} %: choose the paper your printer holds.`;
+  return tr('Printers in this browser\'s region usually hold %1 paper. On %1, this %2 sheet prints shrunk to %3 %: '
+    + 'choose the paper your printer holds.', usual.label, chosen.label, percent);
 }
 
 /** The note on a sideways Squared sheet (`kind` is the kind's id), or ''. */
 export function landscapeNote(kind, landscape) {
   return kind === 'squared' && landscape
-    ? 'Turned sideways, a Squared sheet’s cells are not square: they become long rectangles, ' +
-      'more than twice as wide as they are tall.'
+    ? tr('Turned sideways, a Squared sheet’s cells are not square: they become long rectangles, '
+      + 'more than twice as wide as they are tall.')
     : '';
 }

@@ -3,6 +3,7 @@
 // class set asked for its pages; and the check that every letter of a name
 // is in the page's faces before it prints.
 
+import { tr } from './i18n.js';
 import { loadPageFonts, unprintableIn } from './page-fonts.js';
 import { loadPageFaces, pageSvg } from './page-svg.js';
 
@@ -40,7 +41,21 @@ const pageTexts = (page) => page.ops.filter((op) => op.op === 'text').map((op) =
  */
 export async function unprintableName(pages, names, line = () => '') {
   const fonts = await fontsFor(pages.flatMap(pageTexts));
-  return unprintableIn(fonts, pages.map(pageTexts), names, line);
+  return unprintableSentence(unprintableIn(fonts, pages.map(pageTexts)), names, line);
+}
+
+/**
+ * What to tell the user of unprintableIn's `fault` (or null): `line(i)` says
+ * where name i came from, or nothing for the Who box.
+ */
+export function unprintableSentence(fault, names, line = () => '') {
+  if (!fault) return null;
+  const { index, letters } = fault;
+  return line(index)
+    ? tr('The name on %1, "%2", has letters Gridora cannot print (%3): they would come out as empty boxes. '
+      + 'Write the name another way.', line(index), names[index], letters)
+    : tr('The name "%1" has letters Gridora cannot print (%2): they would come out as empty boxes. '
+      + 'Write the name another way.', names[index], letters);
 }
 
 const printPage = document.getElementById('print-page');

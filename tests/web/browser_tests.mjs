@@ -60,12 +60,20 @@ function recordPrintsAndDownloads() {
   };
 }
 
-async function openPage({ before: prepare, context = browser, url = server.url } = {}) {
+// Runs before the page's own scripts: the browser's languages are `tags`,
+// whatever the machine's own language is.
+function speak(tags) {
+  Object.defineProperty(navigator, 'languages', { get: () => tags });
+  Object.defineProperty(navigator, 'language', { get: () => tags[0] });
+}
+
+async function openPage({ before: prepare, context = browser, url = server.url, languages = ['en-US'] } = {}) {
   const page = await context.newPage();
   const problems = [];
   page.on('console', (m) => { if (m.type() === 'error') problems.push(m.text()); });
   page.on('pageerror', (e) => problems.push(e.message));
   await page.evaluateOnNewDocument(recordPrintsAndDownloads);
+  await page.evaluateOnNewDocument(speak, languages);
   if (prepare) await page.evaluateOnNewDocument(prepare);
   await page.goto(url, { waitUntil: 'load' });
   return { page, problems };
@@ -765,6 +773,54 @@ describe(`Gridora in ${browserName}`, () => {
     await choose(german, '#paper', PAPER_INDEX.a4);
     assert.equal(await german.$eval('#scale-warning', (e) => e.hidden), true);
     await german.close();
+  });
+
+  test('the page speaks the browser\'s language from the catalogues, writes its decimal comma, and remembers the menu\'s choice', async () => {
+    const said = (language) => {
+      const words = JSON.parse(readFileSync(join(siteDir, 'i18n', `${language}.json`), 'utf8'));
+      return (context, text) => words[`${context}\u0004${text}`];
+    };
+    const window = 'gridora::app::MainWindow';
+    const shown = (page) => page.evaluate(() => ({
+      lang: document.documentElement.lang,
+      caption: document.querySelector('.caption').textContent,
+      print: document.getElementById('print').textContent,
+      kindLabel: document.getElementById('kind').getAttribute('aria-label'),
+      count: document.getElementById('page-count').textContent,
+      velocity: document.getElementById('velocity-label').textContent,
+      valueText: document.getElementById('velocity').getAttribute('aria-valuetext'),
+    }));
+    for (const language of ['de', 'fr', 'es']) {
+      const { page, problems } = await openPage({ languages: [`${language}-XX`, 'en-US'] });
+      await ready(page);
+      await page.click('#class-set-open');
+      await page.click('#class-close');
+      const tr = said(language);
+      assert.notEqual(tr(window, 'Choose Your Graph......'), 'Choose Your Graph......', `${language}: translated`);
+      assert.deepEqual(await shown(page), {
+        lang: language,
+        caption: tr(window, 'Choose Your Graph......'),
+        print: tr(window, '&Print').replace('&', ''),
+        kindLabel: tr(window, 'Kind of graph paper'),
+        count: tr('Browser', 'No names yet.'),
+        velocity: 'v = 0,60 c', // the decimal comma of all three
+        valueText: '0,60 c',
+      });
+      assert.deepEqual(problems, []);
+      await page.close();
+    }
+    // The menu's choice wins over the browser's languages, on every visit.
+    const { page } = await openPage({ languages: ['de-DE'] });
+    await ready(page);
+    await page.select('#language', 'fr');
+    await page.waitForFunction(() => document.documentElement.lang === 'fr' && document.documentElement.dataset.ready);
+    await page.goto(server.url, { waitUntil: 'load' });
+    await ready(page);
+    assert.equal((await shown(page)).caption, said('fr')(window, 'Choose Your Graph......'));
+    await page.select('#language', 'en');
+    await page.waitForFunction(() => document.documentElement.lang === 'en' && document.documentElement.dataset.ready);
+    assert.equal((await shown(page)).caption, 'Choose Your Graph......');
+    await page.close();
   });
 
   test('hostile names: 100,000 characters, control characters, right-to-left text', async () => {

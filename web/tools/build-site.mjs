@@ -12,6 +12,7 @@
 //
 //   node build-site.mjs --source DIR --site DIR --version V --wasm DIR --icons DIR --font FILE [--font FILE…]
 
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { basename, join, relative } from 'node:path';
@@ -89,6 +90,9 @@ copy(join(opt.icons, 'icon-512.png'));
 copy(join(opt.source, 'packaging/icons/org.gridora.gridora.svg'), 'icon.svg');
 for (const font of opt.font) copy(font);
 copy(join(opt.source, 'LICENSE'), 'LICENSE.txt');
+
+// The page's words in every language of the catalogues: i18n/LANG.json.
+execFileSync(process.execPath, [join(web, 'tools', 'page-texts.mjs'), '--source', opt.source, '--site', site]);
 
 // The user guide with the pictures it shows.
 const guide = readFileSync(join(opt.source, 'docs/user-guide.html'), 'utf8');
