@@ -3,6 +3,7 @@
 # virtual screen:
 #   docs/screenshots/main-grid.png       as the program starts ("Squared")
 #   docs/screenshots/main-spacetime.png  after choosing "Spacetime" with the keyboard
+#   docs/screenshots/main-spacetime-LANG.png  the same in German, French, Spanish
 # Usage: scripts/screenshots.sh [PROGRAM]   (default: build/src/app/gridora)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,28 +31,46 @@ for _ in $(seq 100); do
 done
 kill -0 "$xvfb_pid" 2>/dev/null || { echo "screenshots: Xvfb could not start on $screen" >&2; exit 1; }
 
-"$program" >/dev/null 2>&1 &
-app_pid=$!
-window=$(xdotool search --sync --onlyvisible --name '^Choose Your Graph')
+# Starts the program in the desktop language LOCALE (as LANG) and leaves its
+# main window, in grid mode, in $window.
+start() {
+  LANGUAGE= LC_ALL= LC_MESSAGES= LANG=$1 "$program" >/dev/null 2>&1 &
+  app_pid=$!
+  # Every language's caption ends in the six dots of "Choose Your Graph......".
+  window=$(xdotool search --sync --onlyvisible --name '\.\.\.\.\.\.$')
 
-# The About box opens by itself at start-up; a click on its background closes it.
-about=$(xdotool search --sync --onlyvisible --name '^Gridora$')
-xdotool mousemove --window "$about" 30 60 click 1
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name '^Gridora$' >/dev/null 2>&1 || break
-  sleep 0.1
-done
-# Out of the way of the pictures; with no window manager on this screen the
-# keyboard focus is handed to the main window by hand.
-xdotool mousemove 1000 750
-xdotool windowfocus --sync "$window"
-sleep 0.5
-import -window "$window" "$out/main-grid.png"
+  # The About box opens by itself at start-up; a click on its background closes it.
+  about=$(xdotool search --sync --onlyvisible --name '^Gridora$')
+  xdotool mousemove --window "$about" 30 60 click 1
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Gridora$' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  # Out of the way of the pictures; with no window manager on this screen the
+  # keyboard focus is handed to the main window by hand.
+  xdotool mousemove 1000 750
+  xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
 
 # Focus starts in the size box; Tab leads to the kind box, three steps down
 # is "Spacetime".
-xdotool key Tab Down Down Down
-sleep 0.5
+to_spacetime() {
+  xdotool key Tab Down Down Down
+  sleep 0.5
+}
+
+for locale in de_DE fr_FR es_ES; do
+  start "$locale.UTF-8"
+  to_spacetime
+  import -window "$window" "$out/main-spacetime-${locale%_*}.png"
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+done
+
+start C.UTF-8
+import -window "$window" "$out/main-grid.png"
+to_spacetime
 import -window "$window" "$out/main-spacetime.png"
 
 # Menu "Graph", "Exit".
@@ -65,4 +84,4 @@ if kill -0 "$app_pid" 2>/dev/null; then
   exit 1
 fi
 app_pid=
-echo "wrote $out/main-grid.png and $out/main-spacetime.png"
+echo "wrote $out/main-grid.png, $out/main-spacetime.png and $out/main-spacetime-{de,fr,es}.png"
