@@ -12,7 +12,7 @@ import { scaleSample } from './sample-scale.js';
 import { keepUpToDate } from './update-notice.js';
 import { wireClassSet } from './class-set.js';
 import { saveFile } from './save-file.js';
-import { decimal, startLanguage, tr } from './i18n.js';
+import { decimal, decimalSeparator, startLanguage, tr } from './i18n.js';
 
 const MAX_POSITION = 90;
 const LARGE_STEP = 10;
@@ -132,7 +132,7 @@ function currentPages(names) {
   const layout = core.pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi);
   const kind = ui.kind.selectedIndex;
   const pages = parsePaintPages(core.pagesPaint(kind, ui.size.selectedIndex, Number(ui.velocity.value),
-    names, layout.width, layout.height, dpi));
+    names, layout.width, layout.height, dpi, decimalSeparator()));
   return pages.map((ops) => ({ ops, layout, dpi, kind }));
 }
 
@@ -201,6 +201,7 @@ function classSetPage() {
   return {
     kind: ui.kind.selectedIndex, size: ui.size.selectedIndex, position: Number(ui.velocity.value),
     layout: core.pageLayout(ui.paper.value, ui.orientation.value === 'landscape', dpi), dpi,
+    separator: decimalSeparator(),
   };
 }
 

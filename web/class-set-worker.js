@@ -5,7 +5,7 @@
 // cancel.
 //
 // In: { module (the core, compiled by the page), names, kind, size, position,
-//       layout, dpi }
+//       layout, dpi, separator (the velocity's decimal separator) }
 // Out: { ready: true } once it can take the job (the PDF writer's text
 //      setting waits for its WebAssembly before this module runs, and a
 //      message sent before would be lost), { laidOut: n } as pages are laid out, { writing: true } while the file
@@ -37,7 +37,8 @@ self.onmessage = async ({ data: job }) => {
     const pages = [];
     for (let from = 0; from < job.names.length; from += PROGRESS_EVERY) {
       const names = job.names.slice(from, from + PROGRESS_EVERY);
-      pages.push(...parsePaintPages(core.pagesPaint(job.kind, job.size, job.position, names, width, height, job.dpi)));
+      pages.push(...parsePaintPages(core.pagesPaint(job.kind, job.size, job.position, names, width, height, job.dpi,
+        job.separator)));
       self.postMessage({ laidOut: pages.length });
     }
     const texts = pages.map((ops) => ops.filter((op) => op.op === 'text').map((op) => op.text));

@@ -127,12 +127,14 @@ class Core {
 
   /**
    * The core's class set: a page for each name, in order, as painting
-   * operations (see src/web/paint_list.h), the pages apart by a `page` line.
+   * operations (see src/web/paint_list.h), the pages apart by a `page` line,
+   * the velocity written with `separator` as the page's language writes it.
    * A name holds no line break: the class list gives none, nor a text input.
    */
-  pagesPaint(kind, sizeChoice, position, names, width, height, dpi) {
-    return this.withName(names.map((name) => `${name}\n`).join(''), (at, bytes) =>
-      this.m.UTF8ToString(drawn(this.m._gridora_pages_paint(kind, sizeChoice, position, at, bytes, width, height, dpi))));
+  pagesPaint(kind, sizeChoice, position, names, width, height, dpi, separator = '.') {
+    return this.withName(names.map((name) => `${name}\n`).join(''), (at, bytes) => this.withName(separator,
+      (sepAt, sepBytes) => this.m.UTF8ToString(drawn(this.m._gridora_pages_paint(kind, sizeChoice, position, at, bytes,
+        width, height, dpi, sepAt, sepBytes)))));
   }
 
   /** The printed page as a trace, as gridora-sheet --format trace writes it. */

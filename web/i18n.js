@@ -48,6 +48,9 @@ export function decimal(value, digits) {
   }).format(value);
 }
 
+/** The decimal separator of the page's language: "," in German. */
+export const decimalSeparator = () => decimal(0.5, 1).replace(/\d/g, '');
+
 /** The page's language code, "en", "de", "fr" or "es". */
 export const pageLanguage = () => language;
 

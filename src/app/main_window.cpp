@@ -479,7 +479,12 @@ ClassSetDialog &MainWindow::classSetDialog()
 
 classset::SheetChoice MainWindow::sheetChoice() const
 {
-    return {kindBox->currentIndex(), sizeBox->currentIndex(), velocityBar->value()};
+    return {kindBox->currentIndex(), sizeBox->currentIndex(), velocityBar->value(), decimalSeparator()};
+}
+
+std::string MainWindow::decimalSeparator() const
+{
+    return locale().decimalPoint().toStdString();
 }
 
 QString MainWindow::kindName() const

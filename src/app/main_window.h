@@ -149,6 +149,8 @@ private:
     QString kindName() const;
     QString sheetDetail() const;
     QString sheetDescription() const;
+    /// The velocity on a printed page is written as on the label: "0,60" in German.
+    std::string decimalSeparator() const;
     classset::SetOutcome runClassSet(TPrinter &printer, const std::vector<std::string> &names, const QString &doing);
     void printClassSet(const std::vector<std::string> &names, const QString &title);
     void savePdf(const std::vector<std::string> &names, const QString &title);

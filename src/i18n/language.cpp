@@ -40,9 +40,4 @@ void useSystemLanguage(QCoreApplication &application)
     useLocale(application, chooseLocale(QLocale::system().uiLanguages()));
 }
 
-std::string decimalSeparator()
-{
-    return QLocale().decimalPoint().toStdString();
-}
-
 } // namespace gridora::i18n

@@ -6,8 +6,6 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <string>
-
 class QCoreApplication;
 
 namespace gridora::i18n {
@@ -27,9 +25,5 @@ void useLocale(QCoreApplication &application, const QLocale &locale);
 
 /// useLocale for the system's languages.
 void useSystemLanguage(QCoreApplication &application);
-
-/// The decimal separator numbers are written with, for the portable core
-/// (the velocity on the printed page).
-std::string decimalSeparator();
 
 } // namespace gridora::i18n

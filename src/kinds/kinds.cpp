@@ -43,7 +43,7 @@ void spacetimeSample(TCanvas &canvas, const SampleArea &area, const SheetChoice 
 
 void spacetimePage(TPrinter &printer, const SheetChoice &choice, const std::string &name)
 {
-    spacetime::drawSpacetimePage(printer, velocityPosition(choice), name);
+    spacetime::drawSpacetimePage(printer, velocityPosition(choice), name, choice.decimalSeparator);
 }
 
 // Millimetre paper has one size, the paper's own, and no velocity.

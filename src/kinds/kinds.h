@@ -32,6 +32,9 @@ struct SheetChoice {
     int kind = 0;
     int sizeChoice = 0;
     int position = 60;
+    /// How a page writes the velocity's decimals: as the reader's language
+    /// does ("0,60" in German).
+    std::string decimalSeparator = ".";
 };
 
 /// Where a sample is drawn: a picture of width × height pixels in a window

@@ -207,11 +207,11 @@ std::string isolatedName(const std::string &name)
     return isolated;
 }
 
-std::string velocityLine(const std::string &name, int position)
+std::string velocityLine(const std::string &name, int position, const std::string &decimalSeparator)
 {
-    char speed[16];
-    std::snprintf(speed, sizeof speed, "%d.%02d", position / 100, position % 100);
-    return isolatedName(name) + "   v = " + speed + " c";
+    char hundredths[8];
+    std::snprintf(hundredths, sizeof hundredths, "%02d", position % 100);
+    return isolatedName(name) + "   v = " + std::to_string(position / 100) + decimalSeparator + hundredths + " c";
 }
 
 void drawSpacetimeSample(TCanvas &canvas, int W, int H, int position, int windowWidth, int windowHeight)
@@ -240,7 +240,7 @@ void drawSpacetimeSample(TCanvas &canvas, int W, int H, int position, int window
     canvas.Rectangle(0, 0, W, g.Yb - g.b);
 }
 
-void drawSpacetimePage(TPrinter &printer, int position, const std::string &name)
+void drawSpacetimePage(TPrinter &printer, int position, const std::string &name, const std::string &decimalSeparator)
 {
     TCanvas &canvas = printer.Canvas();
     const PageLayout g(printer);
@@ -278,13 +278,14 @@ void drawSpacetimePage(TPrinter &printer, int position, const std::string &name)
     canvas.Rectangle(0, 0, g.PW, g.Yb - g.tall - 2);
 
     canvas.Font.Size = 12;
-    canvas.TextOut(10, 10, velocityLine(name, position));
+    canvas.TextOut(10, 10, velocityLine(name, position, decimalSeparator));
 }
 
-void printSpacetimePage(TPrinter &printer, int position, const std::string &name)
+void printSpacetimePage(TPrinter &printer, int position, const std::string &name,
+                        const std::string &decimalSeparator)
 {
     PrintJob job(printer);
-    drawSpacetimePage(printer, position, name);
+    drawSpacetimePage(printer, position, name, decimalSeparator);
     job.finish();
 }
 

@@ -19,15 +19,18 @@ void drawSpacetimeSample(TCanvas &canvas, int width, int height, int position, i
                          int windowHeight);
 
 /// Draws the page for velocity `position` on the printer's open document,
-/// with "NAME   v = 0.60 c" at its top-left.
-void drawSpacetimePage(TPrinter &printer, int position, const std::string &name);
+/// with "NAME   v = 0.60 c" at its top-left, the velocity written with
+/// `decimalSeparator` as the reader's language writes it ("0,60" in German).
+void drawSpacetimePage(TPrinter &printer, int position, const std::string &name,
+                       const std::string &decimalSeparator = ".");
 
 /// Prints drawSpacetimePage's page as a document of its own. Throws EPrinter
 /// when the document cannot be opened.
-void printSpacetimePage(TPrinter &printer, int position, const std::string &name);
+void printSpacetimePage(TPrinter &printer, int position, const std::string &name,
+                        const std::string &decimalSeparator = ".");
 
 /// The text line of the printed page: name, three spaces, "v = 0.60 c".
-std::string velocityLine(const std::string &name, int position);
+std::string velocityLine(const std::string &name, int position, const std::string &decimalSeparator = ".");
 
 /// The name as the velocity line holds it. A name with explicit directional
 /// formatting characters (U+202A…U+202E, U+2066…U+2069) could turn round the

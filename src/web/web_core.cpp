@@ -127,11 +127,13 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_page_trace(int kind, int sizeChoice, in
 /// The class set for the names, one page each in order, as painting
 /// operations (see paint_list.h) for a printable area of width × height
 /// device pixels at `dpi`. The names are `namesBytes` bytes of UTF-8 at
-/// `names`, each ended by a line feed.
+/// `names`, each ended by a line feed; the velocity is written with the
+/// `separatorBytes` bytes of UTF-8 at `separator` ("," in German).
 EMSCRIPTEN_KEEPALIVE const char *gridora_pages_paint(int kind, int sizeChoice, int position, const char *names,
-                                                     int namesBytes, int width, int height, int dpi)
+                                                     int namesBytes, int width, int height, int dpi,
+                                                     const char *separator, int separatorBytes)
 {
-    const kinds::SheetChoice choice{kind, sizeChoice, position};
+    const kinds::SheetChoice choice{kind, sizeChoice, position, bytesAt(separator, separatorBytes)};
     const std::vector<std::string> pupils = namesAt(names, namesBytes);
     if (!kinds::canDraw(choice) || pupils.empty())
         return nullptr;

@@ -305,6 +305,16 @@ private slots:
         }
     }
 
+    void aPrintedVelocityIsWrittenInTheWindowsLanguage()
+    {
+        TestWindow &w = *window_;
+        w.setLocale(QLocale(QLocale::German, QLocale::Germany));
+        w.nameEdit->setText(QStringLiteral("Ada"));
+        pick(w.kindBox, 3);
+        w.printButton->click();
+        QVERIFY2(target_->trace.str().find("\"Ada   v = 0,60 c\"") != std::string::npos, target_->trace.str().c_str());
+    }
+
     void windowFrame()
     {
         TestWindow &w = *window_;

@@ -42,7 +42,6 @@ private slots:
         const QString english = QCoreApplication::translate("QPrintDialog", "Print");
         gridora::i18n::useLocale(*QCoreApplication::instance(), QLocale(QStringLiteral("de_DE")));
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
-        QCOMPARE(gridora::i18n::decimalSeparator(), std::string(","));
         const QString german = QCoreApplication::translate("QPrintDialog", "Print");
         QVERIFY2(!german.isEmpty() && german != english, qPrintable(german));
     }

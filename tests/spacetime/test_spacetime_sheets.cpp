@@ -191,6 +191,8 @@ TEST(SpacetimePage, VelocityLine)
 {
     EXPECT_EQ(gridora::spacetime::velocityLine("Zoë", 5), "Zoë   v = 0.05 c");
     EXPECT_EQ(gridora::spacetime::velocityLine("", 90), "   v = 0.90 c");
+    // As the reader's language writes it.
+    EXPECT_EQ(gridora::spacetime::velocityLine("Zoë", 61, ","), "Zoë   v = 0,61 c");
 }
 
 // The explicit directional marks in UTF-8.

@@ -806,6 +806,13 @@ describe(`Gridora in ${browserName}`, () => {
         velocity: 'v = 0,60 c', // the decimal comma of all three
         valueText: '0,60 c',
       });
+      if (language === 'de') { // the printed page writes the velocity as the window does
+        await choosePage(page, 'a4', false, 300);
+        await choose(page, '#kind', 3);
+        await setName(page, 'Ada');
+        await pressPrint(page);
+        assert.equal(withPdf(await printedPdf(page, 'a4', false), cornerText), 'Ada v = 0,60 c');
+      }
       assert.deepEqual(problems, []);
       await page.close();
     }
