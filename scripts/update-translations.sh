@@ -22,5 +22,6 @@ python3 "$root/packaging/tools/entry_translations.py" marks "$root/packaging/org
 
 for language in de fr es; do
   "$lupdate" -silent -no-obsolete -locations none -source-language en -target-language "$language" \
+    -tr-function-alias QT_TRANSLATE_NOOP+=GRIDORA_TRANSLATABLE \
     "$root/src" "$scratch" -ts "$out/gridora_$language.ts"
 done

@@ -256,6 +256,57 @@
     </message>
 </context>
 <context>
+    <name>Class lists</name>
+    <message>
+        <source>holds a NUL byte: it is no text file, or not UTF-8</source>
+        <translation>enthält ein NUL-Byte: Es ist keine Textdatei oder kein UTF-8</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation>ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>opens a quoted field that never ends</source>
+        <translation>öffnet ein Feld in Anführungszeichen, das nie endet</translation>
+    </message>
+    <message>
+        <source>holds a name longer than %1 characters</source>
+        <translation>enthält einen Namen mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>holds name %1, over the limit of %2</source>
+        <translation>enthält Name Nr. %1, über der Grenze von %2</translation>
+    </message>
+    <message>
+        <source>holds no names</source>
+        <translation>enthält keine Namen</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>Die Liste</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>is not UTF-16 text</source>
+        <translation>ist kein UTF-16-Text</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Class Set</source>
@@ -350,6 +401,69 @@
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The PDF page could not be laid out on %1</source>
+        <translation>Die PDF-Seite konnte nicht auf %1 angelegt werden</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so the page was not printed.</source>
+        <translation>Der Drucker „%1“ ist angehalten, deshalb wurde die Seite nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting pages, so the page was not printed.</source>
+        <translation>Der Drucker „%1“ nimmt keine Seiten an, deshalb wurde die Seite nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The print server refused the page: %1. Nothing was printed.</source>
+        <translation>Der Druckserver hat die Seite abgelehnt: %1. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The print server is not answering, so the page was not printed.</source>
+        <translation>Der Druckserver antwortet nicht, deshalb wurde die Seite nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a page image of %1 x %2 pixels</source>
+        <translation>Es ist nicht genug Speicher für ein Seitenbild von %1 × %2 Pixeln frei</translation>
+    </message>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>Es ist kein Standarddrucker ausgewählt</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>Der gewählte Drucker ist ungültig</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Es wird bereits gedruckt</translation>
+    </message>
+    <message>
+        <source>Printing not in progress</source>
+        <translation>Es wird gerade nicht gedruckt</translation>
+    </message>
+    <message>
+        <source>This kind of file holds one page only</source>
+        <translation>Diese Art von Datei fasst nur eine Seite</translation>
+    </message>
+    <message>
+        <source>The page could not be written</source>
+        <translation>Die Seite konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped (it says &quot;%2&quot;), so the page was not printed.</source>
+        <translation>Der Drucker „%1“ ist angehalten (er meldet „%2“), deshalb wurde die Seite nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting pages (it says &quot;%2&quot;), so the page was not printed.</source>
+        <translation>Der Drucker „%1“ nimmt keine Seiten an (er meldet „%2“), deshalb wurde die Seite nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The print server is not answering, so no printer can be chosen now.</source>
+        <translation>Der Druckserver antwortet nicht, deshalb kann gerade kein Drucker gewählt werden.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,57 @@
     </message>
 </context>
 <context>
+    <name>Class lists</name>
+    <message>
+        <source>holds a NUL byte: it is no text file, or not UTF-8</source>
+        <translation>contiene un byte NUL: no es un archivo de texto o no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>opens a quoted field that never ends</source>
+        <translation>abre un campo entre comillas que nunca se cierra</translation>
+    </message>
+    <message>
+        <source>holds a name longer than %1 characters</source>
+        <translation>contiene un nombre de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>holds name %1, over the limit of %2</source>
+        <translation>contiene el nombre n.º %1, por encima del límite de %2</translation>
+    </message>
+    <message>
+        <source>holds no names</source>
+        <translation>no contiene ningún nombre</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>La lista</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>La línea %1</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <translation>La línea %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>is not UTF-16 text</source>
+        <translation>no es texto UTF-16</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Class Set</source>
@@ -350,6 +401,69 @@
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The PDF page could not be laid out on %1</source>
+        <translation>No se ha podido maquetar la página PDF en %1</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so the page was not printed.</source>
+        <translation>La impresora «%1» está detenida, así que no se ha impreso la página.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting pages, so the page was not printed.</source>
+        <translation>La impresora «%1» no acepta páginas, así que no se ha impreso la página.</translation>
+    </message>
+    <message>
+        <source>The print server refused the page: %1. Nothing was printed.</source>
+        <translation>El servidor de impresión ha rechazado la página: %1. No se ha impreso nada.</translation>
+    </message>
+    <message>
+        <source>The print server is not answering, so the page was not printed.</source>
+        <translation>El servidor de impresión no responde, así que no se ha impreso la página.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a page image of %1 x %2 pixels</source>
+        <translation>No hay memoria suficiente para una imagen de página de %1 × %2 píxeles</translation>
+    </message>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>La impresora seleccionada no es válida</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Impresión en curso</translation>
+    </message>
+    <message>
+        <source>Printing not in progress</source>
+        <translation>No hay ninguna impresión en curso</translation>
+    </message>
+    <message>
+        <source>This kind of file holds one page only</source>
+        <translation>Este tipo de archivo solo admite una página</translation>
+    </message>
+    <message>
+        <source>The page could not be written</source>
+        <translation>No se ha podido escribir la página</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped (it says &quot;%2&quot;), so the page was not printed.</source>
+        <translation>La impresora «%1» está detenida (indica «%2»), así que no se ha impreso la página.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting pages (it says &quot;%2&quot;), so the page was not printed.</source>
+        <translation>La impresora «%1» no acepta páginas (indica «%2»), así que no se ha impreso la página.</translation>
+    </message>
+    <message>
+        <source>The print server is not answering, so no printer can be chosen now.</source>
+        <translation>El servidor de impresión no responde, así que ahora no se puede elegir ninguna impresora.</translation>
     </message>
 </context>
 <context>

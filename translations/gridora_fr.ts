@@ -256,6 +256,57 @@
     </message>
 </context>
 <context>
+    <name>Class lists</name>
+    <message>
+        <source>holds a NUL byte: it is no text file, or not UTF-8</source>
+        <translation>contient un octet NUL&#xa0;: ce n&apos;est pas un fichier texte, ou pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation>dépasse %1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>opens a quoted field that never ends</source>
+        <translation>ouvre un champ entre guillemets qui ne se termine jamais</translation>
+    </message>
+    <message>
+        <source>holds a name longer than %1 characters</source>
+        <translation>contient un nom de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>holds name %1, over the limit of %2</source>
+        <translation>contient le nom n°%1, au-delà de la limite de %2</translation>
+    </message>
+    <message>
+        <source>holds no names</source>
+        <translation>ne contient aucun nom</translation>
+    </message>
+    <message>
+        <source>The list</source>
+        <translation>La liste</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>La ligne %1</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <translation>La ligne %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>is not UTF-16 text</source>
+        <translation>n&apos;est pas du texte UTF-16</translation>
+    </message>
+</context>
+<context>
     <name>ClassSetDialog</name>
     <message>
         <source>Class Set</source>
@@ -350,6 +401,69 @@
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The PDF page could not be laid out on %1</source>
+        <translation>La page PDF n&apos;a pas pu être mise en page sur %1</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so the page was not printed.</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» est arrêtée&#xa0;: la page n&apos;a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting pages, so the page was not printed.</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;accepte pas de pages&#xa0;: la page n&apos;a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>The print server refused the page: %1. Nothing was printed.</source>
+        <translation>Le serveur d&apos;impression a refusé la page&#xa0;: %1. Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>The print server is not answering, so the page was not printed.</source>
+        <translation>Le serveur d&apos;impression ne répond pas&#xa0;: la page n&apos;a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a page image of %1 x %2 pixels</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour une image de page de %1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>Aucune imprimante par défaut n&apos;est sélectionnée</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>L&apos;imprimante choisie n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Impression en cours</translation>
+    </message>
+    <message>
+        <source>Printing not in progress</source>
+        <translation>Aucune impression en cours</translation>
+    </message>
+    <message>
+        <source>This kind of file holds one page only</source>
+        <translation>Ce type de fichier ne contient qu&apos;une seule page</translation>
+    </message>
+    <message>
+        <source>The page could not be written</source>
+        <translation>La page n&apos;a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped (it says &quot;%2&quot;), so the page was not printed.</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» est arrêtée (elle indique «&#xa0;%2&#xa0;»)&#xa0;: la page n&apos;a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting pages (it says &quot;%2&quot;), so the page was not printed.</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;accepte pas de pages (elle indique «&#xa0;%2&#xa0;»)&#xa0;: la page n&apos;a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>The print server is not answering, so no printer can be chosen now.</source>
+        <translation>Le serveur d&apos;impression ne répond pas&#xa0;: aucune imprimante ne peut être choisie pour l&apos;instant.</translation>
     </message>
 </context>
 <context>

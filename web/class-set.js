@@ -5,7 +5,7 @@
 // cancel it.
 
 import { coreCompile } from './core-compile.js';
-import { tr } from './i18n.js';
+import { sayMessage, tr } from './i18n.js';
 import { unprintableSentence } from './print-page.js';
 import { saveFile } from './save-file.js';
 
@@ -44,7 +44,7 @@ function classNames() {
 function showPageCount() {
   const list = typedList();
   const n = list.names?.length ?? 0;
-  if (list.error) box.count.textContent = box.names.value.trim() === '' ? tr('No names yet.') : list.error;
+  if (list.error) box.count.textContent = box.names.value.trim() === '' ? tr('No names yet.') : sayMessage(list.message);
   else box.count.textContent = n === 1 ? tr('1 page will print.') : tr('%1 pages will print.', n);
   box.print.disabled = n === 0;
   box.download.disabled = n === 0 || job !== null;
@@ -62,7 +62,7 @@ function showFileNames(file) {
   box.names.value = list.error ? '' : list.names.map(oneLine).join('\n');
   loaded = list.error ? null : { file, text: box.names.value };
   showPageCount();
-  if (list.error) box.count.textContent = list.error;
+  if (list.error) box.count.textContent = sayMessage(list.message);
 }
 
 // The file's bytes as they are, so that the core can tell text that is not

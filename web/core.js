@@ -117,8 +117,9 @@ class Core {
    * Reads a class list from `bytes` (a Uint8Array of the file, or of the
    * typed names encoded as UTF-8) with the desktop's rules: a CSV file when
    * `fileName` ends in ".csv", one name per line otherwise and for typed
-   * names (no file name). Returns { names } or { error }, the error the
-   * sentence the desktop's class-set dialog shows.
+   * names (no file name). Returns { names } or { error, message }: the error
+   * the sentence the desktop's class-set dialog shows, in English, and the
+   * same as a message for i18n.js's sayMessage.
    */
   readNames(bytes, fileName, skipHeader) {
     return this.withBytes(bytes, (text, textBytes) => this.withName(fileName, (name, nameBytes) =>

@@ -31,9 +31,22 @@ export function chooseLanguage(preferred) {
 }
 
 /** `text` of `context` in the page's language, with %1, %2, … filled from `args`. */
+const wordsOf = (context, text) => words[`${context}\u0004${text}`] ?? text;
+
 export function trIn(context, text, ...args) {
-  const said = words[`${context}\u0004${text}`] ?? text;
+  const said = wordsOf(context, text);
   return said.replace(/%([1-9])/g, (mark, n) => (n <= args.length ? String(args[n - 1]) : mark));
+}
+
+/**
+ * A message of the core (src/texts/message.h: { context, text, args }) in
+ * the page's language: its words looked up in the catalogue, each %N filled
+ * in turn from args, plain text (no context: a file's name) as it is.
+ */
+export function sayMessage({ context, text, args }) {
+  if (!context) return text;
+  const words = wordsOf(context, text);
+  return words.replace(/%([1-9])/g, (mark, n) => (n <= args.length ? sayMessage(args[n - 1]) : mark));
 }
 
 /** A text of the page's own ("Browser") in the page's language. */

@@ -7,6 +7,7 @@
 #include "file_targets.h"
 #include "gridora_version.h"
 #include "kinds.h"
+#include "language.h"
 #include "page_layout.h"
 #include "printer_setup.h"
 #include "saved_file.h"
@@ -62,7 +63,9 @@ std::unique_ptr<PrintTarget> pdfTargetFor(const TPrinter &printer, const page::P
         return std::make_unique<FilePrintTarget>(out, setup->layout, setup->dpi);
     const auto layout = page::layOut(paper, page::Orientation::Portrait, page::kQuarterInchMargin, page::kDefaultDpi);
     if (!layout)
-        throw EPrinter("The PDF page could not be laid out on " + std::string(paper.label));
+        throw EPrinter(Message::words(EPrinter::kMessages,
+                                      GRIDORA_TRANSLATABLE("Messages", "The PDF page could not be laid out on %1"),
+                                      {Message::plain(std::string(paper.label))}));
     return std::make_unique<FilePrintTarget>(PageFormat::Pdf, out, *layout);
 }
 
@@ -586,6 +589,8 @@ void MainWindow::reportCurrentException()
 {
     try {
         throw;
+    } catch (const EPrinter &error) {
+        reportError(i18n::say(error.message()));
     } catch (const std::exception &error) {
         reportError(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -3,6 +3,7 @@
 // drawn through a canvas that keeps its pen, brush and font from job to job.
 
 #include "canvas.h"
+#include "message.h"
 
 #include <functional>
 #include <memory>
@@ -11,17 +12,30 @@
 
 namespace gridora {
 
-/// A printer failure; what() is the exact text shown to the user.
+/// A printer failure: message() is what the user is told, in the window's
+/// language; what() the same in English, as gridora-sheet says it.
 class EPrinter : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EPrinter(Message message) : std::runtime_error(message.english()), message_(std::move(message)) {}
+    /// One of the printer's marked texts ("Messages"), such as kPrinterNotValid.
+    explicit EPrinter(const char *text) : EPrinter(Message::words(kMessages, text)) {}
+
+    const Message &message() const { return message_; }
+
+    /// The catalogue's context of every printer message.
+    static constexpr const char *kMessages = "Messages";
+
+private:
+    Message message_;
 };
 
-inline constexpr const char *kNoDefaultPrinter = "There is no default printer currently selected";
-inline constexpr const char *kPrinterNotValid = "Printer selected is not valid";
-inline constexpr const char *kPrintingInProgress = "Printing in progress";
-inline constexpr const char *kPrintingNotInProgress = "Printing not in progress";
-inline constexpr const char *kOnePageOnly = "This kind of file holds one page only";
+inline constexpr const char *kNoDefaultPrinter =
+    GRIDORA_TRANSLATABLE("Messages", "There is no default printer currently selected");
+inline constexpr const char *kPrinterNotValid = GRIDORA_TRANSLATABLE("Messages", "Printer selected is not valid");
+inline constexpr const char *kPrintingInProgress = GRIDORA_TRANSLATABLE("Messages", "Printing in progress");
+inline constexpr const char *kPrintingNotInProgress = GRIDORA_TRANSLATABLE("Messages", "Printing not in progress");
+inline constexpr const char *kOnePageOnly = GRIDORA_TRANSLATABLE("Messages", "This kind of file holds one page only");
+inline constexpr const char *kPageNotWritten = GRIDORA_TRANSLATABLE("Messages", "The page could not be written");
 
 /// Where a document goes: a real printer queue, a PDF or SVG file, an image,
 /// or a recorder. A document holds one page unless newPage adds more.

@@ -40,7 +40,7 @@ NamesInput readNamesFile(const SheetRequest &request)
     names::NameList list = names::readNameList(std::string_view(text.constData(), std::size_t(text.size())), format,
                                                 header);
     if (list.error) {
-        const QString reason = QString::fromStdString(list.error->reason);
+        const QString reason = QString::fromStdString(list.error->reason.english()); // gridora-sheet speaks English
         if (list.error->line == 0)
             return refusal(QStringLiteral("%1 %2").arg(shown, reason));
         return refusal(QStringLiteral("line %1 of %2 %3").arg(list.error->line).arg(shown, reason));

@@ -1,5 +1,7 @@
 #include "classset.h"
 
+#include "language.h"
+
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
@@ -23,7 +25,7 @@ template <class Widget> Widget *named(Widget *widget, const char *name)
 
 QString sentence(const names::NameListError &error, const QString &file)
 {
-    return QString::fromStdString(names::errorSentence(error, file.toStdString()));
+    return gridora::i18n::say(names::errorMessage(error, file.toStdString()));
 }
 
 // A name from a CSV field may hold line breaks; the box holds one per line.

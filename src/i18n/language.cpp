@@ -35,6 +35,26 @@ void useLocale(QCoreApplication &application, const QLocale &locale)
         application.installTranslator(qt);
 }
 
+QString say(const Message &message)
+{
+    const QString text = QString::fromStdString(message.text);
+    if (message.context.empty())
+        return text;
+    const QString words = QCoreApplication::translate(message.context.c_str(), message.text.c_str());
+    // One pass, so that a filler holding "%2" is never filled again.
+    QString said;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const qsizetype n = i + 1 < words.size() ? words[i + 1].digitValue() - 1 : -1;
+        if (words[i] == QLatin1Char('%') && n >= 0 && static_cast<std::size_t>(n) < message.args.size()) {
+            said += say(message.args[static_cast<std::size_t>(n)]);
+            ++i;
+        } else {
+            said += words[i];
+        }
+    }
+    return said;
+}
+
 void useSystemLanguage(QCoreApplication &application)
 {
     useLocale(application, chooseLocale(QLocale::system().uiLanguages()));

@@ -3,7 +3,10 @@
 // (LANGUAGE, then LANG) that Gridora is translated into, or English, its own.
 // Numbers are written as that language writes them: "0,61 c" in German.
 
+#include "message.h"
+
 #include <QLocale>
+#include <QString>
 #include <QStringList>
 
 class QCoreApplication;
@@ -25,5 +28,10 @@ void useLocale(QCoreApplication &application, const QLocale &locale);
 
 /// useLocale for the system's languages.
 void useSystemLanguage(QCoreApplication &application);
+
+/// A message of the core in the installed language: its words looked up in
+/// the catalogue by context and English text, each %N filled in turn, plain
+/// text (a printer's or a file's name) as it is.
+QString say(const Message &message);
 
 } // namespace gridora::i18n

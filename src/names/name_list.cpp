@@ -12,9 +12,21 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LittleMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigMark = "\xFE\xFF";
 
-NameList refused(int line, std::string reason)
+constexpr const char *kContext = "Class lists";
+
+Message reason(const char *text, std::vector<Message> fillers = {})
 {
-    return {{}, NameListError{line, std::move(reason)}};
+    return Message::words(kContext, text, std::move(fillers));
+}
+
+Message number(std::size_t n)
+{
+    return Message::plain(std::to_string(n));
+}
+
+NameList refused(int line, Message why)
+{
+    return {{}, NameListError{line, std::move(why)}};
 }
 
 bool isLineBreak(char c) { return c == '\n' || c == '\r'; }
@@ -100,14 +112,14 @@ std::variant<std::string, NameListError> utf8FromUtf16(std::string_view bytes, b
     text.reserve(bytes.size());
     for (std::size_t at = 0; at < bytes.size(); at += 2) {
         if (at + 1 == bytes.size())
-            return NameListError{lineAtEnd(text), "is not UTF-16 text"};
+            return NameListError{lineAtEnd(text), reason(GRIDORA_TRANSLATABLE("Class lists", "is not UTF-16 text"))};
         const char16_t unit = unitAt(at);
         char32_t c = unit;
         if (isHigh(unit) && at + 3 < bytes.size() && isLow(unitAt(at + 2))) {
             c = 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (unitAt(at + 2) - 0xDC00);
             at += 2;
         } else if (isHigh(unit) || isLow(unit)) {
-            return NameListError{lineAtEnd(text), "is not UTF-16 text"};
+            return NameListError{lineAtEnd(text), reason(GRIDORA_TRANSLATABLE("Class lists", "is not UTF-16 text"))};
         }
         appendUtf8(text, c);
     }
@@ -127,10 +139,10 @@ std::optional<NameListError> notText(std::string_view text)
             continue;
         }
         if (text[at] == '\0')
-            return NameListError{line, "holds a NUL byte: it is no text file, or not UTF-8"};
+            return NameListError{line, reason(GRIDORA_TRANSLATABLE("Class lists", "holds a NUL byte: it is no text file, or not UTF-8"))};
         const std::size_t length = sequenceLength(text, at);
         if (length == 0)
-            return NameListError{line, "is not UTF-8 text"};
+            return NameListError{line, reason(GRIDORA_TRANSLATABLE("Class lists", "is not UTF-8 text"))};
         at += length;
     }
     return std::nullopt;
@@ -321,7 +333,7 @@ private:
 NameList readNameList(std::string_view text, ListFormat format, HeaderRow header)
 {
     if (text.size() > kMaxListBytes)
-        return refused(0, "is larger than " + std::to_string(kMaxListBytes >> 20) + " MB");
+        return refused(0, reason(GRIDORA_TRANSLATABLE("Class lists", "is larger than %1 MB"), {number(kMaxListBytes >> 20)}));
     std::string fromUtf16;
     if (text.starts_with(kUtf16LittleMark) || text.starts_with(kUtf16BigMark)) {
         auto decoded = utf8FromUtf16(text.substr(2), text.starts_with(kUtf16BigMark));
@@ -341,7 +353,7 @@ NameList readNameList(std::string_view text, ListFormat format, HeaderRow header
     while (!reader.atEnd()) {
         const auto record = reader.next();
         if (!record)
-            return refused(reader.line(), "opens a quoted field that never ends");
+            return refused(reader.line(), reason(GRIDORA_TRANSLATABLE("Class lists", "opens a quoted field that never ends")));
         if (record->blank)
             continue;
         if (std::exchange(headerPending, false))
@@ -350,26 +362,32 @@ NameList readNameList(std::string_view text, ListFormat format, HeaderRow header
         if (name.empty())
             continue;
         if (codePoints(name) > kMaxNameLength)
-            return refused(record->line, "holds a name longer than " + std::to_string(kMaxNameLength) + " characters");
+            return refused(record->line, reason(GRIDORA_TRANSLATABLE("Class lists", "holds a name longer than %1 characters"),
+                                                {number(kMaxNameLength)}));
         if (list.names.size() == kMaxNames)
-            return refused(record->line, "holds name " + std::to_string(kMaxNames + 1) + ", over the limit of " +
-                                             std::to_string(kMaxNames));
+            return refused(record->line, reason(GRIDORA_TRANSLATABLE("Class lists", "holds name %1, over the limit of %2"),
+                                                {number(kMaxNames + 1), number(kMaxNames)}));
         list.names.emplace_back(name);
     }
     if (list.names.empty())
-        return refused(0, "holds no names");
+        return refused(0, reason(GRIDORA_TRANSLATABLE("Class lists", "holds no names")));
     return list;
+}
+
+Message errorMessage(const NameListError &error, std::string_view fileName)
+{
+    const Message file = Message::plain(std::string(fileName));
+    const Message line = number(static_cast<std::size_t>(error.line));
+    Message where = error.line == 0 ? (fileName.empty() ? reason(GRIDORA_TRANSLATABLE("Class lists", "The list")) : file)
+                    : fileName.empty() ? reason(GRIDORA_TRANSLATABLE("Class lists", "Line %1"), {line})
+                                       : reason(GRIDORA_TRANSLATABLE("Class lists", "Line %1 of %2"), {line, file});
+    // Where, then why: "Line 3 of 7b.csv" "is not UTF-8 text".
+    return reason(GRIDORA_TRANSLATABLE("Class lists", "%1 %2."), {std::move(where), error.reason});
 }
 
 std::string errorSentence(const NameListError &error, std::string_view fileName)
 {
-    const std::string file(fileName);
-    if (error.line == 0)
-        return (file.empty() ? std::string("The list") : file) + " " + error.reason + ".";
-    const std::string line = "Line " + std::to_string(error.line);
-    if (file.empty())
-        return line + " " + error.reason + ".";
-    return line + " of " + file + " " + error.reason + ".";
+    return errorMessage(error, fileName).english();
 }
 
 ListFormat formatOfFile(std::string_view fileName)

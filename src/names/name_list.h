@@ -3,6 +3,8 @@
 // column of a CSV file, as a teacher pastes or saves them. Plain C++ with no Qt,
 // so that the window, gridora-sheet and the browser read a list the same way.
 
+#include "message.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -32,7 +34,7 @@ enum class HeaderRow { Keep, Skip };
 
 struct NameListError {
     int line = 0; ///< 1-based line of the text where the fault lies; 0 when it is the whole text's
-    std::string reason; ///< a sentence fragment without the line, e.g. "is not UTF-8 text"
+    Message reason; ///< a sentence's predicate, without the line: "is not UTF-8 text"
 };
 
 /// The names in their order, duplicates kept, or what is wrong with the text.
@@ -59,6 +61,11 @@ NameList readNameList(std::string_view text, ListFormat format, HeaderRow header
 /// `fileName`), and "7b.csv holds no names." or "The list holds no names."
 /// for a fault of the whole text.
 std::string errorSentence(const NameListError &error, std::string_view fileName);
+
+/// errorSentence's sentence as a Message, for a front-end to say in its
+/// language ("Class lists" in the catalogues): where the fault lies, then
+/// the reason.
+Message errorMessage(const NameListError &error, std::string_view fileName);
 
 /// Csv for a file name ending in ".csv" (any case), else Text.
 ListFormat formatOfFile(std::string_view fileName);

@@ -4,30 +4,42 @@ namespace gridora {
 
 namespace {
 
-std::string notPrinted(const std::string &queue, const std::string &state, const std::string &reason)
+// The queue's name and, when it gives one, the printer's own reason fill the
+// sentence; neither is translated.
+Message notPrinted(const char *plain, const char *withReason, const std::string &queue, const std::string &reason)
 {
-    const std::string says = reason.empty() ? std::string() : " (it says \"" + reason + "\")";
-    return "The printer \"" + queue + "\" " + state + says + ", so the page was not printed.";
+    if (reason.empty())
+        return Message::words("Messages", plain, {Message::plain(queue)});
+    return Message::words("Messages", withReason, {Message::plain(queue), Message::plain(reason)});
 }
 
 } // namespace
 
-std::string queueStoppedText(const std::string &queue, const std::string &reason)
+Message queueStoppedText(const std::string &queue, const std::string &reason)
 {
-    return notPrinted(queue, "is stopped", reason);
+    return notPrinted(
+        GRIDORA_TRANSLATABLE("Messages", "The printer \"%1\" is stopped, so the page was not printed."),
+        GRIDORA_TRANSLATABLE("Messages", "The printer \"%1\" is stopped (it says \"%2\"), so the page was not printed."),
+        queue, reason);
 }
 
-std::string queueRejectingText(const std::string &queue, const std::string &reason)
+Message queueRejectingText(const std::string &queue, const std::string &reason)
 {
-    return notPrinted(queue, "is not accepting pages", reason);
+    return notPrinted(
+        GRIDORA_TRANSLATABLE("Messages", "The printer \"%1\" is not accepting pages, so the page was not printed."),
+        GRIDORA_TRANSLATABLE("Messages",
+                             "The printer \"%1\" is not accepting pages (it says \"%2\"), so the page was not printed."),
+        queue, reason);
 }
 
-std::string pageRefusedText(const std::string &reason)
+Message pageRefusedText(const std::string &reason)
 {
     std::string why = reason;
     while (!why.empty() && (why.back() == '.' || why.back() == ' '))
         why.pop_back();
-    return "The print server refused the page: " + why + ". Nothing was printed.";
+    return Message::words(
+        "Messages", GRIDORA_TRANSLATABLE("Messages", "The print server refused the page: %1. Nothing was printed."),
+        {Message::plain(why)});
 }
 
 } // namespace gridora

@@ -88,9 +88,11 @@ Surface &FilePrintTarget::beginDocument()
         try {
             image_ = std::make_unique<ImageSurface>(paperArea(), dpi_);
         } catch (const std::bad_alloc &) {
-            throw EPrinter("There is not enough memory for a page image of " +
-                           std::to_string(paper_.pixels.width()) + " x " + std::to_string(paper_.pixels.height()) +
-                           " pixels");
+            throw EPrinter(Message::words(
+                EPrinter::kMessages,
+                GRIDORA_TRANSLATABLE("Messages", "There is not enough memory for a page image of %1 x %2 pixels"),
+                {Message::plain(std::to_string(paper_.pixels.width())),
+                 Message::plain(std::to_string(paper_.pixels.height()))}));
         }
         break;
     }
@@ -122,7 +124,7 @@ void FilePrintTarget::newPage()
     if (!pdf_ || !page_)
         throw EPrinter(kOnePageOnly);
     if (!pdf_->newPage())
-        throw EPrinter("The page could not be written");
+        throw EPrinter(kPageNotWritten);
 }
 
 void FilePrintTarget::endDocument()
@@ -136,7 +138,7 @@ void FilePrintTarget::endDocument()
     pdf_.reset();
     svg_.reset();
     if (!ok)
-        throw EPrinter("The page could not be written");
+        throw EPrinter(kPageNotWritten);
 }
 
 void FilePrintTarget::abortDocument()

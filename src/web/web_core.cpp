@@ -60,6 +60,17 @@ private:
     std::string text_ = "{";
 };
 
+// A message for the page to say in its language (i18n.js, sayMessage):
+// {"context": …, "text": …, "args": [message, …]}.
+std::string jsonMessage(const Message &message)
+{
+    std::string json = "{\"context\":" + jsonQuoted(message.context) + ",\"text\":" + jsonQuoted(message.text) +
+                       ",\"args\":[";
+    for (std::size_t i = 0; i < message.args.size(); ++i)
+        json += (i > 0 ? "," : "") + jsonMessage(message.args[i]);
+    return json + "]}";
+}
+
 } // namespace
 
 extern "C" {
@@ -232,6 +243,7 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_read_names(const char *text, int bytes,
     if (list.error) {
         lastText = "{\"error\":";
         lastText += jsonQuoted(names::errorSentence(*list.error, file));
+        lastText += ",\"message\":" + jsonMessage(names::errorMessage(*list.error, file));
     } else {
         lastText = "{\"names\":[";
         for (std::size_t i = 0; i < list.names.size(); ++i) {

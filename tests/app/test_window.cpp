@@ -33,6 +33,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QWheelEvent>
 
 using namespace gridora;
@@ -896,6 +897,19 @@ private slots:
             QCOMPARE(w.errors.size(), 1);
             QCOMPARE(target_->ended, 1);
         }
+    }
+
+    // The printer's messages come from the core in English words, which the
+    // window looks up in its catalogue.
+    void aPrinterErrorIsSaidInTheWindowsLanguage()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/gridora_de")));
+        QCoreApplication::installTranslator(&german);
+        target_->refusal = kPrinterNotValid;
+        window_->printAction->trigger();
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(window_->errors, QStringList{QStringLiteral("Der gewählte Drucker ist ungültig")});
     }
 
     // The real error box, not the recorder: a reason that looks like markup

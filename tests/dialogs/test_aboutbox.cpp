@@ -552,13 +552,13 @@ void TestAboutBox::userGuideExplainsThePrintErrors_data()
     QTest::newRow("printing in progress") << QString::fromLatin1(gridora::kPrintingInProgress);
     QTest::newRow("print server down") << QString::fromLatin1(gridora::kPrintServerDown);
     // The guide writes the changing part in capitals, as the user reads it.
-    QTest::newRow("queue stopped") << QString::fromStdString(gridora::queueStoppedText("NAME"));
-    QTest::newRow("queue rejecting") << QString::fromStdString(gridora::queueRejectingText("NAME"));
-    QTest::newRow("queue stopped, its reason") << QString::fromStdString(gridora::queueStoppedText("NAME", "REASON"));
+    QTest::newRow("queue stopped") << QString::fromStdString(gridora::queueStoppedText("NAME").english());
+    QTest::newRow("queue rejecting") << QString::fromStdString(gridora::queueRejectingText("NAME").english());
+    QTest::newRow("queue stopped, its reason") << QString::fromStdString(gridora::queueStoppedText("NAME", "REASON").english());
     QTest::newRow("queue rejecting, its reason")
-        << QString::fromStdString(gridora::queueRejectingText("NAME", "REASON"));
+        << QString::fromStdString(gridora::queueRejectingText("NAME", "REASON").english());
     QTest::newRow("print setup, server down") << QString::fromLatin1(gridora::kPrintSetupServerDown);
-    QTest::newRow("page refused") << QString::fromStdString(gridora::pageRefusedText("REASON"));
+    QTest::newRow("page refused") << QString::fromStdString(gridora::pageRefusedText("REASON").english());
 }
 
 // Each text the program can show in its error box appears word for word in

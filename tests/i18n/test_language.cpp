@@ -44,6 +44,16 @@ private slots:
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
         const QString german = QCoreApplication::translate("QPrintDialog", "Print");
         QVERIFY2(!german.isEmpty() && german != english, qPrintable(german));
+
+        // The core's sentences in German: each part looked up, the file's
+        // name as it is, even where it looks like a filler.
+        using gridora::Message;
+        const Message fault = Message::words(
+            "Class lists", "%1 %2.",
+            {Message::words("Class lists", "Line %1 of %2", {Message::plain("2"), Message::plain("7b %2.txt")}),
+             Message::words("Class lists", "is not UTF-8 text")});
+        QCOMPARE(gridora::i18n::say(fault), QStringLiteral("Zeile 2 von 7b %2.txt ist kein UTF-8-Text."));
+        QCOMPARE(fault.english(), std::string("Line 2 of 7b %2.txt is not UTF-8 text."));
     }
 };
 

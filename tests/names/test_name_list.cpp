@@ -30,7 +30,7 @@ TEST_P(ReadsNames, InTheirOrder)
 {
     const ListCase &c = GetParam();
     const NameList list = readNameList(c.text, c.format, c.header);
-    ASSERT_FALSE(list.error) << list.error->line << ": " << list.error->reason;
+    ASSERT_FALSE(list.error) << list.error->line << ": " << list.error->reason.english();
     EXPECT_EQ(list.names, c.names);
 }
 
@@ -94,7 +94,7 @@ TEST_P(RefusesList, SayingWhichLine)
     const NameList list = readNameList(c.text, c.format, HeaderRow::Keep);
     ASSERT_TRUE(list.error) << "read " << list.names.size() << " names";
     EXPECT_EQ(list.error->line, c.line);
-    EXPECT_EQ(list.error->reason, c.reason);
+    EXPECT_EQ(list.error->reason.english(), c.reason);
     EXPECT_TRUE(list.names.empty());
 }
 

@@ -106,18 +106,18 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("server down") << QString::fromUtf8(kPrintServerDown)
                                      << "The print server is not answering, so the page was not printed.";
-        QTest::newRow("stopped") << QString::fromStdString(queueStoppedText("Room 4"))
+        QTest::newRow("stopped") << QString::fromStdString(queueStoppedText("Room 4").english())
                                  << "The printer \"Room 4\" is stopped, so the page was not printed.";
-        QTest::newRow("rejecting") << QString::fromStdString(queueRejectingText("Room 4"))
+        QTest::newRow("rejecting") << QString::fromStdString(queueRejectingText("Room 4").english())
                                    << "The printer \"Room 4\" is not accepting pages, so the page was not printed.";
         QTest::newRow("stopped, the printer's reason")
-            << QString::fromStdString(queueStoppedText("Room 4", "Out of toner"))
+            << QString::fromStdString(queueStoppedText("Room 4", "Out of toner").english())
             << "The printer \"Room 4\" is stopped (it says \"Out of toner\"), so the page was not printed.";
         QTest::newRow("set-up, server down") << QString::fromUtf8(kPrintSetupServerDown)
                                              << "The print server is not answering, so no printer can be chosen now.";
-        QTest::newRow("refused, own full stop") << QString::fromStdString(pageRefusedText("Job too large. "))
+        QTest::newRow("refused, own full stop") << QString::fromStdString(pageRefusedText("Job too large. ").english())
                                                 << "The print server refused the page: Job too large. Nothing was printed.";
-        QTest::newRow("refused, bare reason") << QString::fromStdString(pageRefusedText("Forbidden"))
+        QTest::newRow("refused, bare reason") << QString::fromStdString(pageRefusedText("Forbidden").english())
                                               << "The print server refused the page: Forbidden. Nothing was printed.";
     }
 

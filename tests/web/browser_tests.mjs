@@ -812,6 +812,16 @@ describe(`Gridora in ${browserName}`, () => {
         await setName(page, 'Ada');
         await pressPrint(page);
         assert.equal(withPdf(await printedPdf(page, 'a4', false), cornerText), 'Ada v = 0,60 c');
+        // The core's own sentences too: a class list that is not UTF-8.
+        await page.click('#class-set-open');
+        await page.$eval('#names-file', (box, bytes) => {
+          const files = new DataTransfer();
+          files.items.add(new File([new Uint8Array(bytes)], 'list.txt', { type: 'text/plain' }));
+          box.files = files.files;
+          box.dispatchEvent(new Event('change', { bubbles: true }));
+        }, [...Buffer.from('Ada\nJos\xE9\n', 'latin1')]);
+        await page.waitForFunction(() => document.getElementById('page-count').textContent.startsWith('Zeile'));
+        assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Zeile 2 von list.txt ist kein UTF-8-Text.');
       }
       assert.deepEqual(problems, []);
       await page.close();
