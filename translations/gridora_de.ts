@@ -376,16 +376,67 @@
         <translation>Millimeterpapier</translation>
     </message>
     <message>
-        <source>Print squared, semi-log, log and spacetime graph paper for the classroom</source>
-        <translation>Karopapier, einfach- und doppelt-logarithmisches Papier und Raumzeit-Papier für den Unterricht drucken</translation>
-    </message>
-    <message>
-        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;print;worksheet;</source>
-        <translation>Millimeterpapier;Karopapier;Papier;Raster;logarithmisch;einfach-logarithmisch;doppelt-logarithmisch;Raumzeit;Relativitätstheorie;drucken;Arbeitsblatt;</translation>
-    </message>
-    <message>
         <source>Print graph paper for the classroom</source>
         <translation>Millimeterpapier für den Unterricht drucken</translation>
+    </message>
+    <message>
+        <source>Print squared, semi-log, log, spacetime and millimetre graph paper for the classroom</source>
+        <translation>Karopapier, einfach- und doppelt-logarithmisches Papier, Raumzeit-Papier und Millimeterpapier für den Unterricht drucken</translation>
+    </message>
+    <message>
+        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;millimetre;millimeter;print;worksheet;</source>
+        <translation>Millimeterpapier;Karopapier;Papier;Raster;logarithmisch;einfach-logarithmisch;doppelt-logarithmisch;Raumzeit;Relativitätstheorie;drucken;Arbeitsblatt;</translation>
+    </message>
+</context>
+<context>
+    <name>Kinds</name>
+    <message>
+        <source>Squared</source>
+        <translation>Kariert</translation>
+    </message>
+    <message>
+        <source>10x15</source>
+        <translation>10x15</translation>
+    </message>
+    <message>
+        <source>Semi log</source>
+        <translation>Einfach-log.</translation>
+    </message>
+    <message>
+        <source>10x1 cycle</source>
+        <translation>10x1 Dekade</translation>
+    </message>
+    <message>
+        <source>10x2 cycle</source>
+        <translation>10x2 Dekaden</translation>
+    </message>
+    <message>
+        <source>10x3 cycle</source>
+        <translation>10x3 Dekaden</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Doppelt-log.</translation>
+    </message>
+    <message>
+        <source>1x1</source>
+        <translation>1x1</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2x2</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3x3</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Raumzeit</translation>
+    </message>
+    <message>
+        <source>Millimetre</source>
+        <translation>Millimeterpapier</translation>
     </message>
 </context>
 <context>

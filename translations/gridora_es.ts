@@ -376,16 +376,67 @@
         <translation>Papel milimetrado</translation>
     </message>
     <message>
-        <source>Print squared, semi-log, log and spacetime graph paper for the classroom</source>
-        <translation>Imprimir papel cuadriculado, semilogarítmico, logarítmico y de espacio-tiempo para la clase</translation>
-    </message>
-    <message>
-        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;print;worksheet;</source>
-        <translation>papel milimetrado;cuadriculado;papel;cuadrícula;logarítmico;semilogarítmico;espacio-tiempo;relatividad;imprimir;ficha;</translation>
-    </message>
-    <message>
         <source>Print graph paper for the classroom</source>
         <translation>Imprimir papel milimetrado para la clase</translation>
+    </message>
+    <message>
+        <source>Print squared, semi-log, log, spacetime and millimetre graph paper for the classroom</source>
+        <translation>Imprimir papel cuadriculado, semilogarítmico, logarítmico, de espacio-tiempo y milimetrado para la clase</translation>
+    </message>
+    <message>
+        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;millimetre;millimeter;print;worksheet;</source>
+        <translation>papel milimetrado;cuadriculado;papel;cuadrícula;logarítmico;semilogarítmico;espacio-tiempo;relatividad;imprimir;ficha;</translation>
+    </message>
+</context>
+<context>
+    <name>Kinds</name>
+    <message>
+        <source>Squared</source>
+        <translation>Cuadriculado</translation>
+    </message>
+    <message>
+        <source>10x15</source>
+        <translation>10x15</translation>
+    </message>
+    <message>
+        <source>Semi log</source>
+        <translation>Semilogarítmico</translation>
+    </message>
+    <message>
+        <source>10x1 cycle</source>
+        <translation>10x1 ciclo</translation>
+    </message>
+    <message>
+        <source>10x2 cycle</source>
+        <translation>10x2 ciclos</translation>
+    </message>
+    <message>
+        <source>10x3 cycle</source>
+        <translation>10x3 ciclos</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logarítmico</translation>
+    </message>
+    <message>
+        <source>1x1</source>
+        <translation>1x1</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2x2</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3x3</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Espacio-tiempo</translation>
+    </message>
+    <message>
+        <source>Millimetre</source>
+        <translation>Papel milimetrado</translation>
     </message>
 </context>
 <context>

@@ -376,16 +376,67 @@
         <translation>Papier millimétré</translation>
     </message>
     <message>
-        <source>Print squared, semi-log, log and spacetime graph paper for the classroom</source>
-        <translation>Imprimer du papier quadrillé, semi-logarithmique, log-log et espace-temps pour la classe</translation>
-    </message>
-    <message>
-        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;print;worksheet;</source>
-        <translation>papier millimétré;quadrillé;papier;grille;logarithmique;semi-logarithmique;log-log;espace-temps;relativité;imprimer;fiche;</translation>
-    </message>
-    <message>
         <source>Print graph paper for the classroom</source>
         <translation>Imprimer du papier millimétré pour la classe</translation>
+    </message>
+    <message>
+        <source>Print squared, semi-log, log, spacetime and millimetre graph paper for the classroom</source>
+        <translation>Imprimer du papier quadrillé, semi-logarithmique, log-log, espace-temps et millimétré pour la classe</translation>
+    </message>
+    <message>
+        <source>graph;paper;grid;logarithmic;semilog;spacetime;relativity;millimetre;millimeter;print;worksheet;</source>
+        <translation>papier millimétré;quadrillé;papier;grille;logarithmique;semi-logarithmique;log-log;espace-temps;relativité;imprimer;fiche;</translation>
+    </message>
+</context>
+<context>
+    <name>Kinds</name>
+    <message>
+        <source>Squared</source>
+        <translation>Quadrillé</translation>
+    </message>
+    <message>
+        <source>10x15</source>
+        <translation>10x15</translation>
+    </message>
+    <message>
+        <source>Semi log</source>
+        <translation>Semi-log</translation>
+    </message>
+    <message>
+        <source>10x1 cycle</source>
+        <translation>10x1 décade</translation>
+    </message>
+    <message>
+        <source>10x2 cycle</source>
+        <translation>10x2 décades</translation>
+    </message>
+    <message>
+        <source>10x3 cycle</source>
+        <translation>10x3 décades</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log-log</translation>
+    </message>
+    <message>
+        <source>1x1</source>
+        <translation>1x1</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2x2</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3x3</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Espace-temps</translation>
+    </message>
+    <message>
+        <source>Millimetre</source>
+        <translation>Papier millimétré</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@ import { scaleSample } from './sample-scale.js';
 import { keepUpToDate } from './update-notice.js';
 import { wireClassSet } from './class-set.js';
 import { saveFile } from './save-file.js';
-import { decimal, decimalSeparator, startLanguage, tr } from './i18n.js';
+import { decimal, decimalSeparator, kindText, startLanguage, tr } from './i18n.js';
 
 const MAX_POSITION = 90;
 const LARGE_STEP = 10;
@@ -46,12 +46,37 @@ function chosenKind() {
 }
 
 function fillKindBox() {
-  ui.kind.replaceChildren(...core.kinds().map((kind) => new Option(kind.name)));
+  const names = core.kinds().map((kind) => kindText(kind.name));
+  ui.kind.replaceChildren(...names.map((name) => new Option(name)));
+  widenToFit(ui.kind, names, 16, 162);
+  widenToFit(ui.size, core.kinds().flatMap((kind) => kind.sizeLabels.map(kindText)), 200, 362);
 }
 
 function fillSizeBox() {
-  ui.size.replaceChildren(...chosenKind().sizeLabels.map((label) => new Option(label)));
+  ui.size.replaceChildren(...chosenKind().sizeLabels.map((label) => new Option(kindText(label))));
   ui.size.selectedIndex = 0;
+}
+
+// As on the desktop, the boxes were sized for English words: in a language
+// that needs more room a box widens into the free room beside it, first to
+// the right as far as `right`, then to the left as far as `left`. The size
+// box is sized once for the longest label of every kind.
+function widenToFit(box, texts, left, right) {
+  const style = box.style;
+  style.removeProperty('--box-left');
+  style.removeProperty('--box-width');
+  const { offsetLeft: at, offsetWidth: width } = box;
+  const probe = document.createElement('select');
+  probe.style.cssText = 'position: absolute; visibility: hidden; width: max-content';
+  for (const text of texts) probe.add(new Option(text));
+  box.after(probe);
+  const needed = probe.offsetWidth;
+  probe.remove();
+  if (needed <= width) return;
+  const end = Math.min(at + needed, right);
+  const start = Math.max(left, end - needed);
+  style.setProperty('--box-left', `${start}px`);
+  style.setProperty('--box-width', `${end - start}px`);
 }
 
 function showVelocity() {

@@ -49,6 +49,9 @@ export function sayMessage({ context, text, args }) {
   return words.replace(/%([1-9])/g, (mark, n) => (n <= args.length ? sayMessage(args[n - 1]) : mark));
 }
 
+/** A kind's name or size label from the core's table, which holds them in English, in the page's language. */
+export const kindText = (english) => (english ? wordsOf('Kinds', english) : english);
+
 /** A text of the page's own ("Browser") in the page's language. */
 export function tr(text, ...args) {
   return trIn(BROWSER, text, ...args);

@@ -94,9 +94,13 @@ template <class Widget> Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-QString fromView(std::string_view text)
+// A kind's name or size label from the table of kinds, which holds them in
+// English, in the window's language.
+QString kindText(std::string_view english)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (english.empty())
+        return {};
+    return QCoreApplication::translate("Kinds", std::string(english).c_str());
 }
 
 // Where a control sized for its English text widens in a language that needs
@@ -243,7 +247,7 @@ void MainWindow::buildControls()
     kindBox = named(new ChoiceBox(client), "kindBox");
     kindBox->setGeometry(35, 32, 97, 24);
     for (const kinds::Kind &kind : kinds::all())
-        kindBox->addItem(fromView(kind.name));
+        kindBox->addItem(kindText(kind.name));
     kindBox->setMaxVisibleItems(kindBox->count());
     setRowHeight(kindBox, 16);
 
@@ -335,7 +339,7 @@ void MainWindow::nameControlsForScreenReaders()
 
 QString MainWindow::sizeLabel(int kind, int choice) const
 {
-    return fromView(kinds::kindAt(kind).sizeLabels.at(static_cast<std::size_t>(choice)));
+    return kindText(kinds::kindAt(kind).sizeLabels.at(static_cast<std::size_t>(choice)));
 }
 
 // --- Handlers ---------------------------------------------------------------
@@ -495,7 +499,7 @@ QString MainWindow::kindName() const
     // Typed text that matches no entry names the sheet it draws as it stands.
     if (kindBox->currentIndex() == kinds::kNoEntry)
         return kindBox->currentText();
-    return fromView(currentKind().name);
+    return kindText(currentKind().name);
 }
 
 QString MainWindow::sheetDetail() const

@@ -3,6 +3,7 @@
 #include "grid_sheets.h"
 #include "millimetre_sheets.h"
 #include "spacetime_sheets.h"
+#include "translatable.h"
 
 #include <stdexcept>
 
@@ -57,14 +58,27 @@ void millimetrePage(TPrinter &printer, const SheetChoice &, const std::string &n
     millimetre::drawMillimetrePage(printer, name);
 }
 
+// The names and size labels are English, each marked for the catalogues
+// (context "Kinds"), where the window and the browser look them up.
 const Kind kKinds[] = {
-    {"squared", "Squared", {"10x15", "10x15", "10x15"}, true, false, gridSample<gridpaper::kSquared>,
-     gridPage<gridpaper::kSquared>},
-    {"semilog", "Semi log", {"10x1 cycle", "10x2 cycle", "10x3 cycle"}, true, false,
-     gridSample<gridpaper::kSemiLog>, gridPage<gridpaper::kSemiLog>},
-    {"log", "Log", {"1x1", "2x2", "3x3"}, true, false, gridSample<gridpaper::kLog>, gridPage<gridpaper::kLog>},
-    {"spacetime", "Spacetime", {"", "", ""}, false, true, spacetimeSample, spacetimePage},
-    {"millimetre", "Millimetre", {"", "", ""}, false, false, millimetreSample, millimetrePage},
+    {"squared",
+     GRIDORA_TRANSLATABLE("Kinds", "Squared"),
+     {GRIDORA_TRANSLATABLE("Kinds", "10x15"), GRIDORA_TRANSLATABLE("Kinds", "10x15"),
+      GRIDORA_TRANSLATABLE("Kinds", "10x15")},
+     true, false, gridSample<gridpaper::kSquared>, gridPage<gridpaper::kSquared>},
+    {"semilog",
+     GRIDORA_TRANSLATABLE("Kinds", "Semi log"),
+     {GRIDORA_TRANSLATABLE("Kinds", "10x1 cycle"), GRIDORA_TRANSLATABLE("Kinds", "10x2 cycle"),
+      GRIDORA_TRANSLATABLE("Kinds", "10x3 cycle")},
+     true, false, gridSample<gridpaper::kSemiLog>, gridPage<gridpaper::kSemiLog>},
+    {"log",
+     GRIDORA_TRANSLATABLE("Kinds", "Log"),
+     {GRIDORA_TRANSLATABLE("Kinds", "1x1"), GRIDORA_TRANSLATABLE("Kinds", "2x2"), GRIDORA_TRANSLATABLE("Kinds", "3x3")},
+     true, false, gridSample<gridpaper::kLog>, gridPage<gridpaper::kLog>},
+    {"spacetime", GRIDORA_TRANSLATABLE("Kinds", "Spacetime"), {"", "", ""}, false, true, spacetimeSample,
+     spacetimePage},
+    {"millimetre", GRIDORA_TRANSLATABLE("Kinds", "Millimetre"), {"", "", ""}, false, false, millimetreSample,
+     millimetrePage},
 };
 
 const Kind kUnlisted{"", "", {"", "", ""}, true, false, gridSample<-1>, gridPage<-1>};

@@ -786,6 +786,7 @@ describe(`Gridora in ${browserName}`, () => {
       caption: document.querySelector('.caption').textContent,
       print: document.getElementById('print').textContent,
       kindLabel: document.getElementById('kind').getAttribute('aria-label'),
+      kinds: [...document.getElementById('kind').options].map((o) => o.text),
       count: document.getElementById('page-count').textContent,
       velocity: document.getElementById('velocity-label').textContent,
       valueText: document.getElementById('velocity').getAttribute('aria-valuetext'),
@@ -802,6 +803,7 @@ describe(`Gridora in ${browserName}`, () => {
         caption: tr(window, 'Choose Your Graph......'),
         print: tr(window, '&Print').replace('&', ''),
         kindLabel: tr(window, 'Kind of graph paper'),
+        kinds: ['Squared', 'Semi log', 'Log', 'Spacetime', 'Millimetre'].map((kind) => tr('Kinds', kind)),
         count: tr('Browser', 'No names yet.'),
         velocity: 'v = 0,60 c', // the decimal comma of all three
         valueText: '0,60 c',

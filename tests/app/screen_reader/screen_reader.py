@@ -114,8 +114,8 @@ def combo_boxes(frame):
 def check_boxes(frame):
     boxes = {box.name: box for box in combo_boxes(frame)}
     # Named by the entry they show, their purpose comes from a related label.
-    for value, purpose in (("Squared", tr(WINDOW, "Kind of graph paper")),
-                           ("10x15", tr(WINDOW, "Size of the graph paper"))):
+    for value, purpose in ((tr("Kinds", "Squared"), tr(WINDOW, "Kind of graph paper")),
+                           (tr("Kinds", "10x15"), tr(WINDOW, "Size of the graph paper"))):
         box = boxes.get(value)
         check(box is not None, "no combo box announced as %r; found %r" % (value, sorted(boxes)))
         if box is not None:
