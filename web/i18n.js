@@ -132,7 +132,9 @@ export async function startLanguage(menu) {
   numberLocale = preferred.find((tag) => primary(tag) === language) ?? language;
   if (language !== 'en') {
     try {
-      const response = await fetch(`i18n/${language}.json`);
+      // From the page's own release, as the bundle that runs this is.
+      const release = new URL(import.meta.url).search;
+      const response = await fetch(new URL(`i18n/${language}.json${release}`, import.meta.url));
       if (!response.ok) throw new Error(`${response.status}`);
       words = await response.json();
     } catch {

@@ -61,10 +61,11 @@ function recordPrintsAndDownloads() {
 }
 
 // Runs before the page's own scripts: the browser's languages are `tags`,
-// whatever the machine's own language is.
+// whatever the machine's own language is (a test's own `speaks` may set
+// them again, for the region's paper).
 function speak(tags) {
-  Object.defineProperty(navigator, 'languages', { get: () => tags });
-  Object.defineProperty(navigator, 'language', { get: () => tags[0] });
+  for (const [name, value] of [['languages', tags], ['language', tags[0]]])
+    Object.defineProperty(Navigator.prototype, name, { get: () => value, configurable: true });
 }
 
 async function openPage({ before: prepare, context = browser, url = server.url, languages = ['en-US'] } = {}) {
@@ -729,7 +730,8 @@ describe(`Gridora in ${browserName}`, () => {
   test('the Paper panel: the region\'s paper until one is chosen, remembered choices, what to choose in the print dialog', async () => {
     // The paper usual where the browser's first language is spoken; a
     // language alone stands for its likely region.
-    const { page } = await openPage({ before: speaks(['en-US', 'de']) });
+    // The page itself in English (?lang=en): the region's paper is the point.
+    const { page } = await openPage({ before: speaks(['en-US', 'de']), url: `${server.url}?lang=en` });
     await ready(page);
     const regions = [['en-US', 'letter'], ['en-CA', 'letter'], ['es-MX', 'letter'], ['fil', 'letter'], ['en', 'letter'],
       ['en-GB', 'a4'], ['de-DE', 'a4'], ['es', 'a4'], ['fr-CA', 'letter'], ['fr', 'a4']];
@@ -766,7 +768,7 @@ describe(`Gridora in ${browserName}`, () => {
     await page.close();
 
     // Letter where printers hold A4: 97 %.
-    const { page: german } = await openPage({ before: speaks(['de-DE']) });
+    const { page: german } = await openPage({ before: speaks(['de-DE']), url: `${server.url}?lang=en` });
     await ready(german);
     await choose(german, '#paper', PAPER_INDEX.letter);
     assert.match((await german.$eval('#scale-warning', (e) => e.textContent)), /^Printers in this browser's region usually hold A4 paper\. On A4, this Letter sheet prints shrunk to 97 %/);

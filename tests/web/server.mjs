@@ -21,7 +21,7 @@ import { extname, join, normalize } from 'node:path';
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.png': 'image/png',
-  '.svg': 'image/svg+xml', '.ttf': 'font/ttf', '.txt': 'text/plain; charset=utf-8',
+  '.svg': 'image/svg+xml', '.ttf': 'font/ttf', '.txt': 'text/plain; charset=utf-8', '.json': 'application/json',
 };
 const DAY = 24 * 3600 * 1000;
 const PLAIN = { caching: 'none', datedBack: 30, missing: [], cut: [], types: {}, hold: [], transform: null };
