@@ -52,6 +52,21 @@ function fillKindBox() {
   widenToFit(ui.size, core.kinds().flatMap((kind) => kind.sizeLabels.map(kindText)), 200, 362);
 }
 
+// The "Who" label ends short of the name box: a longer word ("Nombre") moves
+// it to the left, as on the desktop, and where the group's edge stops it (a
+// tablet's larger text) the name box gives up the rest.
+function fitWhoLabel() {
+  const label = document.querySelector('.who-label');
+  const { offsetLeft: whoLeft, offsetWidth: whoWidth } = ui.who;
+  if (label.offsetLeft + label.offsetWidth + 4 <= whoLeft) return;
+  const left = Math.max(10, whoLeft - 4 - label.offsetWidth);
+  label.style.setProperty('--box-left', `${left}px`);
+  const start = left + label.offsetWidth + 4;
+  if (start <= whoLeft) return;
+  ui.who.style.setProperty('--who-left', `${start}px`);
+  ui.who.style.setProperty('--who-width', `${whoLeft + whoWidth - start}px`);
+}
+
 function fillSizeBox() {
   ui.size.replaceChildren(...chosenKind().sizeLabels.map((label) => new Option(kindText(label))));
   ui.size.selectedIndex = 0;
@@ -260,6 +275,7 @@ async function start() {
     return;
   }
   await language;
+  fitWhoLabel();
   for (const id of PAGE_BOXES) showChoice($(id));
   for (const id of CONTROLS) $(id).disabled = false;
   scaleSample(ui.window);

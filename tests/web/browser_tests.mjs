@@ -810,6 +810,15 @@ describe(`Gridora in ${browserName}`, () => {
         velocity: 'v = 0,60 c', // the decimal comma of all three
         valueText: '0,60 c',
       });
+      // Longer words widen the window's controls into free room, never over one another.
+      const overlapping = await page.evaluate(() => {
+        const shown = ['.who-label', '#who', '#kind', '#size', '#print']
+          .map((s) => [s, document.querySelector(s).getBoundingClientRect()]);
+        return shown.flatMap(([a, r], i) => shown.slice(i + 1)
+          .filter(([, q]) => r.left < q.right && q.left < r.right && r.top < q.bottom && q.top < r.bottom)
+          .map(([b]) => `${a} ${b}`));
+      });
+      assert.deepEqual(overlapping, [], `${language}: controls over one another`);
       if (language === 'de') { // the printed page writes the velocity as the window does
         await choosePage(page, 'a4', false, 300);
         await choose(page, '#kind', 3);
