@@ -10,9 +10,12 @@
 // font layout engine several times the size of the whole site to embed a font.
 // No DOM here: a worker can make the PDF too.
 
+import { DOT_FONT_FILE, DOT_FONT_PIXELS, DOT_ORIGIN, dotRuns } from './page-dots.js';
 import { loadPageFonts } from './page-fonts.js';
 import { setLine } from './page-text.js';
 import { subsetFont } from './page-subset.js';
+import { firstTextIndex } from './paint-list.js';
+import { TrueType } from './truetype.js';
 
 export { PAGE_FONT_FILES } from './page-fonts.js';
 
@@ -51,6 +54,19 @@ class PageFont {
   use(gid, text) {
     if (!this.used.has(gid) || (this.used.get(gid) === '' && text)) this.used.set(gid, text);
   }
+
+  /** The glyph of character code `c`, marked used; it stands for no text. */
+  glyphOf(c) {
+    this.dots = true;
+    this.glyphs ??= new Map();
+    let gid = this.glyphs.get(c);
+    if (gid === undefined) {
+      gid = this.font.glyph(c);
+      this.glyphs.set(c, gid);
+      this.use(gid, '');
+    }
+    return gid;
+  }
 }
 
 function utf16Hex(text) {
@@ -82,17 +98,40 @@ function textOperations(op, layout, fonts, embedded) {
   return `BT 0 g ${out.join(' ')} ET`;
 }
 
-function contentStream(ops, layout, dpi, fonts, embedded) {
-  const out = [];
+// A dotted line as runs of the dot face (page-dots.js), as the printed SVG
+// draws it: each run from a quarter into its first pixel, a steep one with
+// its axes swapped.
+function dotOperations(op, dots) {
+  const size = DOT_FONT_PIXELS;
+  return dotRuns(op).map((r) => {
+    let hex = '';
+    for (let i = 0; i < r.text.length; i++) hex += hex4(dots.glyphOf(r.text.charCodeAt(i)));
+    const [x, y] = r.steep ? [r.across, r.along] : [r.along, r.across];
+    const matrix = r.steep ? `0 ${size} ${-size} 0` : `${size} 0 0 ${-size}`;
+    return `BT ${rgb(r.colour)} rg /${dots.resource} 1 Tf ${matrix} ${num(x + DOT_ORIGIN)} ${num(y + DOT_ORIGIN)} Tm <${hex}> Tj ET`;
+  }).join('\n');
+}
+
+// The page and the sheet's form are clipped a sixteenth of a pixel inside the
+// printable area: a renderer that counts the pixels on a clip's edge as
+// inside would ink one past it.
+const INSIDE = 1 / 16;
+
+// Device pixels, y downwards, origin at the printable area's corner, clipped
+// to it.
+function pageFrame(layout, dpi) {
   const scale = 72 / dpi;
-  const heightPt = layout.inches.height * 72;
-  // Device pixels, y downwards, origin at the printable area's corner.
-  out.push(`${num(scale)} 0 0 ${num(-scale)} 0 ${num(heightPt)} cm`);
-  out.push(`1 0 0 1 ${layout.margin} ${layout.margin} cm`);
-  // Clipped a sixteenth of a pixel inside the printable area: a renderer that
-  // counts the pixels on a clip's edge as inside would ink one past it.
-  const inside = 1 / 16;
-  out.push(`${num(inside)} ${num(inside)} ${num(layout.width - 2 * inside)} ${num(layout.height - 2 * inside)} re W n`);
+  return [`${num(scale)} 0 0 ${num(-scale)} 0 ${num(layout.inches.height * 72)} cm`,
+    `1 0 0 1 ${layout.margin} ${layout.margin} cm`,
+    `${num(INSIDE)} ${num(INSIDE)} ${num(layout.width - 2 * INSIDE)} ${num(layout.height - 2 * INSIDE)} re W n`].join('\n');
+}
+
+function formBox(layout) {
+  return `[${num(INSIDE)} ${num(INSIDE)} ${num(layout.width - INSIDE)} ${num(layout.height - INSIDE)}]`;
+}
+
+function contentStream(ops, layout, fonts, embedded, dots) {
+  const out = [];
   for (const op of ops) {
     if (op.op === 'fill') {
       out.push(`${rgb(op.colour)} rg ${op.x} ${op.y} ${op.w} ${op.h} re f`);
@@ -104,6 +143,8 @@ function contentStream(ops, layout, dpi, fonts, embedded) {
       } else {
         out.push(`${op.width} w 2 J ${rgb(op.colour)} RG ${path}`);
       }
+    } else if (op.op === 'pixels') {
+      out.push(dotOperations(op, dots));
     } else if (fonts) {
       out.push(textOperations(op, layout, fonts, embedded));
     }
@@ -118,7 +159,9 @@ function widthsArray(pageFont) {
 }
 
 function toUnicodeCMap(pageFont) {
-  const entries = [...pageFont.used.entries()].filter(([, text]) => text !== '').sort((p, q) => p[0] - q[0]);
+  // The dot face's glyphs stand for nothing: mapped to no text, a reader
+  // leaves them out rather than guess a letter from the glyph's number.
+  const entries = [...pageFont.used.entries()].filter(([, text]) => text !== '' || pageFont.dots).sort((p, q) => p[0] - q[0]);
   const chunks = [];
   for (let i = 0; i < entries.length; i += 100) {
     const part = entries.slice(i, i + 100);
@@ -192,11 +235,22 @@ export async function pagePdf(ops, layout, dpi, loadFont) {
   return pagesPdf([ops], layout, dpi, loadFont);
 }
 
-/** A PDF Blob with one page of `layout` for each list of operations in `pages`. */
+/**
+ * A PDF Blob with one page of `layout` for each list of operations in
+ * `pages`. Pages with the same sheet (all drawn before the first text: a
+ * class set's pages differ only in their names) draw it from one form, kept
+ * once in the file.
+ */
 export async function pagesPdf(pages, layout, dpi, loadFont) {
   const texts = pages.flatMap((ops) => ops.filter((op) => op.op === 'text').map((op) => op.text));
   const fonts = texts.length > 0 ? await loadPageFonts(texts, loadFont) : null;
   const embedded = fonts?.faces.map((face, i) => new PageFont(face, i)) ?? [];
+  let dots = null;
+  if (pages.some((ops) => ops.some((op) => op.op === 'pixels'))) {
+    const bytes = await loadFont(DOT_FONT_FILE);
+    dots = new PageFont({ file: DOT_FONT_FILE, bytes, font: new TrueType(bytes) }, embedded.length);
+    embedded.push(dots);
+  }
 
   const pdf = new PdfFile();
   const catalog = pdf.reserve();
@@ -207,15 +261,27 @@ export async function pagesPdf(pages, layout, dpi, loadFont) {
   pdf.set(tree, `<< /Type /Pages /Kids [${pageObjects.map((n) => `${n} 0 R`).join(' ')}] /Count ${pages.length} >>`);
   const w = num(layout.inches.width * 72);
   const h = num(layout.inches.height * 72);
+  const sheets = new Map(); // the sheet's operations (as JSON) → its form's name
+  const forms = [];
   for (const [i, ops] of pages.entries()) {
-    const contents = await pdf.stream('', encoder.encode(contentStream(ops, layout, dpi, fonts, embedded)));
+    const cut = firstTextIndex(ops);
+    const key = JSON.stringify(ops.slice(0, cut));
+    if (!sheets.has(key)) {
+      const drawing = encoder.encode(contentStream(ops.slice(0, cut), layout, fonts, embedded, dots));
+      const form = await pdf.stream(`/Type /XObject /Subtype /Form /BBox ${formBox(layout)} /Resources ${resources} 0 R`, drawing);
+      sheets.set(key, `S${forms.length + 1}`);
+      forms.push(`/S${forms.length + 1} ${form} 0 R`);
+    }
+    const page = [pageFrame(layout, dpi), `/${sheets.get(key)} Do`, contentStream(ops.slice(cut), layout, fonts, embedded, dots)];
+    const contents = await pdf.stream('', encoder.encode(page.join('\n')));
     pdf.set(pageObjects[i], `<< /Type /Page /Parent ${tree} 0 R /MediaBox [0 0 ${w} ${h}] /Resources ${resources} 0 R /Contents ${contents} 0 R >>`);
   }
   // After every page: the widths and the text map name each glyph used.
   const fontObjects = [];
   for (const pageFont of embedded.filter((f) => f.used.size > 0))
     fontObjects.push(`/${pageFont.resource} ${await embedFont(pdf, pageFont)} 0 R`);
-  pdf.set(resources, fontObjects.length > 0 ? `<< /Font << ${fontObjects.join(' ')} >> >>` : '<< >>');
+  const fontDictionary = fontObjects.length > 0 ? `/Font << ${fontObjects.join(' ')} >> ` : '';
+  pdf.set(resources, `<< ${fontDictionary}/XObject << ${forms.join(' ')} >> >>`);
   return pdf.bytes();
 }
 

@@ -4,8 +4,9 @@
 // is in the page's faces before it prints.
 
 import { tr } from './i18n.js';
+import { DOT_FONT_FILE } from './page-dots.js';
 import { loadPageFonts, unprintableIn } from './page-fonts.js';
-import { loadPageFaces, pageSvg } from './page-svg.js';
+import { loadPageFaces, pageSvg, sheetSvgText } from './page-svg.js';
 
 // The page's font files, each fetched the first time a page needs it.
 const fontFiles = new Map();
@@ -61,26 +62,65 @@ export function unprintableSentence(fault, names, line = () => '') {
 const printPage = document.getElementById('print-page');
 let classSetPages = null; // the pages a class set's Print asked for, until printed
 
-function fill(pages, fonts) {
-  const sheets = pages.map(({ ops, layout, dpi }) => {
+// `sheetUrls[i]`, where given, is a picture of page i's sheet.
+function fill(pages, fonts, sheetUrls = []) {
+  const sheets = pages.map(({ ops, layout, dpi }, i) => {
     printPage.className = layout.pageName;
     const sheet = document.createElement('div');
     sheet.className = 'sheet';
-    sheet.append(pageSvg(ops, layout, dpi, fonts));
+    sheet.append(pageSvg(ops, layout, dpi, fonts, sheetUrls[i]));
     return sheet;
   });
   printPage.replaceChildren(...sheets);
 }
 
+let dotFontUrl = null;
+
+async function dotFontDataUrl() {
+  if (!dotFontUrl) {
+    const bytes = await fontFile(DOT_FONT_FILE);
+    let text = '';
+    for (let i = 0; i < bytes.length; i += 0x8000) text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+    dotFontUrl = `data:font/ttf;base64,${btoa(text)}`;
+  }
+  return dotFontUrl;
+}
+
+let pictures = []; // the object URLs of the last print's sheets
+
+/**
+ * A picture of each page's sheet, one for every page with the same sheet
+ * (a class set's pages differ only in their text), loaded and ready to
+ * print.
+ */
+async function sheetPictures(pages) {
+  const fontUrl = await dotFontDataUrl();
+  for (const url of pictures) URL.revokeObjectURL(url);
+  const byText = new Map();
+  const urls = pages.map(({ ops, layout, dpi }) => {
+    const text = sheetSvgText(ops, layout, dpi, fontUrl);
+    if (!byText.has(text)) byText.set(text, URL.createObjectURL(new Blob([text], { type: 'image/svg+xml' })));
+    return byText.get(text);
+  });
+  pictures = [...byText.values()];
+  await Promise.all(pictures.map((url) => {
+    const image = new Image();
+    image.src = url;
+    return image.decode();
+  }));
+  return urls;
+}
+
 /**
  * Prints `pages` ({ ops, layout, dpi } each) as one job once their faces
- * are loaded. `classSet` keeps them for this print only; otherwise the page
- * is the window's, which every print fills afresh anyway.
+ * are loaded. `classSet` keeps them for this print only, their sheet drawn
+ * once as a picture that every page shows; otherwise the page is the
+ * window's, which every print fills afresh anyway.
  */
 export async function printPages(pages, { classSet = false } = {}) {
   const fonts = await fontsFor(pages.flatMap(pageTexts));
   await loadPageFaces();
-  fill(pages, fonts);
+  fill(pages, fonts, classSet ? await sheetPictures(pages) : []);
   classSetPages = classSet ? pages : null;
   window.print();
 }
@@ -89,6 +129,8 @@ export async function printPages(pages, { classSet = false } = {}) {
  * Fills the print page with `windowPage()` whenever the browser prints,
  * however it was asked to, so that it never prints a page the controls no
  * longer show; a class set's pages only for the print its dialog asked for.
+ * The browser prints as soon as this returns: the sheet is drawn in the page
+ * itself, not as a picture that would still be loading.
  */
 export function wirePrintPage(windowPage) {
   addEventListener('beforeprint', () => {

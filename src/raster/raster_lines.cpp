@@ -390,6 +390,44 @@ void drawLineIn(const PixelBuffer &pixels, TPoint from, TPoint to, int width, Li
 
 } // namespace
 
+std::optional<ThinLineStretch> thinLineStretch(TPoint from, TPoint to, int width, int height)
+{
+    if (from == to)
+        return std::nullopt;
+    const bool steep = std::llabs(static_cast<long long>(to.Y) - from.Y) > std::llabs(static_cast<long long>(to.X) - from.X);
+    const long long a1 = steep ? from.Y : from.X, b1 = steep ? from.X : from.Y;
+    const long long a2 = steep ? to.Y : to.X, b2 = steep ? to.X : to.Y;
+    const long long step = a2 > a1 ? 1 : -1;
+    const MajorAxisLine line{a1, b1, step, (a2 - a1) * step, b2 - b1};
+    long long first = std::max(std::min(a1, a2), 0LL);
+    long long last = std::min(std::max(a1, a2), (steep ? height : width) - 1LL);
+    if (first > last || !narrowToPicture(line, first, last, steep ? width : height))
+        return std::nullopt;
+    // The same quotient and remainder as walkLine, one addition a pixel.
+    const long long twoDa = 2 * line.da;
+    const long long k = line.kAt(first);
+    const Wide numerator = Wide(2) * k * line.db + line.da;
+    const long long quotient = static_cast<long long>(floorDiv<Wide>(numerator, twoDa));
+    auto rem = static_cast<long long>(numerator - Wide(quotient) * twoDa);
+    const long long move = 2 * line.db * line.step;
+    ThinLineStretch out;
+    out.steep = steep;
+    out.across = move >= 0 ? 1 : -1;
+    const long long b = b1 + quotient;
+    out.first = steep ? TPoint{int(b), int(first)} : TPoint{int(first), int(b)};
+    // Pixel i of the walk is k + i·step from the first end: the pen's when
+    // that is a multiple of three.
+    out.firstPen = static_cast<int>(((-(k % 3) * step) % 3 + 3) % 3);
+    out.moves.reserve(static_cast<std::size_t>(last - first));
+    for (long long a = first; a < last; ++a) {
+        rem += move;
+        const bool moved = move >= 0 ? rem >= twoDa : rem < 0;
+        rem += moved ? (move >= 0 ? -twoDa : twoDa) : 0;
+        out.moves += moved ? '1' : '0';
+    }
+    return out;
+}
+
 void drawLine(const PixelBuffer &pixels, TPoint from, TPoint to, int width, LineStyle style, LineInk ink)
 {
     if (from == to || pixels.width <= 0 || pixels.height <= 0)

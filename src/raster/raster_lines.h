@@ -24,6 +24,9 @@
 
 #include "pixel_buffer.h"
 
+#include <optional>
+#include <string>
+
 namespace gridora::raster {
 
 enum class LineStyle { Solid, Dotted };
@@ -37,6 +40,23 @@ struct LineInk {
 /// Draws from `from` to `to` with a pen `width` pixels wide. A line of no
 /// length draws nothing.
 void drawLine(const PixelBuffer &pixels, TPoint from, TPoint to, int width, LineStyle style, LineInk ink);
+
+/// The pixels a one-pixel line (width 0 or 1) from `from` to `to` sets on a
+/// picture of width × height, for a printed page that shows them one by
+/// one: walked in increasing major coordinate from `first`, each pixel after
+/// it one further along the major axis (y when `steep`, else x) and, where
+/// `moves` has '1', one further across, by `across` (+1 or -1). A dotted
+/// line paints the pixel at index `firstPen` of the walk and every third one
+/// after it in the pen colour, the others in the gap colour. Nothing when no
+/// pixel of the line lies on the picture.
+struct ThinLineStretch {
+    bool steep = false;
+    int across = 1;
+    TPoint first{};
+    int firstPen = 0;
+    std::string moves;
+};
+std::optional<ThinLineStretch> thinLineStretch(TPoint from, TPoint to, int width, int height);
 
 /// Fills [left, right) × [top, bottom), clipped to the buffer, with `colour`.
 void fill(const PixelBuffer &pixels, long long left, long long top, long long right, long long bottom,

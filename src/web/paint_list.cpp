@@ -1,6 +1,7 @@
 #include "paint_list.h"
 
 #include "painted_text.h"
+#include "raster_lines.h"
 #include "segment_clip.h"
 #include "trace_surface.h"
 
@@ -30,12 +31,23 @@ void PaintList::line(TPoint from, TPoint to, const TPen &pen, const TBrush &brus
     // A band around the page, as on the desktop, so that wide pens and caps at
     // the edge are painted as if the line went on.
     const int width = std::max(pen.Width, 1);
+    const bool dotted = pen.Style == TPenStyle::psDot;
+    if (dotted && width == 1) {
+        // Dot by dot, gaps included, on the pixels the raster sets: a dash
+        // pattern lands between the printer's dots, and Chromium writes each
+        // dash of one as a stroke of its own.
+        if (const auto s = raster::thinLineStretch(from, to, width_, height_))
+            out_ += "pixels " + std::to_string(s->first.X) + ' ' + std::to_string(s->first.Y) + ' ' +
+                    (s->steep ? "y " : "x ") + (s->across > 0 ? "+ " : "- ") + std::to_string(s->firstPen) + ' ' +
+                    colourText(pen.Color) + ' ' + colourText(brush.Color) + ' ' + (s->moves.empty() ? "-" : s->moves) +
+                    '\n';
+        return;
+    }
     const long double band = width + 2;
     const ClipBox box{-band, -band, width_ - 1 + band, height_ - 1 + band};
     const auto seg = clipSegment(from.X, from.Y, to.X, to.Y, box);
     if (!seg)
         return;
-    const bool dotted = pen.Style == TPenStyle::psDot;
     if (!dotted && (seg->x1 == seg->x2 || seg->y1 == seg->y2)) {
         // A solid level or plumb ruling is the block of pixels the raster
         // sets, which every renderer fills exactly.

@@ -3,13 +3,21 @@
 // JavaScript turns into SVG (to print) and PDF (to download). Lines come here
 // clipped to the page, as the desktop's painter clips them, so the browser
 // never sees end points hundreds of thousands of pixels away and a dotted
-// line keeps the phase it has on the desktop. One operation a line:
+// line keeps the phase it has on the desktop. One operation a line (a
+// line op is solid, or dotted and wider than a pixel):
 //
 //   line X1 Y1 X2 Y2 #rrggbb WIDTH solid|dot PHASE #brush
 //        the line to stroke, in device pixels (decimals), already on the
 //        pixels the raster sets (a one-pixel line through their middles);
 //        PHASE is where the clipped line starts in the dot pattern, in pen
 //        widths (0 <= PHASE < 3)
+//   pixels X Y x|y +|- FIRST #pen #gap MOVES
+//        a dotted one-pixel line, pixel by pixel as the raster sets it
+//        (raster::thinLineStretch): from pixel (X, Y), one pixel further
+//        along x (or y) each, and one further across, down or right (+) or
+//        up or left (-), where MOVES has 1 (- when the line is one pixel);
+//        pixel FIRST of them (0..2) and every third after it in the pen
+//        colour, the rest in the gap colour
 //   fill X Y W H #rrggbb            a rectangle already inside the page, on
 //                                   whole pixels; solid level and plumb
 //                                   rulings come as fills

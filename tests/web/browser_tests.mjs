@@ -16,8 +16,8 @@ import { promisify } from 'node:util';
 
 import { launch } from './browsers.mjs';
 import { decodePng } from './png.mjs';
-import { fontNames, pdfInfo, textIn, withPdf } from './poppler.mjs';
-import { pngPicture, RASTERISERS, rasterisePage, rulingsOffTheirDots, traceLines } from './dots.mjs';
+import { DOTS, fontNames, pdfInfo, textIn, withPdf, wordBoxes } from './poppler.mjs';
+import { dotsOffTheirPixels, pngPicture, RASTERISERS, rasterisePage, rulingsOffTheirDots, traceLines } from './dots.mjs';
 import { serveSite } from './server.mjs';
 
 const [browserName, siteDir, sheet] = process.argv.slice(2);
@@ -266,15 +266,22 @@ function strayInk(image, trace, layout, spacetime) {
  * Checks that every level and plumb ruling of the trace lies on the dots
  * where gridora-sheet's own page (`expected`) has it, rasterised by each of
  * poppler's renderers at the sheet's resolution, and that nothing is inked
- * outside the sheet (see strayInk).
+ * outside the sheet (see strayInk); on a "Spacetime" page, that every dot of
+ * its dotted lines is on its pixel too.
  */
-function checkRulings(file, dir, trace, layout, expected, what, spacetime) {
+function checkRulings(file, dir, trace, layout, expected, what, { spacetime = false } = {}) {
   const { dpi } = layout;
   for (const tool of RASTERISERS) {
     const image = rasterisePage(file, dir, dpi, tool);
     const { checked, off } = rulingsOffTheirDots(image, expected, trace, layout);
     assert.ok(checked > 10, `${what}, ${tool}: ${checked} rulings looked at`);
     assert.deepEqual(off, [], `${what}, ${tool}: rulings off their dots at ${dpi} dpi`);
+    if (spacetime) {
+      const dots = dotsOffTheirPixels(image, expected);
+      assert.ok(dots.checked > 1000, `${what}, ${tool}: ${dots.checked} dots looked at`);
+      assert.equal(dots.off.length, 0, `${what}, ${tool}: ${dots.off.length} of ${dots.checked} dots off their pixels `
+        + `at ${dpi} dpi, at ${dots.off.slice(0, 5).join('; ')}`);
+    }
     const { stray, first } = strayInk(image, trace, layout, spacetime);
     assert.equal(stray, 0, `${what}, ${tool}: ${stray} pixels inked outside the sheet at ${dpi} dpi, the first at ${first}`);
   }
@@ -325,10 +332,14 @@ function nextWorkerOutcome(page) {
   });
 }
 
-/** The text in the top-left corner of page `n` of a PDF file: the name. */
+/**
+ * The text in the top-left corner of page `n` of a PDF file: the name. The
+ * dots of a printed page's dotted lines read as characters of the Private
+ * Use Area: left out.
+ */
 function pageText(pdf, n) {
   return execFileSync('pdftotext', ['-f', String(n), '-l', String(n), '-x', '0', '-y', '0', '-W', '300', '-H', '60',
-    '-r', '72', '-enc', 'UTF-8', pdf, '-'], { encoding: 'utf8' }).trim();
+    '-r', '72', '-enc', 'UTF-8', pdf, '-'], { encoding: 'utf8' }).replace(DOTS, '').replace(/\s+/g, ' ').trim();
 }
 
 function sheetArgs(kind, decades, velocity) {
@@ -503,7 +514,7 @@ describe(`Gridora in ${browserName}`, () => {
           }
           assert.equal(fonts.includes('DejaVuSans'), name !== ANNA, `${what}: DejaVu Sans for Georgian only (${fonts})`);
           if (kind === 3) assert.match(corner, /v = 0\.60 c/, `${what}: the velocity beside the name`);
-          checkRulings(file, dir, trace, layout, expected, what, kind === 3);
+          checkRulings(file, dir, trace, layout, expected, what, { spacetime: kind === 3 });
         });
       }
       assert.deepEqual(problems, []);
@@ -552,11 +563,11 @@ describe(`Gridora in ${browserName}`, () => {
     await page.close();
   });
 
-  test('a class set prints and saves one page per name, in order; its files and the header box', async () => {
+  test('a class set prints and saves one page per name, in order, every dot on its pixel; its files and the header box', async () => {
     const { page, problems } = await openPage();
     await ready(page);
     await choosePage(page, 'letter', false, 300);
-    await choose(page, '#kind', 1);
+    await choose(page, '#kind', 3);
     await page.click('#class-set-open');
     const dir = mkdtempSync(join(tmpdir(), 'gridora-names-'));
     const fileBox = await page.$('#names-file');
@@ -581,12 +592,19 @@ describe(`Gridora in ${browserName}`, () => {
     const printed = await printedPdf(page, 'letter', false);
     await page.click('#class-download');
     await page.waitForFunction(() => window.__gridora.downloads.length === 1, { timeout: 60000 });
-    assert.equal(await page.evaluate(() => window.__gridora.downloads[0].name), 'Semi log - class set.pdf');
+    assert.equal(await page.evaluate(() => window.__gridora.downloads[0].name), 'Spacetime - class set.pdf');
     const saved = await blobBytes(page, 'last-download');
-    for (const bytes of [printed, saved]) {
-      withPdf(bytes, (pdf) => {
+    // The pages share one sheet (a picture in the print, a form in the file).
+    const layout = await coreLayout(page, 'letter', false, 300);
+    const first = 'Ödegård, Anna';
+    const trace = sheetTrace([...sheetArgs('spacetime', 1, 60), '--name', first, '--page', `${layout.width}x${layout.height}`, '--dpi', '300']);
+    const expected = pngPicture(execFileSync(sheet, [...sheetArgs('spacetime', 1, 60), '--name', first, '--paper', 'letter',
+      '--dpi', '300', '--format', 'png', '-o', '-'], { env: sheetEnv, maxBuffer: 1 << 28 }));
+    for (const [what, bytes] of [['printed', printed], ['saved', saved]]) {
+      withPdf(bytes, (pdf, pdfDir) => {
         assert.equal(pdfInfo(pdf).pages, 3);
-        assert.deepEqual([1, 2, 3].map((n) => pageText(pdf, n)), ['Ödegård, Anna', 'Ben', 'Cleo']);
+        assert.deepEqual([1, 2, 3].map((n) => pageText(pdf, n)), [first, 'Ben', 'Cleo'].map((name) => `${name} v = 0.60 c`), what);
+        checkRulings(pdf, pdfDir, trace, layout, expected, `${what} class set`, { spacetime: true });
       });
     }
     assert.equal(await page.$eval('#who', (e) => e.value), '', 'the Who box is untouched');
@@ -659,6 +677,38 @@ describe(`Gridora in ${browserName}`, () => {
     }
     assert.equal(await page.evaluate(() => window.__gridora.prints), prints, 'nothing printed');
     assert.equal(await page.evaluate(() => window.__gridora.downloads.length), downloads, 'nothing saved');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  // A pixel more or less at 600 dpi is 0.13 pt in a word's height; pdftotext
+  // reads each height from the same face to a thousandth of a point.
+  test('the name and the 5-point scale labels are the desktop page\'s size at 300, 600 and 1200 dpi', async () => {
+    const { page, problems } = await openPage();
+    await ready(page);
+    await choose(page, '#kind', 2);
+    await setName(page, 'Anna');
+    for (const dpi of [300, 600, 1200]) {
+      await choosePage(page, 'a4', false, dpi);
+      const desktop = withPdf(execFileSync(sheet, ['--kind', 'log', '--name', 'Anna', '--paper', 'a4', '--dpi', String(dpi),
+        '--format', 'pdf', '-o', '-'], { env: sheetEnv }), wordBoxes);
+      assert.ok(desktop.length > 10 && desktop.some((w) => w.text === 'Anna'), `the desktop's words at ${dpi} dpi`);
+      await pressPrint(page);
+      const printed = await printedPdf(page, 'a4', false);
+      const downloads = await page.evaluate(() => window.__gridora.downloads.length);
+      await page.click('#download');
+      await page.waitForFunction((n) => window.__gridora.downloads.length === n + 1, { timeout: 60000 }, downloads);
+      const saved = await blobBytes(page, 'last-download');
+      for (const [what, bytes] of [['printed', printed], ['downloaded', saved]]) {
+        const words = withPdf(bytes, wordBoxes);
+        const sizes = desktop.map((want) => {
+          const got = words.find((w) => w.text === want.text && Math.abs(w.x - want.x) < 1 && Math.abs(w.y - want.y) < 1);
+          return got && Math.abs(got.height - want.height) < 0.02 ? 'same' : `"${want.text}" at ${want.x}, ${want.y}: `
+            + `${got ? got.height.toFixed(3) : 'missing'} pt high, not ${want.height.toFixed(3)}`;
+        });
+        assert.deepEqual(sizes.filter((s) => s !== 'same'), [], `${what} at ${dpi} dpi`);
+      }
+    }
     assert.deepEqual(problems, []);
     await page.close();
   });

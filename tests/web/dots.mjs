@@ -127,3 +127,30 @@ export function rulingsOffTheirDots(image, expected, trace, layout) {
   }
   return { checked, off };
 }
+
+/**
+ * The dots of dotted lines: every pixel of gridora-sheet's `expected` page
+ * that is a lone dot (nothing else inked within two pixels) must be a lone
+ * dot on the same pixel of the printed `image`, nothing inked around it.
+ * Returns { checked, off }, off listing the dots that are not.
+ */
+export function dotsOffTheirPixels(image, expected) {
+  const off = [];
+  let checked = 0;
+  const inked = (picture, x, y) => picture.grey(x, y) < 128;
+  for (let y = 2; y < expected.height - 2; y++) {
+    for (let x = 2; x < expected.width - 2; x++) {
+      if (!inked(expected, x, y)) continue;
+      let lone = true;
+      for (let dy = -2; dy <= 2 && lone; dy++)
+        for (let dx = -2; dx <= 2 && lone; dx++) lone = (dx === 0 && dy === 0) || expected.grey(x + dx, y + dy) === 255;
+      if (!lone) continue;
+      checked += 1;
+      let same = true;
+      for (let dy = -1; dy <= 1; dy++)
+        for (let dx = -1; dx <= 1; dx++) same &&= inked(image, x + dx, y + dy) === (dx === 0 && dy === 0);
+      if (!same) off.push(`${x}, ${y}`);
+    }
+  }
+  return { checked, off };
+}

@@ -30,10 +30,22 @@ export function fontNames(file) {
   return rows.map((row) => row.split(/\s+/)[0].replace(/^[A-Z]{6}\+/, ''));
 }
 
+// The dotted lines are printed in a face of dots whose characters lie in the
+// Private Use Area: a reader of the file sees them as characters, not text.
+export const DOTS = /[\uE000-\uF8FF]/g;
+
 /** The text inside the rectangle given in points from the top-left corner. */
 export function textIn(file, x, y, w, h) {
   return execFileSync('pdftotext', ['-r', '72', '-x', String(x), '-y', String(y), '-W', String(w), '-H', String(h),
-    '-enc', 'UTF-8', '-layout', file, '-'], { encoding: 'utf8', maxBuffer: 64 << 20 });
+    '-enc', 'UTF-8', '-layout', file, '-'], { encoding: 'utf8', maxBuffer: 64 << 20 })
+    .split('\n').map((line) => line.replace(DOTS, '').trim()).join('\n');
+}
+
+/** Page 1's words, each with its top-left corner and height in points. */
+export function wordBoxes(file) {
+  const xml = execFileSync('pdftotext', ['-f', '1', '-l', '1', '-bbox', file, '-'], { encoding: 'utf8', maxBuffer: 64 << 20 });
+  return [...xml.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<\/word>/g)]
+    .map((m) => ({ text: m[4], x: Number(m[1]), y: Number(m[2]), height: m[3] - m[2] }));
 }
 
 /** The page in grey levels at `dpi`, without smoothing. */
