@@ -21,8 +21,18 @@ export { PAGE_FONT_FILES } from './page-fonts.js';
 
 const encoder = new TextEncoder();
 
+// Numbers as the desktop's PDF writes them: nine digits in all, the
+// fraction cut off (not rounded) after as many as the whole part leaves. A
+// line's end written otherwise moves by a hair, enough now and then to put
+// an edge of the line on the next dot.
 function num(x) {
-  return Number.isInteger(x) ? String(x) : x.toFixed(4).replace(/0+$/, '').replace(/\.$/, '');
+  if (Number.isInteger(x)) return String(x);
+  const size = Math.abs(x);
+  const whole = Math.trunc(size);
+  const places = Math.max(0, 9 - (whole === 0 ? 0 : String(whole).length));
+  const fraction = Math.min(Math.floor((size - whole) * 10 ** places), 10 ** places - 1);
+  const digits = fraction === 0 ? String(whole) : `${whole}.${String(fraction).padStart(places, '0').replace(/0+$/, '')}`;
+  return digits === '0' ? '0' : `${x < 0 ? '-' : ''}${digits}`;
 }
 
 function rgb(colour) {
@@ -290,7 +300,7 @@ export async function pagesPdf(pages, layout, dpi, loadFont) {
 async function embedFont(pdf, pageFont) {
   const f = pageFont.font;
   const name = `${pageFont.tag}+${f.postScriptName() ?? `GridoraSans${pageFont.resource}`}`;
-  const em = (x) => Math.round((x * 1000) / f.unitsPerEm);
+  const em = (x) => num((x * 1000) / f.unitsPerEm);
   const bytes = await subsetFont(pageFont.face.bytes, pageFont.used.keys());
   const file = await pdf.stream(`/Length1 ${bytes.length}`, bytes);
   const descriptor = pdf.add(`<< /Type /FontDescriptor /FontName /${name} /Flags 32 /FontBBox [${f.bbox.map(em).join(' ')}] /ItalicAngle 0 /Ascent ${em(f.ascent)} /Descent ${em(f.descent)} /CapHeight ${em(f.ascent)} /StemV 80 /FontFile2 ${file} 0 R >>`);

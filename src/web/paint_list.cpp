@@ -13,10 +13,13 @@ namespace gridora::web {
 
 namespace {
 
+// Every digit of the double the desktop's painter is handed: the page writes
+// a line's ends as the desktop's PDF does, and a hair's difference now and
+// then puts an edge of the line on the next dot.
 std::string number(long double value)
 {
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%.4Lf", value);
+    std::snprintf(buf, sizeof buf, "%.17g", static_cast<double>(value));
     return buf;
 }
 

@@ -41,11 +41,11 @@ export function textIn(file, x, y, w, h) {
     .split('\n').map((line) => line.replace(DOTS, '').trim()).join('\n');
 }
 
-/** Page 1's words, each with its top-left corner and height in points. */
+/** Page 1's words, each with its top-left corner, width and height in points. */
 export function wordBoxes(file) {
   const xml = execFileSync('pdftotext', ['-f', '1', '-l', '1', '-bbox', file, '-'], { encoding: 'utf8', maxBuffer: 64 << 20 });
-  return [...xml.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<\/word>/g)]
-    .map((m) => ({ text: m[4], x: Number(m[1]), y: Number(m[2]), height: m[3] - m[2] }));
+  return [...xml.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<\/word>/g)]
+    .map((m) => ({ text: m[5], x: Number(m[1]), y: Number(m[2]), width: m[3] - m[1], height: m[4] - m[2] }));
 }
 
 /** The page in grey levels at `dpi`, without smoothing. */
