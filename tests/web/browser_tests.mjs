@@ -215,6 +215,14 @@ async function pressPrint(page) {
   await page.waitForFunction((n) => window.__gridora.prints === n + 1, { timeout: 60000 }, before);
 }
 
+/** Presses Download PDF and returns the bytes of the file it saves. */
+async function downloadPdf(page) {
+  const before = await page.evaluate(() => window.__gridora.downloads.length);
+  await page.click('#download');
+  await page.waitForFunction((n) => window.__gridora.downloads.length === n + 1, { timeout: 60000 }, before);
+  return blobBytes(page, 'last-download');
+}
+
 /** What the browser prints after the Print button: a PDF of the print layout. */
 async function printedPdf(page, paper, landscape) {
   if (chromium) return Buffer.from(await page.pdf({ preferCSSPageSize: true, printBackground: true }));
@@ -576,10 +584,7 @@ describe(`Gridora in ${browserName}`, () => {
       await choosePage(page, paper, landscape, dpi);
       await choose(page, '#kind', kind);
       await setName(page, name);
-      const downloads = await page.evaluate(() => window.__gridora.downloads.length);
-      await page.click('#download');
-      await page.waitForFunction((n) => window.__gridora.downloads.length === n + 1, { timeout: 60000 }, downloads);
-      const saved = await blobBytes(page, 'last-download');
+      const saved = await downloadPdf(page);
       const desktop = execFileSync(sheet, [...sheetArgs(KINDS[kind], 1, 60), '--name', name, '--paper', paper,
         ...(landscape ? ['--landscape'] : []), '--dpi', String(dpi), '--format', 'pdf', '-o', '-'],
       { env: sheetEnv, maxBuffer: 64 << 20 });
@@ -716,10 +721,7 @@ describe(`Gridora in ${browserName}`, () => {
         '--format', 'pdf', '-o', '-'], { env: sheetEnv }), cornerText);
       await pressPrint(page);
       const printed = await printedPdf(page, 'a4', false);
-      const downloads = await page.evaluate(() => window.__gridora.downloads.length);
-      await page.click('#download');
-      await page.waitForFunction((n) => window.__gridora.downloads.length === n + 1, { timeout: 60000 }, downloads);
-      const saved = await blobBytes(page, 'last-download');
+      const saved = await downloadPdf(page);
       for (const [what, bytes] of [['printed', printed], ['downloaded', saved]])
         assert.equal(withPdf(bytes, cornerText), desktop, `${what}: ${name}`);
     }
@@ -753,10 +755,7 @@ describe(`Gridora in ${browserName}`, () => {
       assert.ok(desktop.length > 10 && desktop.some((w) => w.text === 'Anna'), `the desktop's words at ${dpi} dpi`);
       await pressPrint(page);
       const printed = await printedPdf(page, 'a4', false);
-      const downloads = await page.evaluate(() => window.__gridora.downloads.length);
-      await page.click('#download');
-      await page.waitForFunction((n) => window.__gridora.downloads.length === n + 1, { timeout: 60000 }, downloads);
-      const saved = await blobBytes(page, 'last-download');
+      const saved = await downloadPdf(page);
       for (const [what, bytes] of [['printed', printed], ['downloaded', saved]]) {
         const words = withPdf(bytes, wordBoxes);
         const sizes = desktop.map((want) => {
