@@ -9,10 +9,10 @@ const RELEASE = '@RELEASE@';
 const CACHE = `gridora-${RELEASE}`;
 // What the page needs to draw, print and save sheets; the release is kept
 // only when all of them arrive.
-const NEEDED = @NEEDED@;
+const NEEDED = /* @NEEDED@ */ [];
 // The rest (the app's manifest and icons, the user guide, the licence): kept
 // when they arrive, left to the network when the server does not send them.
-const EXTRAS = @EXTRAS@;
+const EXTRAS = /* @EXTRAS@ */ [];
 // The files that name their release: one from another release means the
 // server is half-way through an upload, and the release waits.
 const STAMPED = ['./', './index.html', './gridora.js'];

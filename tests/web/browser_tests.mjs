@@ -188,7 +188,6 @@ async function inPairs(items, work) {
 
 async function blobBytes(page, expression) {
   const base64 = await page.evaluate(async (expr) => {
-    // eslint-disable-next-line no-new-func
     const blob = expr === 'last-download' ? window.__gridora.downloads.at(-1).blob : null;
     const data = new Uint8Array(await blob.arrayBuffer());
     let text = '';

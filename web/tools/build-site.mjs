@@ -124,6 +124,6 @@ const extra = (f) => /^(icon|LICENSE|user-guide)|\.webmanifest$|\//.test(f);
 const url = (f) => `./${f}`;
 const worker = readFileSync(join(web, 'sw.js'), 'utf8')
   .replaceAll(STAMP, release)
-  .replace('@NEEDED@', JSON.stringify(['./', ...files.filter((f) => !extra(f)).map(url)]))
-  .replace('@EXTRAS@', JSON.stringify(files.filter(extra).map(url)));
+  .replace('/* @NEEDED@ */ []', JSON.stringify(['./', ...files.filter((f) => !extra(f)).map(url)]))
+  .replace('/* @EXTRAS@ */ []', JSON.stringify(files.filter(extra).map(url)));
 writeFileSync(join(site, 'sw.js'), worker);
