@@ -8,8 +8,8 @@
 //       layout, dpi, separator (the velocity's decimal separator) }
 // Out: { ready: true } once it can take the job (the PDF writer's text
 //      setting waits for its WebAssembly before this module runs, and a
-//      message sent before would be lost), { laidOut: n } as pages are laid out, { writing: true } while the file
-//      is written, then { pdf: Blob }, { unprintable: { index, letters } } (see
+//      message sent before would be lost), { laidOut: n } as pages are laid out, { writing: true } when the file
+//      is begun, { written: n } as its pages are written, then { pdf: Blob }, { unprintable: { index, letters } } (see
 //      page-fonts.js, unprintableIn) or { error: message }.
 
 import { coreFromModule } from './core.js';
@@ -36,9 +36,13 @@ self.onmessage = async ({ data: job }) => {
     const { width, height } = job.layout;
     const pages = [];
     for (let from = 0; from < job.names.length; from += PROGRESS_EVERY) {
-      const names = job.names.slice(from, from + PROGRESS_EVERY);
+      // Each batch starts with the page before it, laid out again and left
+      // out: a page begins with the pen, brush and font its predecessor left,
+      // as in one print job, so page 21 is the desktop's page 21.
+      const again = from > 0 ? 1 : 0;
+      const names = job.names.slice(from - again, from + PROGRESS_EVERY);
       pages.push(...parsePaintPages(core.pagesPaint(job.kind, job.size, job.position, names, width, height, job.dpi,
-        job.separator)));
+        job.separator)).slice(again));
       self.postMessage({ laidOut: pages.length });
     }
     const texts = pages.map((ops) => ops.filter((op) => op.op === 'text').map((op) => op.text));
@@ -48,7 +52,10 @@ self.onmessage = async ({ data: job }) => {
       return;
     }
     self.postMessage({ writing: true });
-    self.postMessage({ pdf: await pagesPdf(pages, job.layout, job.dpi, fontBytes) });
+    const written = (n) => {
+      if (n % PROGRESS_EVERY === 0) self.postMessage({ written: n });
+    };
+    self.postMessage({ pdf: await pagesPdf(pages, job.layout, job.dpi, fontBytes, written) });
   } catch (error) {
     self.postMessage({ error: error.message });
   }

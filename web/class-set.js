@@ -98,16 +98,15 @@ function makePdf(names, page) {
   return new Promise((resolve, reject) => {
     const worker = new Worker(WORKER, { type: 'module' });
     job = { worker, stop: reject };
-    box.progress.max = names.length;
+    // Laying the pages out, then writing them: each page counts twice.
+    box.progress.max = 2 * names.length;
     box.progress.value = 0;
     showJob(true);
     worker.onmessage = ({ data }) => {
       if (data.ready) coreCompile().then((module) => worker.postMessage({ module, names, ...page }), reject);
       else if ('laidOut' in data) box.progress.value = data.laidOut;
-      else if (data.writing) {
-        box.progress.removeAttribute('value');
-        box.count.textContent = tr('Writing the PDF file…');
-      } else if (data.pdf) resolve(data.pdf);
+      else if (data.writing) box.count.textContent = tr('Writing the PDF file…');
+      else if ('written' in data) box.progress.value = names.length + data.written; else if (data.pdf) resolve(data.pdf);
       else if (data.unprintable) reject(new Unprintable(unprintableSentence(data.unprintable, names, onLine)));
       else reject(new Error(data.error));
     };

@@ -249,9 +249,9 @@ export async function pagePdf(ops, layout, dpi, loadFont) {
  * A PDF Blob with one page of `layout` for each list of operations in
  * `pages`. Pages with the same sheet (all drawn before the first text: a
  * class set's pages differ only in their names) draw it from one form, kept
- * once in the file.
+ * once in the file. `pageWritten(n)` is told as each page is written.
  */
-export async function pagesPdf(pages, layout, dpi, loadFont) {
+export async function pagesPdf(pages, layout, dpi, loadFont, pageWritten = () => {}) {
   const texts = pages.flatMap((ops) => ops.filter((op) => op.op === 'text').map((op) => op.text));
   const fonts = texts.length > 0 ? await loadPageFonts(texts, loadFont) : null;
   const embedded = fonts?.faces.map((face, i) => new PageFont(face, i)) ?? [];
@@ -285,6 +285,7 @@ export async function pagesPdf(pages, layout, dpi, loadFont) {
     const page = [pageFrame(layout, dpi), `/${sheets.get(key)} Do`, contentStream(ops.slice(cut), layout, fonts, embedded, dots)];
     const contents = await pdf.stream('', encoder.encode(page.join('\n')));
     pdf.set(pageObjects[i], `<< /Type /Page /Parent ${tree} 0 R /MediaBox [0 0 ${w} ${h}] /Resources ${resources} 0 R /Contents ${contents} 0 R >>`);
+    pageWritten(i + 1);
   }
   // After every page: the widths and the text map name each glyph used.
   const fontObjects = [];

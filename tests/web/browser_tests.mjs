@@ -13,6 +13,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { createRequire } from 'node:module';
 import { promisify } from 'node:util';
+import { inflateSync } from 'node:zlib';
 
 import { launch } from './browsers.mjs';
 import { decodePng } from './png.mjs';
@@ -195,6 +196,22 @@ async function blobBytes(page, expression) {
     return btoa(text);
   }, expression);
   return Buffer.from(base64, 'base64');
+}
+
+// How many pages draw each sheet (form) of a PDF Gridora wrote.
+function sheetsDrawn(bytes) {
+  const counts = {};
+  const text = bytes.toString('latin1');
+  for (const [, body] of text.matchAll(/FlateDecode \/Length \d+ >>\nstream\n([\s\S]*?)\nendstream/g)) {
+    let content;
+    try {
+      content = inflateSync(Buffer.from(body, 'latin1')).toString('latin1');
+    } catch {
+      continue; // a font, not a page
+    }
+    for (const [, form] of content.matchAll(/^\/(S\d+) Do$/gm)) counts[form] = (counts[form] ?? 0) + 1;
+  }
+  return counts;
 }
 
 const PAPER_INCHES = { a4: [210 / 25.4, 297 / 25.4], letter: [8.5, 11], a3: [297 / 25.4, 420 / 25.4], legal: [8.5, 14] };
@@ -800,7 +817,7 @@ describe(`Gridora in ${browserName}`, () => {
   test('a whole school\'s class set: 2,000 names made into a PDF away from the page, with progress and Cancel', async () => {
     const { page, problems } = await openPage();
     await ready(page);
-    await choose(page, '#kind', 0);
+    await choose(page, '#kind', 3);
     await page.click('#class-set-open');
     await page.$eval('#names', (box) => {
       box.value = Array.from({ length: 2000 }, (_, i) => `Pupil ${i + 1}`).join('\n');
@@ -819,15 +836,27 @@ describe(`Gridora in ${browserName}`, () => {
     assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Cancelled: no PDF was saved.');
     assert.deepEqual(await page.$$eval('#class-progress, #class-cancel', (es) => es.map((e) => e.hidden)), [true, true]);
     // Made again, to the end. The cancelled one, had it gone on, would have
-    // been saved first.
+    // been saved first. The bar counts the pages laid out, then written.
+    await page.evaluate(() => {
+      const bar = document.getElementById('class-progress');
+      window.__furthest = 0;
+      new MutationObserver(() => { window.__furthest = Math.max(window.__furthest, bar.value); })
+        .observe(bar, { attributes: true });
+    });
     await page.click('#class-download');
     await laidOut();
     await page.waitForFunction(() => window.__gridora.downloads.length > 0, { timeout: 180000 });
-    assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Saved Squared - class set.pdf.');
+    assert.equal(await page.evaluate(() => window.__furthest), 4000, 'progress through laying out and writing');
+    assert.equal(await page.$eval('#page-count', (e) => e.textContent), 'Saved Spacetime - class set.pdf.');
     assert.equal(await page.evaluate(() => window.__gridora.downloads.length), 1);
-    withPdf(await blobBytes(page, 'last-download'), (pdf) => {
+    const bytes = await blobBytes(page, 'last-download');
+    // Laid out in batches, yet each page as in one print job: a Spacetime
+    // page after the first starts with the wider pen the first one left, so
+    // its masks differ, and every later page draws that second sheet.
+    assert.deepEqual(sheetsDrawn(bytes), { S1: 1, S2: 1999 });
+    withPdf(bytes, (pdf) => {
       assert.equal(pdfInfo(pdf).pages, 2000);
-      assert.deepEqual([1, 1000, 2000].map((n) => pageText(pdf, n)), ['Pupil 1', 'Pupil 1000', 'Pupil 2000']);
+      assert.deepEqual([1, 1000, 2000].map((n) => pageText(pdf, n)), ['Pupil 1', 'Pupil 1000', 'Pupil 2000'].map((name) => `${name} v = 0.60 c`));
     });
     assert.deepEqual(problems, []);
     await page.close();
