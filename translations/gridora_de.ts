@@ -643,6 +643,14 @@
         <source>Class set</source>
         <translation>Klassensatz</translation>
     </message>
+    <message>
+        <source>The name &quot;%1&quot; is too long for the page: its end will be cut off. Go on anyway?</source>
+        <translation>Der Name „%1“ ist zu lang für die Seite: Sein Ende wird abgeschnitten. Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>%1 names are too long for the page and will be cut off, such as &quot;%2&quot;. Go on anyway?</source>
+        <translation>%1 Namen sind zu lang für die Seite und werden abgeschnitten, zum Beispiel „%2“. Trotzdem fortfahren?</translation>
+    </message>
 </context>
 <context>
     <name>gridora::dialogs::ClickLabel</name>

@@ -643,6 +643,14 @@
         <source>Class set</source>
         <translation>Hojas para la clase</translation>
     </message>
+    <message>
+        <source>The name &quot;%1&quot; is too long for the page: its end will be cut off. Go on anyway?</source>
+        <translation>El nombre «%1» es demasiado largo para la página: su final quedará cortado. ¿Continuar de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 names are too long for the page and will be cut off, such as &quot;%2&quot;. Go on anyway?</source>
+        <translation>%1 nombres son demasiado largos para la página y quedarán cortados, por ejemplo «%2». ¿Continuar de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>gridora::dialogs::ClickLabel</name>

@@ -643,6 +643,14 @@
         <source>Class set</source>
         <translation>Série pour la classe</translation>
     </message>
+    <message>
+        <source>The name &quot;%1&quot; is too long for the page: its end will be cut off. Go on anyway?</source>
+        <translation>Le nom «&#xa0;%1&#xa0;» est trop long pour la page&#xa0;: sa fin sera coupée. Continuer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 names are too long for the page and will be cut off, such as &quot;%2&quot;. Go on anyway?</source>
+        <translation>%1 noms sont trop longs pour la page et seront coupés, par exemple «&#xa0;%2&#xa0;». Continuer quand même&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>gridora::dialogs::ClickLabel</name>

@@ -5,7 +5,9 @@
 const SETTINGS_KEY = 'gridora.page';
 export const PAGE_BOXES = ['paper', 'orientation', 'dpi'];
 
-// Where Letter is the ordinary paper; everywhere else it is A4.
+// Where Letter is the ordinary paper; everywhere else it is A4. The core's
+// page module keeps the same list for the desktop (usualPaperIn); this one
+// serves the first paint, before the core has loaded.
 const LETTER_REGIONS = new Set(['US', 'CA', 'MX', 'PH', 'BZ', 'CL', 'CO', 'CR', 'GT', 'NI', 'PA', 'PR', 'SV', 'VE']);
 
 /** 'letter' or 'a4': the paper usual where the browser's first language is spoken. */

@@ -13,6 +13,7 @@
 #include "saved_file.h"
 #include "sheet_constants.h"
 #include "spacetime_sheets.h"
+#include "text_reach.h"
 #include "velocitybar.h"
 
 #include <QApplication>
@@ -47,19 +48,25 @@ namespace {
 
 const QColor kPaleYellow(0xFE, 0xFD, 0xC7);
 
-// The paper of a PDF saved while there is no printer, laid out as
-// gridora-sheet --paper and the browser lay it out.
-const page::Paper &kPdfFallbackPaper = page::kA4;
-
 // Long class sets show their progress once they take longer than this.
 constexpr int kProgressAfterMs = 500;
 
-// The target a PDF file is drawn on: laid out as on the printer the print
-// command uses (its paper, margins and resolution), or, when there is none,
-// `paper` upright inside a quarter-inch margin at 600 dots per inch.
-std::unique_ptr<PrintTarget> pdfTargetFor(const TPrinter &printer, const page::Paper &paper, QIODevice *out)
+// The paper of a PDF saved while there is no printer: the one usual where the
+// user lives (Letter in the United States), laid out as gridora-sheet --paper
+// and the browser lay it out.
+const page::Paper &fallbackPdfPaper()
 {
-    if (auto setup = print::pageSetupOf(printer))
+    return page::usualPaperIn(QLocale::territoryToCode(QLocale().territory()).toStdString());
+}
+
+// The target a PDF file is drawn on: laid out as on the printer the print
+// command uses (its paper, margins and resolution), or, when there is none or
+// no print server to ask, `paper` upright inside a quarter-inch margin at 600
+// dots per inch.
+std::unique_ptr<PrintTarget> pdfTargetFor(const std::optional<print::PageSetup> &setup, const page::Paper &paper,
+                                          QIODevice *out)
+{
+    if (setup)
         return std::make_unique<FilePrintTarget>(out, setup->layout, setup->dpi);
     const auto layout = page::layOut(paper, page::Orientation::Portrait, page::kQuarterInchMargin, page::kDefaultDpi);
     if (!layout)
@@ -410,6 +417,9 @@ void MainWindow::showVelocity()
 
 void MainWindow::printSheet()
 {
+    if (const auto setup = print::pageSetupOf(printer_))
+        if (!namesFitOrGoOn({nameEdit->text().toStdString()}, *printer_.target(), setup->dpi))
+            return;
     if (currentKind().hasVelocity) {
         drawSample();
         printPage();
@@ -437,12 +447,12 @@ void MainWindow::openClassSet()
     if (dialog.choice() == ClassSetDialog::Choice::Print)
         printClassSet(names, title);
     else
-        savePdf(names, title);
+        savePdf(names, title, pdfFileName(tr("Class set")));
 }
 
 void MainWindow::saveSheetAsPdf()
 {
-    savePdf({nameEdit->text().toStdString()}, jobTitle(nameEdit->text()));
+    savePdf({nameEdit->text().toStdString()}, jobTitle(nameEdit->text()), pdfFileName(nameEdit->text()));
 }
 
 void MainWindow::showAboutBox()
@@ -516,17 +526,28 @@ QString MainWindow::sheetDescription() const
     return detail.isEmpty() ? kind : QStringLiteral("%1 (%2)").arg(kind, detail);
 }
 
-QString MainWindow::jobTitle(const QString &who) const
+QString MainWindow::sheetTitle() const
 {
     const QString detail = sheetDetail();
-    const QString sheet = detail.isEmpty() ? kindName() : kindName() + QLatin1Char(' ') + detail;
-    return print::jobTitle(sheet, who);
+    return detail.isEmpty() ? kindName() : kindName() + QLatin1Char(' ') + detail;
+}
+
+QString MainWindow::jobTitle(const QString &who) const
+{
+    return print::jobTitle(sheetTitle(), who);
+}
+
+QString MainWindow::pdfFileName(const QString &who) const
+{
+    return print::pdfFileName(sheetTitle(), who);
 }
 
 classset::SetOutcome MainWindow::runClassSet(TPrinter &printer, const std::vector<std::string> &names,
                                              const QString &doing)
 {
     QProgressDialog progress(doing, tr("Cancel"), 0, static_cast<int>(names.size()), this);
+    // Untitled, it would show the program's file name.
+    progress.setWindowTitle(QStringLiteral("Gridora"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
     progress.setValue(0);
@@ -536,6 +557,9 @@ classset::SetOutcome MainWindow::runClassSet(TPrinter &printer, const std::vecto
 
 void MainWindow::printClassSet(const std::vector<std::string> &names, const QString &title)
 {
+    if (const auto setup = print::pageSetupOf(printer_))
+        if (!namesFitOrGoOn(names, *printer_.target(), setup->dpi))
+            return;
     printer_.Title = title.toStdString();
     // One sheet per pupil, whatever number of copies Print Setup holds.
     const print::OneCopyEach oneSheetEach(printer_);
@@ -543,17 +567,20 @@ void MainWindow::printClassSet(const std::vector<std::string> &names, const QStr
         reportNote(tr("The class set was cancelled: nothing was sent to the printer."));
 }
 
-void MainWindow::savePdf(const std::vector<std::string> &names, const QString &title)
+void MainWindow::savePdf(const std::vector<std::string> &names, const QString &title, const QString &suggested)
 {
-    const QString path = choosePdfFile();
-    if (path.isEmpty())
-        return;
     // Drawn whole in memory first: the file is touched only once the pages
     // are complete, and then written under a temporary name and renamed.
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    TPrinter pdfPrinter(pdfTargetFor(printer_, kPdfFallbackPaper, &buffer));
+    const auto setup = print::fileSetupOf(printer_);
+    TPrinter pdfPrinter(pdfTargetFor(setup, fallbackPdfPaper(), &buffer));
+    if (!namesFitOrGoOn(names, *pdfPrinter.target(), setup ? setup->dpi : page::kDefaultDpi))
+        return;
+    const QString path = choosePdfFile(suggested);
+    if (path.isEmpty())
+        return;
     pdfPrinter.Title = title.toStdString();
     if (runClassSet(pdfPrinter, names, tr("Saving the PDF file...")) == classset::SetOutcome::Cancelled) {
         reportNote(tr("Saving the PDF file was cancelled: nothing was written."));
@@ -563,16 +590,54 @@ void MainWindow::savePdf(const std::vector<std::string> &names, const QString &t
         reportError(tr("The PDF file \"%1\" could not be saved: %2.").arg(path, failure->reason));
 }
 
+bool MainWindow::namesFitOrGoOn(const std::vector<std::string> &names, const PrintTarget &page, int dpi)
+{
+    // Each page drawn where nothing shows, measuring its text in the face the
+    // printed page uses.
+    auto measured = std::make_unique<TextReachTarget>(page.pageWidth(), page.pageHeight(), dpi);
+    const TextReachTarget &reach = *measured;
+    TPrinter measuring(std::move(measured));
+    std::vector<QString> tooLong;
+    for (const std::string &name : names) {
+        kinds::printPage(measuring, sheetChoice(), name);
+        if (reach.reach() > page.pageWidth())
+            tooLong.push_back(QString::fromStdString(name));
+    }
+    if (tooLong.empty())
+        return true;
+    constexpr int kShownLetters = 40;
+    const QString first = fontMetrics().elidedText(tooLong.front(), Qt::ElideRight,
+                                                   fontMetrics().averageCharWidth() * kShownLetters);
+    const QString warning =
+        tooLong.size() == 1
+            ? tr("The name \"%1\" is too long for the page: its end will be cut off. Go on anyway?").arg(first)
+            : tr("%1 names are too long for the page and will be cut off, such as \"%2\". Go on anyway?")
+                  .arg(tooLong.size())
+                  .arg(first);
+    return askToGoOn(warning);
+}
+
+bool MainWindow::askToGoOn(const QString &warning)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Gridora"), warning, QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.setTextFormat(Qt::PlainText);
+    // A wasted sheet is the worse mistake: Return alone does not print.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool MainWindow::classSetGoesOn(QProgressDialog &progress, std::size_t done)
 {
     progress.setValue(static_cast<int>(done));
     return !progress.wasCanceled();
 }
 
-QString MainWindow::choosePdfFile()
+QString MainWindow::choosePdfFile(const QString &suggested)
 {
     QFileDialog dialog(this, tr("Save as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(suggested);
     dialog.setNameFilter(tr("PDF files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -126,8 +126,11 @@ protected:
     virtual void reportError(const QString &text);
     /// Tells the user something that is no error.
     virtual void reportNote(const QString &text);
-    /// Asks where to save a PDF file; empty when the user cancels.
-    virtual QString choosePdfFile();
+    /// Asks where to save a PDF file, offering `suggested` as its name; empty
+    /// when the user cancels.
+    virtual QString choosePdfFile(const QString &suggested);
+    /// Asks whether to go on in spite of `warning`; true when the user says yes.
+    virtual bool askToGoOn(const QString &warning);
     /// Shows that `done` pages of a class set are drawn; false once the user
     /// has cancelled the set.
     virtual bool classSetGoesOn(QProgressDialog &progress, std::size_t done);
@@ -153,10 +156,17 @@ private:
     std::string decimalSeparator() const;
     classset::SetOutcome runClassSet(TPrinter &printer, const std::vector<std::string> &names, const QString &doing);
     void printClassSet(const std::vector<std::string> &names, const QString &title);
-    void savePdf(const std::vector<std::string> &names, const QString &title);
+    void savePdf(const std::vector<std::string> &names, const QString &title, const QString &suggested);
+    /// The sheet as job titles and file names name it: "Log 2x2".
+    QString sheetTitle() const;
     /// The title of a job or PDF of the current sheet for `who` (a name, or
     /// "Class set"), such as "Ann - Log 2x2 - Gridora".
     QString jobTitle(const QString &who) const;
+    /// The name a PDF of the current sheet for `who` is offered under.
+    QString pdfFileName(const QString &who) const;
+    /// False when a name would run off `page` and the user, told so, does
+    /// not want to go on.
+    bool namesFitOrGoOn(const std::vector<std::string> &names, const PrintTarget &page, int dpi);
     /// Runs a handler for an event, showing any error it ends with.
     template <class Handler> void handle(Handler &&handler);
     void reportCurrentException();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace gridora::page {
 
@@ -21,6 +22,15 @@ const Paper *paperNamed(std::string_view name)
 {
     const auto found = std::find_if(kPapers.begin(), kPapers.end(), [&](const Paper &p) { return p.name == name; });
     return found == kPapers.end() ? nullptr : &*found;
+}
+
+const Paper &usualPaperIn(std::string_view region)
+{
+    static constexpr std::string_view kLetterRegions[] = {"US", "CA", "MX", "PH", "BZ", "CL", "CO",
+                                                         "CR", "GT", "NI", "PA", "PR", "SV", "VE"};
+    const bool letter = std::find(std::begin(kLetterRegions), std::end(kLetterRegions), region) !=
+                        std::end(kLetterRegions);
+    return letter ? *paperNamed("letter") : kA4;
 }
 
 int PageLayout::unitsAcross() const

@@ -33,6 +33,13 @@ inline constexpr const Paper &kA4 = kPapers[0];
 /// The paper called `name` ("a4", "letter", ...), or null.
 const Paper *paperNamed(std::string_view name);
 
+/// The paper usual in a region (an ISO 3166 code such as "US"): Letter in the
+/// Americas where it is the ordinary paper and in the Philippines, A4
+/// everywhere else, an unknown or empty region included. The browser's first
+/// paint (web/page-settings.js) keeps the same list, as it runs before the
+/// core has loaded.
+const Paper &usualPaperIn(std::string_view region);
+
 enum class Orientation { Portrait, Landscape };
 
 /// Margins are whole hundredths of a millimetre. A quarter of an inch is what

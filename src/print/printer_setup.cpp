@@ -291,34 +291,65 @@ std::optional<PageSetup> pageSetupOf(const TPrinter &printer)
     return std::nullopt;
 }
 
-QString jobTitle(const QString &sheet, const QString &who)
+std::optional<PageSetup> fileSetupOf(const TPrinter &printer)
+{
+    try {
+        return pageSetupOf(printer);
+    } catch (const EPrinter &) {
+        // Looking the default queue up again failed, and none was found before.
+        return std::nullopt;
+    }
+}
+
+namespace {
+
+// A part of a title or file name made safe for file names: path separators,
+// the characters shells and file systems treat specially and control
+// characters become spaces; no dot, dash or space first (no hidden file, no
+// command option, no "..").
+QString safePart(const QString &part)
+{
+    QString safe;
+    for (const QChar c : part) {
+        const bool unsafe = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                            QStringView(u"/\\:*?\"<>|`$").contains(c);
+        safe += unsafe ? QChar(u' ') : c;
+    }
+    safe = safe.simplified();
+    while (!safe.isEmpty() && QStringView(u".- ").contains(safe.front()))
+        safe.remove(0, 1);
+    return safe;
+}
+
+// The safe, non-empty `parts` joined by plain hyphens, at most `longest`
+// characters.
+QString joinedSafely(const QStringList &parts, qsizetype longest)
 {
     QStringList kept;
-    for (const QString &part : {who, sheet, QStringLiteral("Gridora")}) {
-        QString safe;
-        for (const QChar c : part) {
-            // Path separators and the characters shells and file systems
-            // treat specially become spaces, as do control characters.
-            const bool unsafe = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-                                QStringView(u"/\\:*?\"<>|`$").contains(c);
-            safe += unsafe ? QChar(u' ') : c;
-        }
-        safe = safe.simplified();
-        // No hidden file, no command option, no "..": no dot, dash or space first.
-        while (!safe.isEmpty() && QStringView(u".- ").contains(safe.front()))
-            safe.remove(0, 1);
-        if (!safe.isEmpty())
+    for (const QString &part : parts)
+        if (QString safe = safePart(part); !safe.isEmpty())
             kept << safe;
+    QString joined = kept.join(QStringLiteral(" - "));
+    if (joined.size() > longest) {
+        joined.truncate(longest);
+        if (joined.back().isHighSurrogate())
+            joined.chop(1);
+        joined = joined.trimmed();
     }
-    constexpr qsizetype kLongest = 120;
-    QString title = kept.join(QStringLiteral(" - "));
-    if (title.size() > kLongest) {
-        title.truncate(kLongest);
-        if (title.back().isHighSurrogate())
-            title.chop(1);
-        title = title.trimmed();
-    }
-    return title;
+    return joined;
+}
+
+} // namespace
+
+QString jobTitle(const QString &sheet, const QString &who)
+{
+    return joinedSafely({who, sheet, QStringLiteral("Gridora")}, 120);
+}
+
+QString pdfFileName(const QString &sheet, const QString &who)
+{
+    // Short enough for any file system's 255 bytes, in UTF-8 and with ".pdf".
+    return joinedSafely({sheet, who}, 60) + QStringLiteral(".pdf");
 }
 
 void cancelHeldJob(const QString &queue, const QString &title)

@@ -109,6 +109,11 @@ struct PageSetup {
 /// queue looked up now if it has not been yet; empty when there is no queue.
 std::optional<PageSetup> pageSetupOf(const TPrinter &printer);
 
+/// The page set-up a PDF file is laid out with: pageSetupOf, or when the
+/// print server does not answer, that of the queue found before it stopped;
+/// empty when no queue is known. A file needs no printer.
+std::optional<PageSetup> fileSetupOf(const TPrinter &printer);
+
 /// The title a job goes to the print server with, and a PDF file's title:
 /// the pupil's name (or "Class set"), the sheet and the program, such as
 /// "Ann Smith - Log 2x2 - Gridora". The name comes first, so that a queue or a
@@ -118,6 +123,10 @@ std::optional<PageSetup> pageSetupOf(const TPrinter &printer);
 /// separators, no control or shell-special characters, at most 120
 /// characters.
 QString jobTitle(const QString &sheet, const QString &who);
+
+/// The name a PDF file of the sheet is offered under, made safe as a job
+/// title is: "Squared 10x15 - Ann Smith.pdf", "Millimetre.pdf" without a name.
+QString pdfFileName(const QString &sheet, const QString &who);
 
 /// Cancels this user's active job titled `title` on `queue`, if there is one.
 void cancelHeldJob(const QString &queue, const QString &title);

@@ -167,16 +167,22 @@ void PainterSurface::paintMargins(TColor colour, QSize sheet)
     painter_.restore();
 }
 
-void paintText(QPainter &painter, QSize size, int dpi, TPoint at, const std::string &text, const TFont &font,
-               const TBrush &brush)
+QFont pageFont(const TFont &font, int dpi)
 {
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
     QFont qfont;
     // Liberation Sans has Arial's metrics, which the grid page's scale labels
     // are laid out by (grid_sheets.cpp); DejaVu Sans is wider.
     qfont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     qfont.setStyleHint(QFont::SansSerif);
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.Size * dpi / 72.0))));
+    return qfont;
+}
+
+void paintText(QPainter &painter, QSize size, int dpi, TPoint at, const std::string &text, const TFont &font,
+               const TBrush &brush)
+{
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont qfont = pageFont(font, dpi);
     painter.setFont(qfont);
     painter.setPen(toQColor(font.Color));
     painter.setBackground(toQColor(brush.Color));

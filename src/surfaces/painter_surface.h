@@ -9,6 +9,7 @@
 #include "canvas.h"
 #include "segment_clip.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 
@@ -66,6 +67,9 @@ private:
     int dpi_;
     QPoint origin_;
 };
+
+/// The face a page's text of `font` is painted in at `dpi`.
+QFont pageFont(const TFont &font, int dpi);
 
 /// Paints `text` as every QPainter-backed surface does: Liberation Sans (or
 /// DejaVu Sans) at font.Size points of `dpi`, its cell's top-left at `at`,

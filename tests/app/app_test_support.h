@@ -33,6 +33,8 @@ public:
     QList<QDialog *> modals;
     /// Stands in for the print set-up dialog when set; otherwise the real one runs.
     std::function<bool(QPrinter &)> printDialog;
+    QStringList warnings; ///< what the user was asked to go on in spite of
+    bool goOn = true;     ///< the user's answer
 
 protected:
     int showModal(QDialog &dialog) override
@@ -45,6 +47,11 @@ protected:
         return printDialog ? printDialog(printer) : MainWindow::runPrintDialog(printer);
     }
     void reportError(const QString &text) override { errors << text; }
+    bool askToGoOn(const QString &warning) override
+    {
+        warnings << warning;
+        return goOn;
+    }
 };
 
 /// Records each document's page as a trace; can refuse to open.

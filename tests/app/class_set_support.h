@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include <cstddef>
@@ -18,13 +19,23 @@ public:
     using TestWindow::TestWindow;
 
     QString pdfPath;
+    QString suggestedName; ///< the name the last file dialog offered
+    QString progressTitle; ///< the title of the last progress window
     QStringList notes;
     std::size_t cancelAfter = 0; ///< pages drawn before the user cancels; 0: never
 
 protected:
-    QString choosePdfFile() override { return pdfPath; }
+    QString choosePdfFile(const QString &suggested) override
+    {
+        suggestedName = suggested;
+        return pdfPath;
+    }
     void reportNote(const QString &text) override { notes << text; }
-    bool classSetGoesOn(QProgressDialog &, std::size_t done) override { return cancelAfter == 0 || done < cancelAfter; }
+    bool classSetGoesOn(QProgressDialog &progress, std::size_t done) override
+    {
+        progressTitle = progress.windowTitle();
+        return cancelAfter == 0 || done < cancelAfter;
+    }
 };
 
 /// The names as the teacher types them into the dialog, and the button she presses.

@@ -277,6 +277,8 @@ private slots:
         QCOMPARE(info.pages, 3);
         QCOMPARE(info.points.toSize(), QSize(792, 612));
         QCOMPARE(info.title, QStringLiteral("Class set - Squared 10x15 - Gridora"));
+        QCOMPARE(w.suggestedName, QStringLiteral("Squared 10x15 - Class set.pdf"));
+        QCOMPARE(w.progressTitle, QStringLiteral("Gridora"));
         for (int page = 1; page <= 3; ++page)
             QVERIFY(pdfText(w.pdfPath, page).startsWith(QStringList{"Ada", "Bo", "Cy"}[page - 1]));
         const QString failure = checkHeavyVerticals(w.pdfPath, area.size(), area.topLeft(), 300);
@@ -342,6 +344,44 @@ private slots:
         QCOMPARE(entries(root), before);
         if (replacing)
             QCOMPARE(contents(path), QByteArray("precious"));
+    }
+
+    // A name that runs off the page is said before anything is made; told
+    // No, the teacher is not even asked for a file. Names that fit ask nothing.
+    void namesTooLongForThePageAreSaidFirst_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("Squared") << 0;
+        QTest::newRow("Spacetime") << 3;
+        QTest::newRow("Millimetre") << 4;
+    }
+    void namesTooLongForThePageAreSaidFirst()
+    {
+        QFETCH(int, kind);
+        TPrinter none(std::make_unique<FirstUseTarget>([] { return std::unique_ptr<PrintTarget>(); }));
+        ClassSetWindow w(none);
+        pick(w.kindBox, kind);
+        QTemporaryDir dir;
+        w.pdfPath = dir.filePath(QStringLiteral("sheet.pdf"));
+        const QString tooLong = QStringLiteral("Maximiliane Theodora ").repeated(5).trimmed();
+        w.goOn = false;
+        fill(w.classSetDialog(), QStringList{"Ada", tooLong, "Bo", tooLong + " II"}.join('\n'), false,
+             &ClassSetDialog::pdfButton);
+        w.classSetAction->trigger();
+        QCOMPARE(w.warnings.size(), 1);
+        QVERIFY2(w.warnings[0].startsWith(QStringLiteral("2 names are too long for the page")), qPrintable(w.warnings[0]));
+        QVERIFY(w.suggestedName.isEmpty() && !QFile::exists(w.pdfPath));
+
+        w.nameEdit->setText(QStringLiteral("Ada Lovelace"));
+        w.saveAsPdfAction->trigger();
+        QCOMPARE(w.warnings.size(), 1);
+        QVERIFY(QFile::remove(w.pdfPath));
+        w.nameEdit->setText(tooLong);
+        w.saveAsPdfAction->trigger();
+        QCOMPARE(w.warnings.size(), 2);
+        QVERIFY2(w.warnings[1].startsWith(QStringLiteral("The name \"Maximiliane Theodora")), qPrintable(w.warnings[1]));
+        QVERIFY(!QFile::exists(w.pdfPath));
+        QCOMPARE(w.errors, QStringList());
     }
 
     void aFailedOrCancelledSaveLeavesNoFile()

@@ -3,17 +3,23 @@
 // error box that says what happened, must leave the window as it was, and
 // must not keep the program from printing once the printer is back.
 #include "app_test_support.h"
+#include "class_set_support.h"
 #include "cups_support.h"
+#include "pdf_support.h"
 #include "printer_setup.h"
 #include "qprinter_target.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 using namespace gridora;
 using namespace gridora::app;
@@ -331,6 +337,64 @@ private slots:
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintPageRange));
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
         QCOMPARE(printer.target(), before);
+    }
+
+    // A PDF file needs no printer: with the server down it is laid out on the
+    // paper of the printer chosen before, or of the user's region when none
+    // was ever found, and offered under the sheet's and the pupil's names.
+    void savesAPdfWithTheServerDown_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<bool>("legalChosenBefore");
+        QTest::addColumn<QSize>("points");
+        QTest::newRow("no printer yet, United States") << "en_US" << false << QSize(612, 792);
+        QTest::newRow("no printer yet, Germany") << "de_DE" << false << QSize(595, 842);
+        QTest::newRow("Legal chosen in Print Setup") << "de_DE" << true << QSize(612, 1008);
+    }
+    void savesAPdfWithTheServerDown()
+    {
+        QFETCH(QString, region);
+        QFETCH(bool, legalChosenBefore);
+        QFETCH(QSize, points);
+        const QLocale before;
+        QLocale::setDefault(QLocale(region));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        TPrinter printer(startupPrinterTarget());
+        ClassSetWindow w(printer);
+        if (legalChosenBefore) {
+            w.printDialog = [](QPrinter &chosen) { return chosen.setPageSize(QPageSize(QPageSize::Legal)); };
+            w.printSetupAction->trigger();
+        }
+        QVERIFY(stopPrintServer());
+        QTemporaryDir dir;
+        w.pdfPath = dir.filePath(QStringLiteral("sheet.pdf"));
+        w.nameEdit->setText(QStringLiteral("Ann Smith"));
+        w.saveAsPdfAction->trigger();
+        QCOMPARE(w.errors, QStringList());
+        QCOMPARE(w.suggestedName, QStringLiteral("Squared 10x15 - Ann Smith.pdf"));
+        const PdfInfo info = pdfInfo(w.pdfPath);
+        QCOMPARE(info.pages, 1);
+        QCOMPARE(info.points.toSize(), points);
+    }
+
+    // On the real queue too: a name running off the page is said first, and
+    // told No, nothing prints; told Yes, the page prints as it stands.
+    void aNameTooLongForThePageIsSaidBeforeItPrints()
+    {
+        TPrinter printer(startupPrinterTarget());
+        TestWindow w(printer);
+        prepare(w, 0);
+        printsAgain(w);
+        QCOMPARE(w.warnings, QStringList());
+        w.nameEdit->setText(QStringLiteral("Maximiliane Theodora ").repeated(5).trimmed());
+        w.goOn = false;
+        const QSet<QString> pages = arrivedPdfs();
+        QTest::mouseClick(w.printButton, Qt::LeftButton);
+        QCOMPARE(w.warnings.size(), 1);
+        QVERIFY2(nothingArrived(pages), "a page came out although the user said No");
+        w.goOn = true;
+        printsAgain(w);
+        QCOMPARE(w.warnings.size(), 2);
     }
 
     void noServerAtStartUp()
