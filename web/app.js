@@ -160,7 +160,7 @@ function showPaperNotes() {
   const usual = { label: usualLabel, inches: core.pageLayout(usualPaper, landscape, 300).inches };
   ui.printAdvice.textContent = printAdvice(sheet.label, landscape);
   for (const [note, text] of [[ui.scaleWarning, scaleWarning(sheet, usual)],
-    [ui.landscapeNote, landscapeNote(chosenKind().id, landscape)]]) {
+    [ui.landscapeNote, landscapeNote(chosenKind(), landscape)]]) {
     note.textContent = text;
     note.hidden = text === '';
   }

@@ -52,7 +52,7 @@ class Core {
 
   /**
    * The kinds of paper, in the kind box's order, from the core's table:
-   * { id, name, sizeLabels, hasSizes, hasVelocity } each, as the desktop
+   * { id, name, sizeLabels, hasSizes, hasVelocity, longCellsSideways } each, as the desktop
    * window shows them (a kind without sizes has empty size labels).
    */
   kinds() {

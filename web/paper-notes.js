@@ -31,9 +31,9 @@ export function scaleWarning(chosen, usual) {
     + 'choose the paper your printer holds.', usual.label, chosen.label, percent);
 }
 
-/** The note on a sideways Squared sheet (`kind` is the kind's id), or ''. */
+/** The note on a sideways sheet whose cells then stop being square (`kind` from the core's table), or ''. */
 export function landscapeNote(kind, landscape) {
-  return kind === 'squared' && landscape
+  return kind.longCellsSideways && landscape
     ? tr('Turned sideways, a Squared sheet’s cells are not square: they become long rectangles, '
       + 'more than twice as wide as they are tall.')
     : '';

@@ -65,23 +65,23 @@ const Kind kKinds[] = {
      GRIDORA_TRANSLATABLE("Kinds", "Squared"),
      {GRIDORA_TRANSLATABLE("Kinds", "10x15"), GRIDORA_TRANSLATABLE("Kinds", "10x15"),
       GRIDORA_TRANSLATABLE("Kinds", "10x15")},
-     true, false, gridSample<gridpaper::kSquared>, gridPage<gridpaper::kSquared>},
+     true, false, true, gridSample<gridpaper::kSquared>, gridPage<gridpaper::kSquared>},
     {"semilog",
      GRIDORA_TRANSLATABLE("Kinds", "Semi log"),
      {GRIDORA_TRANSLATABLE("Kinds", "10x1 cycle"), GRIDORA_TRANSLATABLE("Kinds", "10x2 cycle"),
       GRIDORA_TRANSLATABLE("Kinds", "10x3 cycle")},
-     true, false, gridSample<gridpaper::kSemiLog>, gridPage<gridpaper::kSemiLog>},
+     true, false, false, gridSample<gridpaper::kSemiLog>, gridPage<gridpaper::kSemiLog>},
     {"log",
      GRIDORA_TRANSLATABLE("Kinds", "Log"),
      {GRIDORA_TRANSLATABLE("Kinds", "1x1"), GRIDORA_TRANSLATABLE("Kinds", "2x2"), GRIDORA_TRANSLATABLE("Kinds", "3x3")},
-     true, false, gridSample<gridpaper::kLog>, gridPage<gridpaper::kLog>},
-    {"spacetime", GRIDORA_TRANSLATABLE("Kinds", "Spacetime"), {"", "", ""}, false, true, spacetimeSample,
+     true, false, false, gridSample<gridpaper::kLog>, gridPage<gridpaper::kLog>},
+    {"spacetime", GRIDORA_TRANSLATABLE("Kinds", "Spacetime"), {"", "", ""}, false, true, false, spacetimeSample,
      spacetimePage},
-    {"millimetre", GRIDORA_TRANSLATABLE("Kinds", "Millimetre"), {"", "", ""}, false, false, millimetreSample,
+    {"millimetre", GRIDORA_TRANSLATABLE("Kinds", "Millimetre"), {"", "", ""}, false, false, false, millimetreSample,
      millimetrePage},
 };
 
-const Kind kUnlisted{"", "", {"", "", ""}, true, false, gridSample<-1>, gridPage<-1>};
+const Kind kUnlisted{"", "", {"", "", ""}, true, false, false, gridSample<-1>, gridPage<-1>};
 
 } // namespace
 

@@ -61,6 +61,9 @@ struct Kind {
     /// The velocity bar is shown for it, in place of the size box, and the
     /// window redraws its sample before printing its page rather than after.
     bool hasVelocity;
+    /// Turned sideways, its cells stop being square and become long
+    /// rectangles: the page says so where the paper can be turned.
+    bool longCellsSideways;
     /// Clears the picture and draws the sample, on the canvas as the
     /// previous sample left it.
     void (*drawSample)(TCanvas &canvas, const SampleArea &area, const SheetChoice &choice);

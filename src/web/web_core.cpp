@@ -81,7 +81,7 @@ extern "C" {
 
 /// The kinds, in the kind box's order, as JSON (see kinds.h): [{"id":
 /// "squared","name":"Squared","sizeLabels":["10x15","10x15","10x15"],
-/// "hasSizes":true,"hasVelocity":false},...].
+/// "hasSizes":true,"hasVelocity":false,"longCellsSideways":true},...].
 EMSCRIPTEN_KEEPALIVE const char *gridora_kinds()
 {
     const auto quoted = [](std::string_view text) { return jsonQuoted(std::string(text)); };
@@ -98,6 +98,7 @@ EMSCRIPTEN_KEEPALIVE const char *gridora_kinds()
                         .add("sizeLabels", labels)
                         .add("hasSizes", truth(kind.hasSizes))
                         .add("hasVelocity", truth(kind.hasVelocity))
+                        .add("longCellsSideways", truth(kind.longCellsSideways))
                         .text() +
                     ',';
     }
