@@ -56,7 +56,7 @@ async function measure(browserName, server) {
   await page.$eval('#paper', (box) => { box.value = 'a4'; box.dispatchEvent(new Event('change')); });
   await page.$eval('#orientation', (box) => { box.value = 'portrait'; box.dispatchEvent(new Event('change')); });
   await page.$eval('#dpi', (box) => { box.value = '600'; box.dispatchEvent(new Event('change')); });
-  await page.$eval('#kind', (box) => { box.selectedIndex = 3; box.dispatchEvent(new Event('change')); });
+  await page.$eval('#kind', (box) => { box.value = 'spacetime'; box.dispatchEvent(new Event('change')); });
   await page.$eval('#who', (box) => { box.value = 'Pupil 1 Example'; box.dispatchEvent(new Event('input')); });
   const rows = {};
   const time = async (name, work) => {

@@ -47,7 +47,8 @@ function chosenKind() {
 
 function fillKindBox() {
   const names = core.kinds().map((kind) => kindText(kind.name));
-  ui.kind.replaceChildren(...names.map((name) => new Option(name)));
+  // Each entry's value is the kind's id, the name gridora-sheet knows it by.
+  ui.kind.replaceChildren(...core.kinds().map((kind, i) => new Option(names[i], kind.id)));
   widenToFit(ui.kind, names, 16, 162);
   widenToFit(ui.size, core.kinds().flatMap((kind) => kind.sizeLabels.map(kindText)), 200, 362);
 }
