@@ -460,6 +460,43 @@ private slots:
                  QStringLiteral("Sample of the graph paper"));
     }
 
+    // The sample is heard as a picture that says what it shows, whatever the
+    // user last changed: each row comes from another kind first.
+    void sampleSaysWhatItShows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("faster"); // presses of Right on the velocity bar
+        QTest::addColumn<QString>("description");
+        QTest::newRow("Squared") << 0 << 0 << 0 << QStringLiteral("Sample of Squared paper, 10x15");
+        QTest::newRow("Semi log, 2nd size") << 1 << 1 << 0 << QStringLiteral("Sample of Semi log paper, 10x2 cycle");
+        QTest::newRow("Log, 3rd size") << 2 << 2 << 0 << QStringLiteral("Sample of Log paper, 3x3");
+        QTest::newRow("Spacetime") << 3 << 0 << 0 << QStringLiteral("Sample of Spacetime paper, v = 0.60 c");
+        QTest::newRow("Spacetime, faster") << 3 << 0 << 1 << QStringLiteral("Sample of Spacetime paper, v = 0.61 c");
+        QTest::newRow("Millimetre") << 4 << 0 << 0 << QStringLiteral("Sample of Millimetre paper");
+    }
+
+    void sampleSaysWhatItShows()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, size);
+        QFETCH(int, faster);
+        QFETCH(QString, description);
+        TestWindow &w = *window_;
+        pick(w.kindBox, kind == 4 ? 0 : 4);
+        pick(w.kindBox, kind);
+        if (size != 0)
+            pick(w.sizeBox, size);
+        w.velocityBar->setFocus();
+        for (int i = 0; i < faster; ++i)
+            QTest::keyClick(w.velocityBar, Qt::Key_Right);
+        QAccessibleInterface *sample = QAccessible::queryAccessibleInterface(w.samplePicture);
+        QVERIFY(sample);
+        QCOMPARE(sample->role(), QAccessible::Graphic);
+        QCOMPARE(sample->text(QAccessible::Name), QStringLiteral("Sample of the graph paper"));
+        QCOMPARE(sample->text(QAccessible::Description), description);
+    }
+
     // The kind box holds the table's kinds and no other, and each kind shows
     // the controls the table gives it.
     void kindBoxHoldsTheTableOfKinds()

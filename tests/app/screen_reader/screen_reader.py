@@ -146,6 +146,17 @@ def check_velocity(frame):
     check(label is not None, "the velocity label does not read %s" % velocity("v = 0.61 c"))
 
 
+def check_sample(frame):
+    # A picture a screen reader stops at, saying what it shows.
+    name = tr(WINDOW, "Sample of the graph paper")
+    sample = child_named(frame, pyatspi.ROLE_IMAGE, name)
+    check(sample is not None, "no image named %r" % name)
+    if sample is None:
+        return
+    said = tr(WINDOW, "Sample of %1 paper, %2").replace("%1", tr("Kinds", "Squared")).replace("%2", tr("Kinds", "10x15"))
+    check(fresh(sample).description == said, "the sample is described as %r, not %r" % (sample.description, said))
+
+
 def check_no_hidden_buttons(app, frame):
     buttons = [acc.name for acc in walk(frame) if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON]
     check(buttons == [tr(WINDOW, "Print")], "the main window offers the buttons %r, not just %r" % (buttons, tr(WINDOW, "Print")))
@@ -166,6 +177,7 @@ def main():
         title = tr(WINDOW, "Choose Your Graph......")
         frame = wait_for("the main window " + title, lambda: child_named(app, pyatspi.ROLE_FRAME, title))
         check_boxes(frame)
+        check_sample(frame)
         check_no_hidden_buttons(app, frame)
         check_velocity(frame)
     finally:
