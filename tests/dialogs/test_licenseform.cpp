@@ -6,7 +6,9 @@
 #include "dialog_widgets.h"
 #include "licenseform.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QPaintEvent>
@@ -127,6 +129,7 @@ private slots:
     void keysThatClose();
     void mouseSteps();
     void pictureRepaintsAfterAScroll();
+    void screenReadersGetTheText();
 };
 
 void TestLicenceForm::fontsExist()
@@ -405,6 +408,29 @@ void TestLicenceForm::pictureRepaintsAfterAScroll()
     QCOMPARE(form.scrollBar->value(), 1);
     QTRY_VERIFY2_WITH_TIMEOUT((QRegion(form.stripView->rect()) - stripView.painted).isEmpty(),
                               "the new strip was never painted over the whole picture", 5000);
+}
+
+// A screen reader is given the words the picture shows: the whole licence
+// file the picture is rendered from.
+void TestLicenceForm::screenReadersGetTheText()
+{
+    QFile file(QStringLiteral(GRIDORA_LICENSE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString licence = QString::fromUtf8(file.readAll());
+    QVERIFY(!licence.isEmpty());
+
+    const LicenceViewer form;
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(form.stripView);
+    QVERIFY(view);
+    QCOMPARE(view->role(), QAccessible::Document);
+    QCOMPARE(view->text(QAccessible::Name), QStringLiteral("License Agreement"));
+    QVERIFY(view->state().readOnly);
+    QAccessibleTextInterface *text = view->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), static_cast<int>(licence.size()));
+    QCOMPARE(text->text(0, text->characterCount()), licence);
+    QCOMPARE(text->text(20, 45), licence.mid(20, 25));
+    QCOMPARE(text->selectionCount(), 0);
 }
 
 QTEST_MAIN(TestLicenceForm)
