@@ -182,7 +182,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     scrollBar->setPageStep(1);
     connect(scrollBar, &QScrollBar::valueChanged, this, [this] { showStrip(); });
 
-    okButton = new QPushButton(tr("&Ok"), this);
+    okButton = new gridora::dialogs::FocusButton(tr("&Ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(184, 248, 89, 33);
     // Return means "&Ok" wherever the focus is; Escape is the close box.

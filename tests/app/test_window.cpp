@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "app_test_support.h"
 #include "choicebox.h"
+#include "focus_shows.h"
 #include "grid_sheets.h"
 #include "gridora_version.h"
 #include "kinds.h"
@@ -434,6 +435,46 @@ private slots:
                 break;
         }
         QCOMPARE(announced, names);
+    }
+
+    // The keyboard user sees which control the keys go to.
+    void focusShows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("kind box") << 0 << QStringLiteral("kindBox");
+        QTest::newRow("size box") << 0 << QStringLiteral("sizeBox");
+        QTest::newRow("velocity bar") << 3 << QStringLiteral("velocityBar");
+        QTest::newRow("Print button") << 0 << QStringLiteral("printButton");
+        QTest::newRow("name box") << 0 << QStringLiteral("nameEdit");
+    }
+
+    void focusShows()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, control);
+        TestWindow &w = *window_;
+        if (kind != 0)
+            pick(w.kindBox, kind);
+        auto *shown = w.findChild<QWidget *>(control);
+        QVERIFY(shown);
+        checkFocusShows(shown);
+    }
+
+    // Without the focus the velocity bar is the desktop's own scroll bar.
+    void velocityBarLooksPlainWithoutFocus()
+    {
+        TestWindow &w = *window_;
+        pick(w.kindBox, 3);
+        QVERIFY(!w.velocityBar->hasFocus());
+        QScrollBar plain(Qt::Horizontal, w.spacetimeGroup);
+        plain.setGeometry(w.velocityBar->geometry());
+        plain.setRange(w.velocityBar->minimum(), w.velocityBar->maximum());
+        plain.setPageStep(w.velocityBar->pageStep());
+        plain.setValue(w.velocityBar->value());
+        plain.setPalette(w.velocityBar->palette());
+        plain.show();
+        QCOMPARE(w.velocityBar->grab().toImage(), plain.grab().toImage());
     }
 
     void velocityIsAnnouncedAsItMoves()

@@ -4,6 +4,7 @@
 #include "agreement_strip.h"
 #include "image_surface.h"
 #include "dialog_widgets.h"
+#include "focus_shows.h"
 #include "licenseform.h"
 
 #include <QAccessible>
@@ -130,6 +131,8 @@ private slots:
     void mouseSteps();
     void pictureRepaintsAfterAScroll();
     void screenReadersGetTheText();
+    void focusShows_data();
+    void focusShows();
 };
 
 void TestLicenceForm::fontsExist()
@@ -431,6 +434,26 @@ void TestLicenceForm::screenReadersGetTheText()
     QCOMPARE(text->text(0, text->characterCount()), licence);
     QCOMPARE(text->text(20, 45), licence.mid(20, 25));
     QCOMPARE(text->selectionCount(), 0);
+}
+
+// The keyboard user sees which control the keys go to.
+void TestLicenceForm::focusShows_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("scroll bar") << QStringLiteral("scrollBar");
+    QTest::newRow("Ok button") << QStringLiteral("okButton");
+}
+
+void TestLicenceForm::focusShows()
+{
+    QFETCH(QString, control);
+    LicenceViewer form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *shown = form.findChild<QWidget *>(control);
+    QVERIFY(shown);
+    checkFocusShows(shown);
 }
 
 QTEST_MAIN(TestLicenceForm)
