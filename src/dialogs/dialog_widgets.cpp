@@ -101,6 +101,14 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     drawFocusFrame(this);
 }
 
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    // QLabel sets up text selection when it first takes the focus and from
+    // then on lays its text out another way, a pixel higher: the link would
+    // jump as the focus arrives. These labels select nothing.
+    QWidget::focusInEvent(event);
+}
+
 void ClickLabel::enterEvent(QEnterEvent *event)
 {
     QLabel::enterEvent(event);

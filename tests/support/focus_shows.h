@@ -22,7 +22,8 @@ inline bool tabTo(QWidget *control)
 }
 
 /// Fails the test unless `control` looks different once Tab brings the focus
-/// to it. Call it last in a test: a failure here ends only this function.
+/// to it, and as before once Tab takes the focus on. Call it last in a test:
+/// a failure here ends only this function.
 inline void checkFocusShows(QWidget *control)
 {
     if (control->hasFocus())
@@ -31,4 +32,7 @@ inline void checkFocusShows(QWidget *control)
     const QImage unfocused = control->grab().toImage();
     QVERIFY2(tabTo(control), "Tab never brings the focus to the control");
     QVERIFY2(control->grab().toImage() != unfocused, "the control looks the same with the focus");
+    QTest::keyClick(control, Qt::Key_Tab);
+    QVERIFY2(!control->hasFocus(), "Tab does not take the focus on");
+    QVERIFY2(control->grab().toImage() == unfocused, "the control looks different after having had the focus");
 }
