@@ -472,6 +472,10 @@ void MainWindow::drawSample()
                       {samplePicture->width(), samplePicture->height(), outer.width(), outer.height()},
                       sheetChoice());
     samplePicture->update();
+    // A screen reader cannot see the picture: it hears what the picture shows.
+    const QString detail = sheetDetail();
+    samplePicture->setAccessibleDescription(detail.isEmpty() ? tr("Sample of %1 paper").arg(kindName())
+                                                             : tr("Sample of %1 paper, %2").arg(kindName(), detail));
 }
 
 void MainWindow::printPage()

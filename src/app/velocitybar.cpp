@@ -1,5 +1,7 @@
 #include "velocitybar.h"
 
+#include "dialog_widgets.h"
+
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -81,6 +83,13 @@ void VelocityBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     QScrollBar::keyPressEvent(event);
+}
+
+void VelocityBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    // Inside the bar's own outline, where the dots show against its face.
+    dialogs::drawFocusFrame(this, 1);
 }
 
 } // namespace gridora::app

@@ -10,6 +10,9 @@
 //
 // Assistive technology is given the velocity itself (0.61 for position 61,
 // read out as "0.61 c"), not the bar's position.
+//
+// With the focus it shows a dotted frame: the style marks a focused scroll
+// bar in no way, and the keyboard user must see where the arrow keys go.
 
 #include <QScrollBar>
 #include <QString>
@@ -28,6 +31,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace gridora::app

@@ -46,6 +46,15 @@ void centreOnScreen(QWidget *window)
     window->move(frame.topLeft());
 }
 
+void drawFocusFrame(QWidget *widget, int inset)
+{
+    if (!widget->hasFocus())
+        return;
+    QPainter painter(widget);
+    painter.setPen(QPen(widget->palette().color(widget->foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(widget->rect().adjusted(inset, inset, -1 - inset, -1 - inset));
+}
+
 // --- ClickLabel -------------------------------------------------------------
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
@@ -89,12 +98,15 @@ void ClickLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
     // The keyboard user must see which link Return would follow.
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    QPen dots(palette().color(QPalette::WindowText), 1, Qt::DotLine);
-    painter.setPen(dots);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawFocusFrame(this);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    // QLabel sets up text selection when it first takes the focus and from
+    // then on lays its text out another way, a pixel higher: the link would
+    // jump as the focus arrives. These labels select nothing.
+    QWidget::focusInEvent(event);
 }
 
 void ClickLabel::enterEvent(QEnterEvent *event)
@@ -185,6 +197,22 @@ void StepScrollBar::keyPressEvent(QKeyEvent *event)
     default:
         QScrollBar::keyPressEvent(event);
     }
+}
+
+void StepScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    // Inside the bar's own outline, where the dots show against its face.
+    drawFocusFrame(this, 1);
+}
+
+// --- FocusButton ------------------------------------------------------------
+
+void FocusButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    // Inside the bevel, clear of the label.
+    drawFocusFrame(this, 3);
 }
 
 } // namespace gridora::dialogs

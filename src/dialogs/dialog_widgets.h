@@ -1,12 +1,13 @@
 #pragma once
 // Small widgets and helpers shared by Gridora's two information dialogs: a
 // label and a panel that report clicks, a panel frame, a widget that shows a
-// picture at its own size, a scroll bar that steps with every arrow key, and
-// the dialogs' fonts.
+// picture at its own size, a scroll bar that steps with every arrow key, a
+// button that shows its focus, and the dialogs' fonts.
 
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -26,6 +27,11 @@ void setTextColour(QWidget *label, const QColor &colour);
 
 /// Moves a top-level window so that its frame is centred on its screen.
 void centreOnScreen(QWidget *window);
+
+/// The mark of the control the keyboard is on, for controls whose style
+/// shows none: a dotted frame `inset` pixels inside `widget` while it has
+/// the focus. Called at the end of the widget's paintEvent.
+void drawFocusFrame(QWidget *widget, int inset = 0);
 
 /// A label that takes every mouse click made on it, so that clicks never fall
 /// through to what lies behind, and reports a click (press and release both on
@@ -51,6 +57,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     bool pressed_ = false;
@@ -100,13 +107,24 @@ private:
 /// A vertical scroll bar that takes keyboard focus and moves one small step
 /// for every arrow key: Up and Left towards the minimum, Down and Right
 /// towards the maximum. (Qt's own vertical bar turns Left and Right the other
-/// way round.)
+/// way round.) It shows when it has the focus, which Qt's does not.
 class StepScrollBar : public QScrollBar {
 public:
     explicit StepScrollBar(QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+/// A push button that shows when it has the focus also as a dialog's default
+/// button, which the style draws alike with the focus and without.
+class FocusButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace gridora::dialogs

@@ -4,6 +4,9 @@
 #include "image_surface.h"
 #include "dialog_widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -36,7 +39,99 @@ QImage loadAgreement()
     return loaded.convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_Mono, blackWhite);
 }
 
+// The licence text the agreement picture was rendered from, compiled in
+// beside it.
+QString loadAgreementText()
+{
+    QFile file(QStringLiteral(":/gridora/LICENSE"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
 } // namespace
+
+namespace gridora::dialogs {
+
+// The strip view holds the agreement's words as well as its picture: a
+// screen reader can read no picture.
+class AgreementView : public PictureBox {
+    Q_OBJECT
+public:
+    AgreementView(const QImage *picture, QWidget *parent) : PictureBox(picture, parent) {}
+
+    const QString text = loadAgreementText();
+};
+
+namespace {
+
+// The agreement as a read-only document whose text is the whole licence.
+// The picture sets the words in lines of its own, not the file's: where a
+// character lies on screen is not known, so none is given. Nothing on a
+// picture can be selected.
+class AgreementAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AgreementAccessible(AgreementView *view) : QAccessibleWidget(view, QAccessible::Document) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name)
+            return widget()->window()->windowTitle(); // "License Agreement"
+        return QAccessibleWidget::text(which);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return agreement().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(agreement().size()); }
+
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    const QString &agreement() const { return static_cast<AgreementView *>(widget())->text; }
+};
+
+QAccessibleInterface *agreementAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(AgreementView::staticMetaObject.className()))
+        if (auto *view = qobject_cast<AgreementView *>(object))
+            return new AgreementAccessible(view);
+    return nullptr;
+}
+
+} // namespace
+} // namespace gridora::dialogs
 
 // The agreement picture (never shown) and the strip stripView shows, each a
 // surface of the canvas layer so that the strip copy is the canvas's own
@@ -56,6 +151,8 @@ LicenceViewer::LicenceViewer(QWidget *parent)
                           | Qt::WindowStaysOnTopHint),
       pictures_(std::make_unique<Pictures>())
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(gridora::dialogs::agreementAccessible), true);
+    (void)factoryInstalled;
     setObjectName(QStringLiteral("licenceViewer"));
     setWindowTitle(tr("License Agreement"));
     setFixedSize(488, 287);
@@ -71,7 +168,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     agreementGroup->setObjectName(QStringLiteral("agreementGroup"));
     agreementGroup->setGeometry(8, 8, 473, 233);
 
-    stripView = new gridora::dialogs::PictureBox(&pictures_->strip.image(), agreementGroup);
+    stripView = new gridora::dialogs::AgreementView(&pictures_->strip.image(), agreementGroup);
     stripView->setObjectName(QStringLiteral("stripView"));
     stripView->setGeometry(2, 14, windowWidth, windowHeight);
 
@@ -85,7 +182,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     scrollBar->setPageStep(1);
     connect(scrollBar, &QScrollBar::valueChanged, this, [this] { showStrip(); });
 
-    okButton = new QPushButton(tr("&Ok"), this);
+    okButton = new gridora::dialogs::FocusButton(tr("&Ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(184, 248, 89, 33);
     // Return means "&Ok" wherever the focus is; Escape is the close box.
@@ -133,3 +230,5 @@ void LicenceViewer::showEvent(QShowEvent *event)
         gridora::dialogs::centreOnScreen(this);
     QDialog::showEvent(event);
 }
+
+#include "licenseform.moc"

@@ -1,7 +1,8 @@
 #pragma once
-// The licence agreement viewer. The agreement is not held as text but as a
+// The licence agreement viewer. The agreement is shown not as text but as a
 // tall black-and-white picture; the dialog shows a window-sized strip of it,
-// and a vertical scroll bar picks the strip in 100 equal steps.
+// and a vertical scroll bar picks the strip in 100 equal steps. Screen readers
+// are given the licence text itself.
 
 #include <QDialog>
 #include <QImage>
@@ -31,7 +32,7 @@ public:
     QScrollBar *scrollBar;     ///< 0..100, steps of 1; first in the tab order
     QGroupBox *agreementGroup; ///< "Agreement", holds stripView and scrollBar
     QPushButton *okButton;     ///< "&Ok"
-    QWidget *stripView;        ///< shows windowPicture()
+    QWidget *stripView;        ///< shows windowPicture(); read out as the licence text
 
     /// The agreement picture: 450 x 1400, Format_Mono, colour table {black, white},
     /// rendered from the licence text when Gridora is built.

@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "app_test_support.h"
 #include "choicebox.h"
+#include "focus_shows.h"
 #include "grid_sheets.h"
 #include "gridora_version.h"
 #include "kinds.h"
@@ -436,6 +437,46 @@ private slots:
         QCOMPARE(announced, names);
     }
 
+    // The keyboard user sees which control the keys go to.
+    void focusShows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("kind box") << 0 << QStringLiteral("kindBox");
+        QTest::newRow("size box") << 0 << QStringLiteral("sizeBox");
+        QTest::newRow("velocity bar") << 3 << QStringLiteral("velocityBar");
+        QTest::newRow("Print button") << 0 << QStringLiteral("printButton");
+        QTest::newRow("name box") << 0 << QStringLiteral("nameEdit");
+    }
+
+    void focusShows()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, control);
+        TestWindow &w = *window_;
+        if (kind != 0)
+            pick(w.kindBox, kind);
+        auto *shown = w.findChild<QWidget *>(control);
+        QVERIFY(shown);
+        checkFocusShows(shown);
+    }
+
+    // Without the focus the velocity bar is the desktop's own scroll bar.
+    void velocityBarLooksPlainWithoutFocus()
+    {
+        TestWindow &w = *window_;
+        pick(w.kindBox, 3);
+        QVERIFY(!w.velocityBar->hasFocus());
+        QScrollBar plain(Qt::Horizontal, w.spacetimeGroup);
+        plain.setGeometry(w.velocityBar->geometry());
+        plain.setRange(w.velocityBar->minimum(), w.velocityBar->maximum());
+        plain.setPageStep(w.velocityBar->pageStep());
+        plain.setValue(w.velocityBar->value());
+        plain.setPalette(w.velocityBar->palette());
+        plain.show();
+        QCOMPARE(w.velocityBar->grab().toImage(), plain.grab().toImage());
+    }
+
     void velocityIsAnnouncedAsItMoves()
     {
         TestWindow &w = *window_;
@@ -458,6 +499,43 @@ private slots:
                  QStringLiteral("Prints name entered on graph paper"));
         QCOMPARE(QAccessible::queryAccessibleInterface(w.samplePicture)->text(QAccessible::Name),
                  QStringLiteral("Sample of the graph paper"));
+    }
+
+    // The sample is heard as a picture that says what it shows, whatever the
+    // user last changed: each row comes from another kind first.
+    void sampleSaysWhatItShows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("faster"); // presses of Right on the velocity bar
+        QTest::addColumn<QString>("description");
+        QTest::newRow("Squared") << 0 << 0 << 0 << QStringLiteral("Sample of Squared paper, 10x15");
+        QTest::newRow("Semi log, 2nd size") << 1 << 1 << 0 << QStringLiteral("Sample of Semi log paper, 10x2 cycle");
+        QTest::newRow("Log, 3rd size") << 2 << 2 << 0 << QStringLiteral("Sample of Log paper, 3x3");
+        QTest::newRow("Spacetime") << 3 << 0 << 0 << QStringLiteral("Sample of Spacetime paper, v = 0.60 c");
+        QTest::newRow("Spacetime, faster") << 3 << 0 << 1 << QStringLiteral("Sample of Spacetime paper, v = 0.61 c");
+        QTest::newRow("Millimetre") << 4 << 0 << 0 << QStringLiteral("Sample of Millimetre paper");
+    }
+
+    void sampleSaysWhatItShows()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, size);
+        QFETCH(int, faster);
+        QFETCH(QString, description);
+        TestWindow &w = *window_;
+        pick(w.kindBox, kind == 4 ? 0 : 4);
+        pick(w.kindBox, kind);
+        if (size != 0)
+            pick(w.sizeBox, size);
+        w.velocityBar->setFocus();
+        for (int i = 0; i < faster; ++i)
+            QTest::keyClick(w.velocityBar, Qt::Key_Right);
+        QAccessibleInterface *sample = QAccessible::queryAccessibleInterface(w.samplePicture);
+        QVERIFY(sample);
+        QCOMPARE(sample->role(), QAccessible::Graphic);
+        QCOMPARE(sample->text(QAccessible::Name), QStringLiteral("Sample of the graph paper"));
+        QCOMPARE(sample->text(QAccessible::Description), description);
     }
 
     // The kind box holds the table's kinds and no other, and each kind shows

@@ -4,6 +4,7 @@
 
 #include "aboutbox.h"
 #include "dialog_widgets.h"
+#include "focus_shows.h"
 #include "gridora_version.h"
 #include "kinds.h"
 #include "licenseform.h"
@@ -142,6 +143,8 @@ private slots:
     void keysThatClose_data();
     void keysThatClose();
     void tabFollowsTheLinks();
+    void focusShowsOnTheLinks_data();
+    void focusShowsOnTheLinks();
     void returnOnTheLicenceLinkOpensTheViewer();
 };
 
@@ -698,6 +701,27 @@ void TestAboutBox::tabFollowsTheLinks()
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(catcher.urls.size(), 2);
     QVERIFY(b.box.isVisible());
+}
+
+// The keyboard user sees which link Return would follow.
+void TestAboutBox::focusShowsOnTheLinks_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::newRow("user guide") << QStringLiteral("userGuideLink");
+    QTest::newRow("logo") << QStringLiteral("logo");
+    QTest::newRow("licence") << QStringLiteral("licenceLink");
+}
+
+void TestAboutBox::focusShowsOnTheLinks()
+{
+    QFETCH(QString, link);
+    Boxes b;
+    b.box.show();
+    b.box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&b.box));
+    auto *shown = b.box.findChild<QWidget *>(link);
+    QVERIFY(shown);
+    checkFocusShows(shown);
 }
 
 void TestAboutBox::returnOnTheLicenceLinkOpensTheViewer()

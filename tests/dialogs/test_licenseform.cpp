@@ -4,9 +4,12 @@
 #include "agreement_strip.h"
 #include "image_surface.h"
 #include "dialog_widgets.h"
+#include "focus_shows.h"
 #include "licenseform.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QPaintEvent>
@@ -127,6 +130,9 @@ private slots:
     void keysThatClose();
     void mouseSteps();
     void pictureRepaintsAfterAScroll();
+    void screenReadersGetTheText();
+    void focusShows_data();
+    void focusShows();
 };
 
 void TestLicenceForm::fontsExist()
@@ -405,6 +411,49 @@ void TestLicenceForm::pictureRepaintsAfterAScroll()
     QCOMPARE(form.scrollBar->value(), 1);
     QTRY_VERIFY2_WITH_TIMEOUT((QRegion(form.stripView->rect()) - stripView.painted).isEmpty(),
                               "the new strip was never painted over the whole picture", 5000);
+}
+
+// A screen reader is given the words the picture shows: the whole licence
+// file the picture is rendered from.
+void TestLicenceForm::screenReadersGetTheText()
+{
+    QFile file(QStringLiteral(GRIDORA_LICENSE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString licence = QString::fromUtf8(file.readAll());
+    QVERIFY(!licence.isEmpty());
+
+    const LicenceViewer form;
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(form.stripView);
+    QVERIFY(view);
+    QCOMPARE(view->role(), QAccessible::Document);
+    QCOMPARE(view->text(QAccessible::Name), QStringLiteral("License Agreement"));
+    QVERIFY(view->state().readOnly);
+    QAccessibleTextInterface *text = view->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), static_cast<int>(licence.size()));
+    QCOMPARE(text->text(0, text->characterCount()), licence);
+    QCOMPARE(text->text(20, 45), licence.mid(20, 25));
+    QCOMPARE(text->selectionCount(), 0);
+}
+
+// The keyboard user sees which control the keys go to.
+void TestLicenceForm::focusShows_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("scroll bar") << QStringLiteral("scrollBar");
+    QTest::newRow("Ok button") << QStringLiteral("okButton");
+}
+
+void TestLicenceForm::focusShows()
+{
+    QFETCH(QString, control);
+    LicenceViewer form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *shown = form.findChild<QWidget *>(control);
+    QVERIFY(shown);
+    checkFocusShows(shown);
 }
 
 QTEST_MAIN(TestLicenceForm)

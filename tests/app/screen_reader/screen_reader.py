@@ -12,6 +12,7 @@ the caller) and every text heard is the catalogue's translation, with the
 decimal comma the three translated languages write.
 """
 
+import os
 import subprocess
 import sys
 import time
@@ -20,6 +21,8 @@ import xml.etree.ElementTree as ET
 import pyatspi
 
 LIMIT = 60.0  # seconds for anything to appear over the bus
+LICENSE = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir, os.pardir, "LICENSE")
+RETURN = 0xFF0D  # the X key symbol
 
 
 program = None
@@ -122,6 +125,27 @@ def check_boxes(frame):
             check(purpose in labels_of(box), "%r is labelled by %r, not %r" % (value, labels_of(box), purpose))
 
 
+def check_licence(app, about):
+    # The agreement shows as a picture; a screen reader reads the licence text.
+    link = child_named(about, pyatspi.ROLE_LABEL, tr("AboutBox", "View License Agreement"))
+    check(link is not None, "no licence link in the About box")
+    if link is None:
+        return
+    link.queryComponent().grabFocus()
+    wait_for("the licence link to take the focus", lambda: fresh(link).getState().contains(pyatspi.STATE_FOCUSED))
+    pyatspi.Registry.generateKeyboardEvent(RETURN, None, pyatspi.KEY_SYM)
+    title = tr("LicenceViewer", "License Agreement")
+    viewer = wait_for("the licence viewer", lambda: child_named(app, pyatspi.ROLE_DIALOG, title))
+    agreement = child_named(viewer, pyatspi.ROLE_DOCUMENT_FRAME, title)
+    check(agreement is not None, "no document named %r in the licence viewer" % title)
+    if agreement is None:
+        return
+    with open(LICENSE, encoding="utf-8") as file:
+        licence = file.read()
+    heard = agreement.queryText().getText(0, -1)
+    check(heard == licence, "the agreement reads %r..., not the licence" % heard[:60])
+
+
 def check_velocity(frame):
     bar = next((acc for acc in walk(frame) if acc.getRole() == pyatspi.ROLE_SCROLL_BAR), None)
     check(bar is not None, "no velocity scroll bar")
@@ -146,12 +170,24 @@ def check_velocity(frame):
     check(label is not None, "the velocity label does not read %s" % velocity("v = 0.61 c"))
 
 
+def check_sample(frame):
+    # A picture a screen reader stops at, saying what it shows.
+    name = tr(WINDOW, "Sample of the graph paper")
+    sample = child_named(frame, pyatspi.ROLE_IMAGE, name)
+    check(sample is not None, "no image named %r" % name)
+    if sample is None:
+        return
+    said = tr(WINDOW, "Sample of %1 paper, %2").replace("%1", tr("Kinds", "Squared")).replace("%2", tr("Kinds", "10x15"))
+    check(fresh(sample).description == said, "the sample is described as %r, not %r" % (sample.description, said))
+
+
 def check_no_hidden_buttons(app, frame):
     buttons = [acc.name for acc in walk(frame) if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON]
     check(buttons == [tr(WINDOW, "Print")], "the main window offers the buttons %r, not just %r" % (buttons, tr(WINDOW, "Print")))
     about = wait_for("the About box", lambda: child_named(app, pyatspi.ROLE_DIALOG, "Gridora"))
     buttons = [acc.name for acc in walk(about) if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON]
     check(buttons == [], "the About box offers the buttons %r" % buttons)
+    return about
 
 
 def main():
@@ -166,7 +202,9 @@ def main():
         title = tr(WINDOW, "Choose Your Graph......")
         frame = wait_for("the main window " + title, lambda: child_named(app, pyatspi.ROLE_FRAME, title))
         check_boxes(frame)
-        check_no_hidden_buttons(app, frame)
+        check_sample(frame)
+        # Before the About box closes itself, 4 seconds after it shows.
+        check_licence(app, check_no_hidden_buttons(app, frame))
         check_velocity(frame)
     finally:
         program.terminate()
