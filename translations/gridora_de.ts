@@ -651,6 +651,14 @@
         <source>%1 names are too long for the page and will be cut off, such as &quot;%2&quot;. Go on anyway?</source>
         <translation>%1 Namen sind zu lang für die Seite und werden abgeschnitten, zum Beispiel „%2“. Trotzdem fortfahren?</translation>
     </message>
+    <message>
+        <source>Sample of %1 paper</source>
+        <translation>Muster des Papiers „%1“</translation>
+    </message>
+    <message>
+        <source>Sample of %1 paper, %2</source>
+        <translation>Muster des Papiers „%1“, %2</translation>
+    </message>
 </context>
 <context>
     <name>gridora::dialogs::ClickLabel</name>

@@ -651,6 +651,14 @@
         <source>%1 names are too long for the page and will be cut off, such as &quot;%2&quot;. Go on anyway?</source>
         <translation>%1 nombres son demasiado largos para la página y quedarán cortados, por ejemplo «%2». ¿Continuar de todos modos?</translation>
     </message>
+    <message>
+        <source>Sample of %1 paper</source>
+        <translation>Muestra de papel «%1»</translation>
+    </message>
+    <message>
+        <source>Sample of %1 paper, %2</source>
+        <translation>Muestra de papel «%1», %2</translation>
+    </message>
 </context>
 <context>
     <name>gridora::dialogs::ClickLabel</name>

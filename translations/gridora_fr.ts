@@ -651,6 +651,14 @@
         <source>%1 names are too long for the page and will be cut off, such as &quot;%2&quot;. Go on anyway?</source>
         <translation>%1 noms sont trop longs pour la page et seront coupés, par exemple «&#xa0;%2&#xa0;». Continuer quand même&#xa0;?</translation>
     </message>
+    <message>
+        <source>Sample of %1 paper</source>
+        <translation>Exemple de papier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Sample of %1 paper, %2</source>
+        <translation>Exemple de papier «&#xa0;%1&#xa0;», %2</translation>
+    </message>
 </context>
 <context>
     <name>gridora::dialogs::ClickLabel</name>
