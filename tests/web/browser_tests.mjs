@@ -501,7 +501,7 @@ describe(`Gridora in ${browserName}`, () => {
     // The kind box from the keyboard refills the size box and resets it.
     await page.focus('#kind');
     await page.keyboard.press('ArrowUp');
-    assert.equal(await page.$eval('#kind', (e) => e.value), 'Log');
+    assert.equal(await page.$eval('#kind', (e) => e.value), 'log');
     assert.deepEqual(await page.$$eval('#size option', (os) => os.map((o) => o.text)), ['1x1', '2x2', '3x3']);
     assert.equal(await page.$eval('#size', (e) => e.selectedIndex), 0);
     await page.close();
@@ -1090,11 +1090,11 @@ describe(`Gridora in ${browserName}`, () => {
           boxes: ['kind', 'paper', 'orientation', 'dpi'].map((id) => document.getElementById(id).value),
         };
       });
-      assert.deepEqual(await shown(), { loading: 'Loading…', disabled: 10, boxes: ['Squared', 'letter', 'landscape', '1200'] });
+      assert.deepEqual(await shown(), { loading: 'Loading…', disabled: 10, boxes: ['squared', 'letter', 'landscape', '1200'] });
       site.letGo();
       await loaded;
       await ready(page);
-      assert.deepEqual(await shown(), { loading: '', disabled: 0, boxes: ['Squared', 'letter', 'landscape', '1200'] });
+      assert.deepEqual(await shown(), { loading: '', disabled: 0, boxes: ['squared', 'letter', 'landscape', '1200'] });
       assert.equal(await canvasDigest(page, false), digest(await sheetPng(sheetArgs('squared', 1, 60)), false));
       // Without its manifest, the site still works with no network.
       await serviceWorkerInCharge(page);

@@ -59,7 +59,7 @@ const paperOptions = papers.map((p) => `<option value="${escape(p.name)}">${esca
 const resolutionOptions = resolutions.map((dpi) =>
   `<option value="${dpi}"${dpi === defaultDpi ? ' selected' : ''}>${dpi} dpi</option>`).join('');
 const kinds = core.kinds();
-const kindOptions = kinds.map((kind) => `<option>${escape(kind.name)}</option>`).join('');
+const kindOptions = kinds.map((kind) => `<option value="${escape(kind.id)}">${escape(kind.name)}</option>`).join('');
 const sizeOptions = kinds[0].sizeLabels.map((label) => `<option>${escape(label)}</option>`).join('');
 const page = join(site, 'index.html');
 writeFileSync(page, readFileSync(page, 'utf8').replace('@PAPER_OPTIONS@', paperOptions)
