@@ -1,5 +1,7 @@
 #include "canvas_picture.h"
 
+#include "dialog_widgets.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPaintEvent>
@@ -12,21 +14,17 @@ namespace {
 // A picture, not a blank area: screen readers pass over a plain widget, but
 // read an image's name and description. The owner keeps the description
 // saying what the picture shows.
-QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(CanvasPicture::staticMetaObject.className()))
-        if (auto *picture = qobject_cast<CanvasPicture *>(object))
-            return new QAccessibleWidget(picture, QAccessible::Graphic);
-    return nullptr;
-}
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(CanvasPicture *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+};
 
 } // namespace
 
 CanvasPicture::CanvasPicture(int width, int height, QWidget *parent)
     : QWidget(parent), surface_(width, height), canvas_(&surface_)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(pictureAccessible), true);
-    (void)factoryInstalled;
+    dialogs::useAccessible<CanvasPicture, PictureAccessible>();
     setFixedSize(width, height);
     // The bitmap covers the control: nothing behind it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -417,9 +417,8 @@ void MainWindow::showVelocity()
 
 void MainWindow::printSheet()
 {
-    if (const auto setup = print::pageSetupOf(printer_))
-        if (!namesFitOrGoOn({nameEdit->text().toStdString()}, *printer_.target(), setup->dpi))
-            return;
+    if (!namesFitThePrinterOrGoOn({nameEdit->text().toStdString()}))
+        return;
     if (currentKind().hasVelocity) {
         drawSample();
         printPage();
@@ -561,9 +560,8 @@ classset::SetOutcome MainWindow::runClassSet(TPrinter &printer, const std::vecto
 
 void MainWindow::printClassSet(const std::vector<std::string> &names, const QString &title)
 {
-    if (const auto setup = print::pageSetupOf(printer_))
-        if (!namesFitOrGoOn(names, *printer_.target(), setup->dpi))
-            return;
+    if (!namesFitThePrinterOrGoOn(names))
+        return;
     printer_.Title = title.toStdString();
     // One sheet per pupil, whatever number of copies Print Setup holds.
     const print::OneCopyEach oneSheetEach(printer_);
@@ -601,9 +599,10 @@ bool MainWindow::namesFitOrGoOn(const std::vector<std::string> &names, const Pri
     auto measured = std::make_unique<TextReachTarget>(page.pageWidth(), page.pageHeight(), dpi);
     const TextReachTarget &reach = *measured;
     TPrinter measuring(std::move(measured));
+    const classset::SheetChoice choice = sheetChoice();
     std::vector<QString> tooLong;
     for (const std::string &name : names) {
-        kinds::printPage(measuring, sheetChoice(), name);
+        kinds::printPage(measuring, choice, name);
         if (reach.reach() > page.pageWidth())
             tooLong.push_back(QString::fromStdString(name));
     }
@@ -619,6 +618,13 @@ bool MainWindow::namesFitOrGoOn(const std::vector<std::string> &names, const Pri
                   .arg(tooLong.size())
                   .arg(first);
     return askToGoOn(warning);
+}
+
+bool MainWindow::namesFitThePrinterOrGoOn(const std::vector<std::string> &names)
+{
+    // With no queue the print itself says what is wrong.
+    const auto setup = print::pageSetupOf(printer_);
+    return !setup || namesFitOrGoOn(names, *printer_.target(), setup->dpi);
 }
 
 bool MainWindow::askToGoOn(const QString &warning)

@@ -167,6 +167,8 @@ private:
     /// False when a name would run off `page` and the user, told so, does
     /// not want to go on.
     bool namesFitOrGoOn(const std::vector<std::string> &names, const PrintTarget &page, int dpi);
+    /// The same for the page of the printer the print command uses.
+    bool namesFitThePrinterOrGoOn(const std::vector<std::string> &names);
     /// Runs a handler for an event, showing any error it ends with.
     template <class Handler> void handle(Handler &&handler);
     void reportCurrentException();

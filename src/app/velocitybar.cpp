@@ -47,20 +47,11 @@ private:
     VelocityBar *bar() const { return static_cast<VelocityBar *>(widget()); }
 };
 
-QAccessibleInterface *velocityAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(VelocityBar::staticMetaObject.className()))
-        if (auto *bar = qobject_cast<VelocityBar *>(object))
-            return new VelocityAccessible(bar);
-    return nullptr;
-}
-
 } // namespace
 
 VelocityBar::VelocityBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(velocityAccessible), true);
-    (void)factoryInstalled;
+    dialogs::useAccessible<VelocityBar, VelocityAccessible>();
     setInvertedControls(true);
     setFocusPolicy(Qt::StrongFocus);
     // Its "Scroll here" menu would move it without telling anyone.

@@ -4,6 +4,7 @@
 // picture at its own size, a scroll bar that steps with every arrow key, a
 // button that shows its focus, and the dialogs' fonts.
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -32,6 +33,26 @@ void centreOnScreen(QWidget *window);
 /// shows none: a dotted frame `inset` pixels inside `widget` while it has
 /// the focus. Called at the end of the widget's paintEvent.
 void drawFocusFrame(QWidget *widget, int inset = 0);
+
+namespace detail {
+template <class Widget, class Accessible>
+QAccessibleInterface *accessibleOf(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Widget::staticMetaObject.className()))
+        if (auto *widget = qobject_cast<Widget *>(object))
+            return new Accessible(widget);
+    return nullptr;
+}
+} // namespace detail
+
+/// Makes screen readers meet every `Widget` through an `Accessible` made from
+/// it (its own role, value or text). Called from the widget's constructor;
+/// installs the factory once per run.
+template <class Widget, class Accessible> void useAccessible()
+{
+    static const bool installed = (QAccessible::installFactory(detail::accessibleOf<Widget, Accessible>), true);
+    (void)installed;
+}
 
 /// A label that takes every mouse click made on it, so that clicks never fall
 /// through to what lies behind, and reports a click (press and release both on

@@ -122,14 +122,6 @@ private:
     const QString &agreement() const { return static_cast<AgreementView *>(widget())->text; }
 };
 
-QAccessibleInterface *agreementAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(AgreementView::staticMetaObject.className()))
-        if (auto *view = qobject_cast<AgreementView *>(object))
-            return new AgreementAccessible(view);
-    return nullptr;
-}
-
 } // namespace
 } // namespace gridora::dialogs
 
@@ -151,8 +143,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
                           | Qt::WindowStaysOnTopHint),
       pictures_(std::make_unique<Pictures>())
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(gridora::dialogs::agreementAccessible), true);
-    (void)factoryInstalled;
+    gridora::dialogs::useAccessible<gridora::dialogs::AgreementView, gridora::dialogs::AgreementAccessible>();
     setObjectName(QStringLiteral("licenceViewer"));
     setWindowTitle(tr("License Agreement"));
     setFixedSize(488, 287);
